@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs every Debian package Kiova needs to build, test and run.
+# Idempotent: installs only what is missing, refreshing the package index first.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  clang libclang-rt-14-dev          # fuzz targets (libFuzzer) and sanitizers
+  qt6-base-dev qt6-qpa-plugins libgl-dev   # QtCore/QtGui/QtWidgets, offscreen platform
+  libjpeg62-turbo-dev               # JPEG decoding (IJG API)
+  libsdl2-dev                       # sound
+  nlohmann-json3-dev                # JSON output of kiova-tool
+  googletest libgtest-dev libgmock-dev
+  libbenchmark-dev
+  libre2-dev                        # tests and benchmarks only: oracle and yardstick
+  fonts-ipafont-gothic              # Japanese text in the balloon
+  xdg-utils shared-mime-info desktop-file-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=(env DEBIAN_FRONTEND=noninteractive)
+[ "$(id -u)" -eq 0 ] || as_root=(sudo "${as_root[@]}")
+echo "setup: installing ${missing[*]}" >&2
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
