@@ -1,0 +1,80 @@
+// TbmRExp: a compiled pattern and its leftmost-longest search.
+//
+//   TbmRExp re;                       // the default character code, not compiled
+//   re.SetPattern("(こんにちは|やあ)");
+//   int length = 0;
+//   int position = re.Match(line, 1, length);   // 1-based byte position, 0 when absent
+//
+// The pattern compiles on the first Match (or GetDFATable) and stays compiled until the
+// pattern, the character code or an option changes. An invalid pattern throws EbmREToken from
+// Match every time it is tried; callers treat that as "no match". Objects are independent: two
+// threads may compile and search different TbmRExp objects at once.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "bmCharCode.h"
+#include "bmREToken.h"
+
+namespace kiova {
+
+class TbmREDFATable;
+
+// Indices for SetOption.
+inline constexpr int bmreoRegExpSyntax = 0;  // on: operators; off: the pattern is a plain string
+inline constexpr int bmreoIgnoreCase = 1;    // on: ASCII letters outside brackets match both cases
+
+class TbmRExpABC {
+public:
+    virtual ~TbmRExpABC() = default;
+
+    virtual TbmCharCode GetCharCode() const = 0;
+    // The automaton, compiled first when needed. Throws EbmREToken for an invalid pattern.
+    virtual const TbmREDFATable& GetDFATable() = 0;
+
+    // Searches `text` (bytes in the character code) from the 1-based byte index `start`.
+    // Returns the 1-based byte position of the leftmost-longest match, or 0 when there is none
+    // or `start` lies outside 1..size+1. `length` receives the match length in bytes (0 when
+    // there is no match, and for an empty match). Throws EbmREToken for an invalid pattern.
+    int Match(std::string_view text, int start, int& length);
+    int Match(std::string_view text, int start = 1);
+};
+
+class TbmRExp : public TbmRExpABC {
+public:
+    TbmRExp();  // bmccDefaultCharCode()
+    explicit TbmRExp(TbmCharCode code);
+    ~TbmRExp() override;
+    TbmRExp(const TbmRExp&) = delete;
+    TbmRExp& operator=(const TbmRExp&) = delete;
+
+    const std::string& Pattern() const { return pattern_; }
+    bool Compiled() const { return compiled_; }
+    bool Option(int index) const;
+
+    TbmCharCode GetCharCode() const override { return charCode_; }
+    const TbmREDFATable& GetDFATable() override;
+    // Each change below drops the compiled automaton.
+    virtual void SetCharCode(TbmCharCode code);
+    // With IgnoreCase off returns `tokens`; with it on, rewrites them into `rewritten` and
+    // returns that.
+    virtual const TbmRETokens& FilterTokens(const TbmRETokens& tokens,
+                                            TbmRETokens& rewritten) const;
+    virtual void SetPattern(std::string_view pattern);
+    // Index bmreoRegExpSyntax or bmreoIgnoreCase; any other index is ignored.
+    virtual void SetOption(int index, bool on);
+
+private:
+    void Compile();
+
+    TbmCharCode charCode_;
+    std::string pattern_;
+    std::unique_ptr<TbmREDFATable> dfa_;
+    bool compiled_ = false;
+    bool regExpSyntax_ = true;
+    bool ignoreCase_ = false;
+};
+
+}  // namespace kiova
