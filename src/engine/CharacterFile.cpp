@@ -1,0 +1,36 @@
+#include "CharacterFile.h"
+
+#include "CodePage.h"
+#include "Files.h"
+
+namespace kiova {
+
+TCharacterFile::TCharacterFile(std::string_view package_path) {
+    if (!FileExists(package_path)) return;
+    std::vector<std::string> lines = ReadFileLines(package_path);
+    for (size_t i = 0; i + 1 < lines.size(); i += 2) {
+        keys_.push_back(AnsiLowerCase(lines[i]));
+        values_.push_back(std::move(lines[i + 1]));
+    }
+    data_folder_ = DataFolderOf(package_path, ReadValue("folder"));
+}
+
+std::string TCharacterFile::ReadValue(std::string_view key) const {
+    std::string wanted = AnsiLowerCase(key);
+    for (size_t i = 0; i < keys_.size(); ++i)
+        if (keys_[i] == wanted) return values_[i];
+    return {};
+}
+
+std::string DataFolderOf(std::string_view package_path, std::string_view folder_value) {
+    return IncludeTrailingDelimiter(IncludeTrailingDelimiter(ExtractFilePath(package_path)) +
+                                    std::string(folder_value));
+}
+
+bool IsValidCharacterFile(std::string_view package_path) {
+    if (!FileExists(package_path)) return false;
+    TCharacterFile package(package_path);
+    return !package.ReadValue("name").empty() || !package.ReadValue("folder").empty();
+}
+
+}  // namespace kiova

@@ -1,0 +1,39 @@
+// A character package (".ktc"): a plain text file of lines taken in pairs, key then value.
+// Keys are stored lower-cased, values byte for byte; the first of repeated keys wins.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kiova {
+
+class TCharacterFile {
+public:
+    // A missing package is no error: every key reads empty and the data folder is empty.
+    explicit TCharacterFile(std::string_view package_path);
+
+    std::string ReadValue(std::string_view key) const;
+    // Data folder followed by `file_name`, without any check.
+    std::string ResolvePath(std::string_view file_name) const {
+        return data_folder_ + std::string(file_name);
+    }
+    // The package's folder, the "folder" value, each with a trailing delimiter.
+    const std::string& DataFolder() const { return data_folder_; }
+
+    const std::vector<std::string>& Keys() const { return keys_; }
+    const std::vector<std::string>& Values() const { return values_; }
+
+private:
+    std::vector<std::string> keys_;
+    std::vector<std::string> values_;
+    std::string data_folder_;
+};
+
+// The package folder plus "folder", with trailing delimiters (none added twice).
+std::string DataFolderOf(std::string_view package_path, std::string_view folder_value);
+
+// The package exists and names a "name" or a "folder".
+bool IsValidCharacterFile(std::string_view package_path);
+
+}  // namespace kiova

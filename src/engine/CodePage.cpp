@@ -1,0 +1,212 @@
+// Code-page conversions through iconv. Descriptors are opened once per thread and direction and
+// reused; every conversion walks the input once, replacing what cannot be converted instead of
+// failing, so no byte or character can make a conversion throw.
+#include "CodePage.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <map>
+#include <stdexcept>
+#include <utility>
+
+namespace kiova {
+namespace {
+
+int ReadCodePageSetting() {
+    const char* value = std::getenv("KIOVA_CODEPAGE");
+    if (value == nullptr || *value == '\0' || std::string_view(value) == "932") return 932;
+    if (std::string_view(value) == "1252") return 1252;
+    throw std::runtime_error(std::string("KIOVA_CODEPAGE must be 932 or 1252, not \"") + value +
+                             "\"");
+}
+
+const char* AnsiCharsetName() {
+    return CodePage() == 932 ? "CP932" : "CP1252";
+}
+
+// One open descriptor per (to, from) pair and thread; iconv_t must not be shared across threads.
+iconv_t Descriptor(const char* to, const char* from) {
+    struct Cache {
+        std::map<std::pair<std::string, std::string>, iconv_t> open;
+        ~Cache() {
+            for (auto& entry : open) iconv_close(entry.second);
+        }
+    };
+    thread_local Cache cache;
+    auto key = std::make_pair(std::string(to), std::string(from));
+    auto it = cache.open.find(key);
+    if (it != cache.open.end()) {
+        iconv(it->second, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
+        return it->second;
+    }
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error(std::string("no conversion from ") + from + " to " + to);
+    cache.open.emplace(key, cd);
+    return cd;
+}
+
+// Converts `input` (units of type In) into units of type Out. On an unconvertible or invalid
+// sequence, `skip` tells how many input units to drop and `replacement` is emitted instead.
+template <typename Out, typename In, typename SkipFn>
+std::basic_string<Out> Convert(const char* to, const char* from, std::basic_string_view<In> input,
+                               Out replacement, SkipFn skip) {
+    std::basic_string<Out> result;
+    if (input.empty()) return result;
+    iconv_t cd = Descriptor(to, from);
+    result.resize(input.size() * 4 / sizeof(Out) + 4);
+    auto* in = const_cast<char*>(reinterpret_cast<const char*>(input.data()));
+    size_t in_left = input.size() * sizeof(In);
+    auto* out = reinterpret_cast<char*>(result.data());
+    size_t out_left = result.size() * sizeof(Out);
+    while (in_left > 0) {
+        if (iconv(cd, &in, &in_left, &out, &out_left) != static_cast<size_t>(-1)) break;
+        if (errno == E2BIG) {
+            size_t used = result.size() * sizeof(Out) - out_left;
+            result.resize(result.size() * 2);
+            out = reinterpret_cast<char*>(result.data()) + used;
+            out_left = result.size() * sizeof(Out) - used;
+            continue;
+        }
+        // EILSEQ or EINVAL (truncated sequence at the end): replace and step over.
+        if (out_left < sizeof(Out)) {
+            size_t used = result.size() * sizeof(Out) - out_left;
+            result.resize(result.size() * 2);
+            out = reinterpret_cast<char*>(result.data()) + used;
+            out_left = result.size() * sizeof(Out) - used;
+        }
+        *reinterpret_cast<Out*>(out) = replacement;
+        out += sizeof(Out);
+        out_left -= sizeof(Out);
+        size_t units_left = in_left / sizeof(In);
+        size_t drop = skip(reinterpret_cast<const In*>(in), units_left) * sizeof(In);
+        in += drop;
+        in_left -= drop;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    result.resize(result.size() - out_left / sizeof(Out));
+    return result;
+}
+
+size_t SkipOneByte(const char*, size_t) {
+    return 1;
+}
+
+// A UTF-16 character that cannot be converted is one unit, or two for a surrogate pair.
+size_t SkipOneCharacter(const char16_t* at, size_t left) {
+    bool pair = left >= 2 && at[0] >= 0xD800 && at[0] < 0xDC00 && at[1] >= 0xDC00 && at[1] < 0xE000;
+    return pair ? 2 : 1;
+}
+
+bool IsAscii(std::string_view text) {
+    for (unsigned char c : text)
+        if (c >= 0x80) return false;
+    return true;
+}
+
+bool IsAscii(std::u16string_view text) {
+    for (char16_t c : text)
+        if (c >= 0x80) return false;
+    return true;
+}
+
+template <typename Out, typename In>
+std::basic_string<Out> Widen(std::basic_string_view<In> text) {
+    return std::basic_string<Out>(text.begin(), text.end());
+}
+
+constexpr char16_t kReplacementCharacter = 0xFFFD;
+
+}  // namespace
+
+int CodePage() {
+    static const int code_page = ReadCodePageSetting();
+    return code_page;
+}
+
+bool IsLeadByte(unsigned char byte) {
+    if (CodePage() != 932) return false;
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+std::u16string AnsiToUtf16(std::string_view ansi) {
+    if (IsAscii(ansi)) return Widen<char16_t>(ansi);
+    return Convert<char16_t, char>("UTF-16LE", AnsiCharsetName(), ansi, kReplacementCharacter,
+                                   SkipOneByte);
+}
+
+std::string Utf16ToAnsi(std::u16string_view text) {
+    if (IsAscii(text)) return Widen<char>(text);
+    return Convert<char, char16_t>(AnsiCharsetName(), "UTF-16LE", text, '?', SkipOneCharacter);
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+    if (IsAscii(utf8)) return Widen<char16_t>(utf8);
+    return Convert<char16_t, char>("UTF-16LE", "UTF-8", utf8, kReplacementCharacter, SkipOneByte);
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+    // Encoded by hand: UTF-8 holds every code point, so only a lone surrogate needs replacing.
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = kReplacementCharacter;
+        }
+        if (c < 0x80) {
+            result += static_cast<char>(c);
+        } else if (c < 0x800) {
+            result += static_cast<char>(0xC0 | (c >> 6));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            result += static_cast<char>(0xE0 | (c >> 12));
+            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            result += static_cast<char>(0xF0 | (c >> 18));
+            result += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return result;
+}
+
+std::string AnsiToUtf8(std::string_view ansi) {
+    return Utf16ToUtf8(AnsiToUtf16(ansi));
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+    return Utf16ToAnsi(Utf8ToUtf16(utf8));
+}
+
+namespace {
+template <char From, char To>
+std::string MapAsciiLetters(std::string_view ansi) {
+    std::string result(ansi);
+    for (size_t i = 0; i < result.size(); ++i) {
+        auto c = static_cast<unsigned char>(result[i]);
+        if (IsLeadByte(c)) {
+            ++i;  // the trail byte may look like a letter; it is not one
+        } else if (c >= From && c < From + 26) {
+            result[i] = static_cast<char>(c - From + To);
+        }
+    }
+    return result;
+}
+}  // namespace
+
+std::string AnsiLowerCase(std::string_view ansi) {
+    return MapAsciiLetters<'A', 'a'>(ansi);
+}
+std::string AnsiUpperCase(std::string_view ansi) {
+    return MapAsciiLetters<'a', 'A'>(ansi);
+}
+
+}  // namespace kiova

@@ -1,0 +1,45 @@
+// File access for paths written in character data and settings.
+//
+// Such paths are ANSI text written on Windows: a backslash is a path delimiter, and a path
+// element that does not exist as written is matched case-insensitively in its folder (an exact
+// match wins). `NativePath` is the one place that turns them into file-system paths.
+// Files the program writes are replaced atomically (temporary file, then rename).
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kiova {
+
+std::filesystem::path NativePath(std::string_view ansi_path);
+// A file-system path as ANSI text with '/' delimiters.
+std::string AnsiPath(const std::filesystem::path& path);
+
+bool FileExists(std::string_view ansi_path);
+
+// The whole file, or nothing when it does not exist or cannot be read.
+std::optional<std::string> ReadFileBytes(std::string_view ansi_path);
+// The file's lines (see SplitLines); empty when the file does not exist.
+std::vector<std::string> ReadFileLines(std::string_view ansi_path);
+
+// Writes `contents` to a temporary file beside `ansi_path` and renames it into place, so the
+// previous file survives a crash mid-write. Throws std::runtime_error on failure.
+void WriteFileAtomically(std::string_view ansi_path, std::string_view contents);
+
+// Appends `contents`, creating the file when needed. Throws std::runtime_error on failure.
+void AppendToFile(std::string_view ansi_path, std::string_view contents);
+
+// The first line of the file, which is then deleted; empty when there is no such file.
+std::string ReadFirstLineAndDelete(std::string_view ansi_path);
+
+// The folder part of a path with a trailing delimiter ("" when there is none).
+// Both functions know that a double-byte character may end in 0x5C, which is no backslash.
+std::string ExtractFilePath(std::string_view ansi_path);
+// Adds "/" unless the path is empty or already ends in a delimiter.
+std::string IncludeTrailingDelimiter(std::string_view ansi_path);
+bool IsPathDelimiter(char c);
+
+}  // namespace kiova

@@ -1,0 +1,211 @@
+// Text utilities. All byte scans over ANSI text step over a double-byte character whole, so a
+// trail byte is never taken for a separator, a quote or a line end, and no scan reads past the
+// end of its input when a lead byte is the last byte.
+#include "TextUtils.h"
+
+#include <array>
+#include <utility>
+
+#include "CodePage.h"
+#include "Numbers.h"
+
+namespace kiova {
+namespace {
+
+// The width of the character starting at `i`: 2 for a complete double-byte character, else 1.
+size_t CharWidth(std::string_view text, size_t i) {
+    return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+}
+
+// Byte position of the first one-character `separator` in `text`, or npos.
+size_t FindSeparator(std::string_view text, std::string_view separator) {
+    if (separator.empty()) return std::string_view::npos;
+    for (size_t i = 0; i < text.size(); i += CharWidth(text, i)) {
+        if (text.compare(i, separator.size(), separator) == 0) return i;
+    }
+    return std::string_view::npos;
+}
+
+char16_t NormalizeChar(char16_t c) {
+    if (c >= u'a' && c <= u'z') return c - u'a' + u'A';
+    if (c >= 0xFF10 && c <= 0xFF19) return c - 0xFF10 + u'0';
+    if (c >= 0xFF21 && c <= 0xFF3A) return c - 0xFF21 + u'A';
+    if (c >= 0xFF41 && c <= 0xFF5A) return c - 0xFF41 + u'A';
+    if (c == 0x3000) return u' ';
+    struct Mapping {
+        char16_t from;
+        char16_t to;
+    };
+    static constexpr std::array<Mapping, 32> kPunctuation = {{
+        {0xFF01, u'!'}, {0x201D, u'"'},  {0xFF03, u'#'}, {0xFF04, u'$'},  {0xFF05, u'%'},
+        {0xFF06, u'&'}, {0x2019, u'\''}, {0xFF08, u'('}, {0xFF09, u')'},  {0xFF0A, u'*'},
+        {0xFF0B, u'+'}, {0xFF0C, u','},  {0xFF0D, u'-'}, {0xFF0E, u'.'},  {0xFF0F, u'/'},
+        {0xFF1A, u':'}, {0xFF1B, u';'},  {0xFF1C, u'<'}, {0xFF1D, u'='},  {0xFF1E, u'>'},
+        {0xFF1F, u'?'}, {0xFF20, u'@'},  {0xFF3B, u'['}, {0xFFE5, u'\\'}, {0xFF3D, u']'},
+        {0xFF3E, u'^'}, {0xFF3F, u'_'},  {0xFF40, u'`'}, {0xFF5B, u'{'},  {0xFF5C, u'|'},
+        {0xFF5D, u'}'}, {0xFFE3, u'~'},
+    }};
+    for (const Mapping& m : kPunctuation)
+        if (m.from == c) return m.to;
+    return c;
+}
+
+bool IsBlank(unsigned char c) {
+    return c >= 1 && c <= 32;
+}
+
+}  // namespace
+
+std::u16string NormalizeText(std::u16string_view text) {
+    std::u16string result(text);
+    for (char16_t& c : result) c = NormalizeChar(c);
+    return result;
+}
+
+bool TextToBool(std::string_view text) {
+    if (NormalizeText(AnsiToUtf16(text)) == u"TRUE") return true;
+    std::optional<int32_t> number = TextToInt(text);
+    return number && *number != 0;
+}
+
+std::string BoolToText(bool value) {
+    return value ? "True" : "False";
+}
+
+std::u16string StripBraces(std::u16string_view text) {
+    std::u16string result;
+    int depth = 0;
+    for (char16_t c : text) {
+        if (c == u'{') {
+            ++depth;
+        } else if (c == u'}') {
+            --depth;
+        } else if (depth < 1) {
+            result += c;
+        }
+    }
+    return result;
+}
+
+int CountFields(std::string_view text, std::string_view separator) {
+    if (text.empty()) return 0;
+    if (separator.size() != 1) return 1;
+    int count = 1;
+    for (size_t i = 0; i < text.size(); i += CharWidth(text, i))
+        if (text[i] == separator[0]) ++count;
+    return count;
+}
+
+std::string CutField(std::string& text, std::string_view separator) {
+    size_t at = FindSeparator(text, separator);
+    if (at == std::string::npos) return std::exchange(text, std::string());
+    std::string field = text.substr(0, at);
+    text.erase(0, at + separator.size());
+    return field;
+}
+
+std::string NthField(std::string_view text, std::string_view separator, int n) {
+    if (n < 0) return {};
+    std::string rest(text);
+    std::string field;
+    for (int i = 0; i <= n; ++i) field = CutField(rest, separator);
+    return field;
+}
+
+std::string RemoveLineBreaks(std::string_view text) {
+    std::string result;
+    for (char c : text)
+        if (c != '\r' && c != '\n') result += c;
+    return result;
+}
+
+std::string EscapeUrlChars(std::string_view text) {
+    std::string result;
+    for (char c : text) {
+        if (c == '%')
+            result += "%25";
+        else if (c == '&')
+            result += "%26";
+        else
+            result += c;
+    }
+    return result;
+}
+
+std::string DigitPattern(std::string_view text) {
+    auto replace_all = [](std::string s, std::string_view from, std::string_view to) {
+        std::string out;
+        size_t start = 0;
+        for (size_t at; (at = s.find(from, start)) != std::string::npos; start = at + from.size())
+            out.append(s, start, at - start).append(to);
+        return out.append(s, start);
+    };
+    return replace_all(replace_all(std::string(text), "#", "[0-9]"), "\\[0-9]", "#");
+}
+
+std::vector<std::string> SplitFieldList(std::string_view text) {
+    // A NUL ends the text, as it would in the stored line.
+    text = text.substr(0, text.find('\0'));
+    std::vector<std::string> fields;
+    size_t i = 0;
+    auto skip_blanks = [&] {
+        while (i < text.size() && IsBlank(static_cast<unsigned char>(text[i]))) ++i;
+    };
+    skip_blanks();
+    while (i < text.size()) {
+        std::string field;
+        if (text[i] == '"') {
+            ++i;
+            while (i < text.size()) {
+                if (text[i] == '"') {
+                    if (i + 1 < text.size() && text[i + 1] == '"') {
+                        field += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                size_t width = CharWidth(text, i);
+                field.append(text, i, width);
+                i += width;
+            }
+        } else {
+            while (i < text.size() && !IsBlank(static_cast<unsigned char>(text[i])) &&
+                   text[i] != ',') {
+                size_t width = CharWidth(text, i);
+                field.append(text, i, width);
+                i += width;
+            }
+        }
+        fields.push_back(std::move(field));
+        skip_blanks();
+        if (i < text.size() && text[i] == ',') {
+            ++i;
+            skip_blanks();
+        }
+    }
+    return fields;
+}
+
+std::vector<std::string> SplitLines(std::string_view contents) {
+    contents = contents.substr(0, contents.find('\0'));
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < contents.size(); ++i) {
+        if (contents[i] != '\r' && contents[i] != '\n') continue;
+        lines.emplace_back(contents.substr(start, i - start));
+        if (contents[i] == '\r' && i + 1 < contents.size() && contents[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < contents.size()) lines.emplace_back(contents.substr(start));
+    return lines;
+}
+
+std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
+    std::string result;
+    for (const std::string& line : lines) result.append(line).append("\r\n");
+    return result;
+}
+
+}  // namespace kiova

@@ -1,0 +1,63 @@
+// kiova-tool: a command-line tool for character authors. Arguments and output are UTF-8;
+// file contents are in the program's code page.
+#include <iostream>
+#include <span>
+#include <string_view>
+
+#include "ToolCommand.h"
+
+namespace kiova::tool {
+namespace {
+
+constexpr std::string_view kVersion = "2.11.05";
+
+constexpr ToolCommand kCommands[] = {
+    {"info", "info PACKAGE [--json]", RunInfoCommand},
+    {"encrypt", "encrypt --key KEY INPUT OUTPUT", RunEncryptCommand},
+    {"decrypt", "decrypt INPUT OUTPUT", RunDecryptCommand},
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "usage: kiova-tool COMMAND [ARGS...]\n\ncommands:\n";
+    for (const ToolCommand& command : kCommands) out << "  kiova-tool " << command.usage << '\n';
+    out << "  kiova-tool --help\n  kiova-tool --version\n";
+}
+
+int Run(std::span<char*> argv) {
+    if (argv.empty()) {
+        PrintHelp(std::cerr);
+        return 2;
+    }
+    std::string_view name = argv[0];
+    if (name == "--help" || name == "-h") {
+        PrintHelp(std::cout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::cout << "kiova-tool " << kVersion << '\n';
+        return 0;
+    }
+    for (const ToolCommand& command : kCommands) {
+        if (name != command.name) continue;
+        try {
+            return command.run(Arguments(argv.begin() + 1, argv.end()));
+        } catch (const UsageError& error) {
+            std::cerr << "kiova-tool: " << error.what() << "\nusage: kiova-tool " << command.usage
+                      << '\n';
+            return 2;
+        } catch (const std::exception& error) {
+            std::cerr << "kiova-tool: " << error.what() << '\n';
+            return 1;
+        }
+    }
+    std::cerr << "kiova-tool: unknown command \"" << name << "\"\n";
+    PrintHelp(std::cerr);
+    return 2;
+}
+
+}  // namespace
+}  // namespace kiova::tool
+
+int main(int argc, char** argv) {
+    return kiova::tool::Run(std::span<char*>(argv + 1, static_cast<size_t>(argc - 1)));
+}
