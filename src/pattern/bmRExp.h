@@ -60,14 +60,14 @@ public:
     virtual void SetCharCode(TbmCharCode code);
     // With IgnoreCase off returns `tokens`; with it on, rewrites them into `rewritten` and
     // returns that.
-    virtual const TbmRETokens& FilterTokens(const TbmRETokens& tokens,
-                                            TbmRETokens& rewritten) const;
+    virtual TbmRETokens& FilterTokens(TbmRETokens& tokens, TbmRETokens& rewritten) const;
     virtual void SetPattern(std::string_view pattern);
     // Index bmreoRegExpSyntax or bmreoIgnoreCase; any other index is ignored.
     virtual void SetOption(int index, bool on);
 
 private:
     void Compile();
+    void Invalidate();
 
     TbmCharCode charCode_;
     std::string pattern_;

@@ -1,0 +1,113 @@
+// Automaton builder: the tree (with its Follow sets) and the partition in, a deterministic
+// automaton out, built directly from position sets (no intermediate nondeterministic one).
+// What always holds: state 0 is First(root); a state accepts when its set holds the end marker;
+// each state's transitions are ascending, disjoint, and merged where adjacent ranges share a
+// target; equal position sets are one state.
+#include "bmREDFA.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace kiova {
+namespace {
+
+constexpr std::uint32_t kNoMember = UINT32_MAX;
+
+// The states' position sets while the automaton grows, found again by content.
+class StateSets {
+public:
+    explicit StateSets(TbmREBudget& budget) : budget_(budget) {}
+
+    std::size_t Count() const { return sets_.size(); }
+    const TbmRELeafNodeSet& operator[](std::size_t state) const { return sets_[state]; }
+
+    TbmREStateIndex FindOrAdd(TbmRELeafNodeSet&& set) {
+        std::vector<TbmREStateIndex>& sameHash = byHash_[set.Hash()];
+        for (const TbmREStateIndex state : sameHash) {
+            if (sets_[state] == set) return state;
+        }
+        budget_.SpendState();
+        budget_.SpendElements(static_cast<std::int64_t>(set.Count()));
+        const auto state = static_cast<TbmREStateIndex>(sets_.size());
+        sets_.push_back(std::move(set));
+        sameHash.push_back(state);
+        return state;
+    }
+
+private:
+    TbmREBudget& budget_;
+    std::vector<TbmRELeafNodeSet> sets_;
+    std::unordered_map<std::size_t, std::vector<TbmREStateIndex>> byHash_;
+};
+
+}  // namespace
+
+void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmREBudget& budget) {
+    states_.clear();
+    transitions_.clear();
+    lineHead_ = tree.LineHead();
+    lineTail_ = tree.LineTail();
+    if (lineHead_) partition.AddRange(bmreLineHead, bmreLineHead);
+    if (lineTail_) partition.AddRange(bmreLineTail, bmreLineTail);
+
+    // The partition member each leaf stands for (none for the end marker).
+    const TbmRELeafList& leaves = tree.Leaves();
+    std::vector<std::uint32_t> memberOf(leaves.size(), kNoMember);
+    for (const auto& leaf : leaves) {
+        const std::size_t member = partition.IndexOf(leaf->Lo(), leaf->Hi());
+        if (member < partition.Count())
+            memberOf[leaf->Index()] = static_cast<std::uint32_t>(member);
+    }
+
+    StateSets sets(budget);
+    sets.FindOrAdd(TbmRELeafNodeSet(tree.Root().First()));
+
+    std::vector<std::pair<std::uint32_t, TbmRELeafIndex>> byMember;  // (member, leaf)
+    std::vector<std::uint32_t> seenIn(leaves.size(), 0);             // stamp of the last union
+    std::uint32_t stamp = 0;
+    std::vector<TbmRELeafIndex> united;
+    std::vector<TbmRETransition> descending;
+    for (std::size_t state = 0; state < sets.Count(); ++state) {
+        byMember.clear();
+        for (const TbmRELeafIndex leaf : sets[state]) {
+            if (memberOf[leaf] != kNoMember) byMember.emplace_back(memberOf[leaf], leaf);
+        }
+        std::sort(byMember.begin(), byMember.end(), std::greater<>());
+
+        // From the highest member down, so new states are numbered in that order.
+        descending.clear();
+        for (auto group = byMember.begin(); group != byMember.end();) {
+            const std::uint32_t member = group->first;
+            ++stamp;
+            united.clear();
+            for (; group != byMember.end() && group->first == member; ++group) {
+                const TbmRELeafNodeSet& follow = leaves[group->second]->Follow();
+                budget.SpendElements(static_cast<std::int64_t>(follow.Count()));
+                for (const TbmRELeafIndex next : follow) {
+                    if (seenIn[next] != stamp) {
+                        seenIn[next] = stamp;
+                        united.push_back(next);
+                    }
+                }
+            }
+            if (united.empty()) continue;
+            std::sort(united.begin(), united.end());
+            const TbmREStateIndex target = sets.FindOrAdd(TbmRELeafNodeSet(united));
+            const TbmREWchRange& range = partition[member];
+            if (!descending.empty() && descending.back().Target == target &&
+                descending.back().Lo == range.Hi + 1) {
+                descending.back().Lo = range.Lo;
+            } else {
+                descending.push_back({range.Lo, range.Hi, target});
+            }
+        }
+
+        budget.SpendElements(static_cast<std::int64_t>(descending.size()));
+        states_.push_back({sets[state].Contains(tree.EndMarker()),
+                           static_cast<std::uint32_t>(transitions_.size()),
+                           static_cast<std::uint32_t>(descending.size())});
+        transitions_.insert(transitions_.end(), descending.rbegin(), descending.rend());
+    }
+}
+
+}  // namespace kiova

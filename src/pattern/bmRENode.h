@@ -1,0 +1,136 @@
+// Nodes of the pattern tree and the leaf sets they carry.
+//
+// Leaves are numbered in creation order; a leaf set is a sorted list of those numbers. Every
+// node computes Nullable, First and Last when it is constructed, and internal nodes add to the
+// Follow sets of the leaves below them at the same time, so a node is complete once it exists.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "bmREBudget.h"
+
+namespace kiova {
+
+using TbmRELeafIndex = std::uint32_t;
+
+class TbmRELeafNodeSet {
+public:
+    TbmRELeafNodeSet() = default;
+    explicit TbmRELeafNodeSet(TbmRELeafIndex leaf) : leaves_{leaf} {}
+    // `sorted` must be ascending without duplicates.
+    explicit TbmRELeafNodeSet(std::vector<TbmRELeafIndex> sorted) : leaves_(std::move(sorted)) {}
+
+    // Throws std::logic_error "TbmRELeafNodeSet.AddSet: Internal Error" when `other` is this set.
+    void AddSet(const TbmRELeafNodeSet& other);
+    bool Contains(TbmRELeafIndex leaf) const;
+    std::size_t Count() const { return leaves_.size(); }
+    bool Empty() const { return leaves_.empty(); }
+    auto begin() const { return leaves_.begin(); }
+    auto end() const { return leaves_.end(); }
+    bool operator==(const TbmRELeafNodeSet&) const = default;
+    std::size_t Hash() const;
+
+private:
+    std::vector<TbmRELeafIndex> leaves_;
+};
+
+class TbmRENode {
+public:
+    virtual ~TbmRENode() = default;
+    TbmRENode(const TbmRENode&) = delete;
+    TbmRENode& operator=(const TbmRENode&) = delete;
+
+    bool Nullable() const { return nullable_; }
+    const TbmRELeafNodeSet& First() const { return first_; }
+    const TbmRELeafNodeSet& Last() const { return last_; }
+
+protected:
+    explicit TbmRENode(bool nullable) : nullable_(nullable) {}
+
+    bool nullable_;
+    TbmRELeafNodeSet first_;
+    TbmRELeafNodeSet last_;
+};
+
+class TbmRELeafNode : public TbmRENode {
+public:
+    TbmRELeafIndex Index() const { return index_; }
+    std::int32_t Lo() const { return lo_; }
+    std::int32_t Hi() const { return hi_; }
+    void SetRange(std::int32_t lo, std::int32_t hi) {
+        lo_ = lo;
+        hi_ = hi;
+    }
+    const TbmRELeafNodeSet& Follow() const { return follow_; }
+    void AddFollow(const TbmRELeafNodeSet& leaves, TbmREBudget& budget);
+
+protected:
+    TbmRELeafNode(bool nullable, TbmRELeafIndex index, std::int32_t lo, std::int32_t hi)
+        : TbmRENode(nullable), index_(index), lo_(lo), hi_(hi) {}
+
+private:
+    TbmRELeafIndex index_;
+    std::int32_t lo_;
+    std::int32_t hi_;
+    TbmRELeafNodeSet follow_;
+};
+
+using TbmRELeafList = std::vector<std::unique_ptr<TbmRELeafNode>>;
+
+// Special leaf values besides partition ranges.
+inline constexpr std::int32_t bmreEndMarker = -1;
+inline constexpr std::int32_t bmreLineHead = -2;
+inline constexpr std::int32_t bmreLineTail = -3;
+
+// One range of the alphabet partition, or the end marker, line head or line tail.
+class TbmRECharNode final : public TbmRELeafNode {
+public:
+    TbmRECharNode(TbmRELeafIndex index, std::int32_t lo, std::int32_t hi);
+};
+
+class TbmREEpsilonNode final : public TbmRELeafNode {
+public:
+    explicit TbmREEpsilonNode(TbmRELeafIndex index) : TbmRELeafNode(true, index, 0, 0) {}
+};
+
+class TbmREInternalNode : public TbmRENode {
+protected:
+    using TbmRENode::TbmRENode;
+};
+
+class TbmRECatNode final : public TbmREInternalNode {
+public:
+    TbmRECatNode(const TbmRENode& a, const TbmRENode& b, TbmRELeafList& leaves,
+                 TbmREBudget& budget);
+    const TbmRENode& A() const { return a_; }
+    const TbmRENode& B() const { return b_; }
+
+private:
+    const TbmRENode& a_;
+    const TbmRENode& b_;
+};
+
+class TbmREUnionNode final : public TbmREInternalNode {
+public:
+    TbmREUnionNode(const TbmRENode& a, const TbmRENode& b, TbmREBudget& budget);
+    const TbmRENode& A() const { return a_; }
+    const TbmRENode& B() const { return b_; }
+
+private:
+    const TbmRENode& a_;
+    const TbmRENode& b_;
+};
+
+class TbmREClosureNode final : public TbmREInternalNode {
+public:
+    TbmREClosureNode(const TbmRENode& a, TbmRELeafList& leaves, TbmREBudget& budget);
+    const TbmRENode& A() const { return a_; }
+
+private:
+    const TbmRENode& a_;
+};
+
+}  // namespace kiova

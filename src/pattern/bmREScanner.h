@@ -1,0 +1,51 @@
+// TbmREScanner: pattern bytes in, tokens out, one token per NextToken call.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "bmCharCode.h"
+#include "bmREToken.h"
+#include "bmWchReader.h"
+
+namespace kiova {
+
+class TbmREScanner {
+public:
+    TbmREScanner();  // Shift JIS, RegExpSyntax on, LogicalSyntax off
+
+    TbmCharCode CharCode() const { return reader_->CharCode(); }
+    // Throws std::invalid_argument "TbmREScanner.SetCharCode: can't create reader" for JIS.
+    void SetCharCode(TbmCharCode code);
+    void SetText(std::string_view pattern);
+    void Rewind();
+
+    // Off: every character, backslash included, is an ordinary character.
+    bool RegExpSyntax() const { return regExpSyntax_; }
+    void SetRegExpSyntax(bool on) { regExpSyntax_ = on; }
+    // On: / & ! { } are the logical operators instead of ordinary characters.
+    bool LogicalSyntax() const { return logicalSyntax_; }
+    void SetLogicalSyntax(bool on) { logicalSyntax_ = on; }
+    // 0 outside brackets; 1 after [ or [^, then one more for each item read inside.
+    int BracketCount() const { return bracketCount_; }
+
+    // The next token; an "end" token once the pattern is exhausted. Throws EbmREToken for
+    // "need right bracket", "invalid character class" and "invalid escape sequence".
+    TbmRETokenRec NextToken();
+
+private:
+    TbmRETokenRec NextTokenOutsideBrackets();
+    TbmRETokenRec NextBracketItem();
+    // Resolves the escape after a backslash into `token`; throws for an invalid one.
+    std::int32_t ReadEscapeOf(TbmRETokenRec& token);
+
+    std::unique_ptr<TbmWchReader> reader_;
+    int bracketCount_ = 0;
+    bool regExpSyntax_ = true;
+    bool logicalSyntax_ = false;
+};
+
+// Clears `tokens`, then appends scanner tokens up to and including the one "end" token.
+void Tokenize(TbmRETokens& tokens, TbmREScanner& scanner);
+
+}  // namespace kiova

@@ -1,0 +1,114 @@
+// Search: text bytes, a start offset and an automaton in; the leftmost match start and its
+// longest length out. The automaton is restarted at every character boundary from the start
+// offset on, including the position just after the last character, until one run accepts.
+// A second run, started from the state after a line head, covers starts that follow a line
+// break (or the text start); both runs share the length, which ends as the longest either
+// accepted. What always holds: a match lies inside the text (offset + length <= size).
+#include "bmRESearch.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "bmWchReader.h"
+
+namespace kiova {
+namespace {
+
+constexpr std::int32_t kLF = 10;
+constexpr std::int32_t kCR = 13;
+
+template <class Reader, class... ReaderArgs>
+int Search(std::string_view text, int start, const TbmREDFATable& dfa, int& length,
+           ReaderArgs... readerArgs) {
+    if (text.size() > static_cast<std::size_t>(INT32_MAX / 2)) {
+        length = 0;
+        return -1;
+    }
+    const int size = static_cast<int>(text.size());
+    if (start < 0 || start > size) {
+        length = 0;
+        return -1;
+    }
+    Reader scan(readerArgs...);      // reads one attempt from its start position
+    Reader position(readerArgs...);  // steps over the start positions
+    const TbmREStateIndex afterLineHead = dfa.Lookup(0, bmreLineHead);
+    const bool lineHead = dfa.LineHead();
+    const bool lineTail = dfa.LineTail();
+    position.SetTextBuff(text);
+    position.SetPos(start);
+
+    // The run from the state after a line head, when the current start follows a line break.
+    TbmREStateIndex lineRun = bmreNoState;
+    if (lineHead) {
+        if (start == 0) {
+            lineRun = afterLineHead;
+        } else {
+            position.UnreadChar();
+            const std::int32_t before = position.ReadChar();
+            position.SetPos(start);
+            if (before == kLF || (before == kCR && position.ReadChar() != kLF)) {
+                lineRun = afterLineHead;
+            }
+            position.SetPos(start);
+        }
+    }
+
+    int longest = -1;
+    for (;;) {
+        // A lead byte at the very end pairs with a byte past the text: stop at the end.
+        const int from = std::min(position.GetPos(), size);
+        position.SetPos(from);
+        const int available = size - from;
+        scan.SetTextBuff(text.substr(static_cast<std::size_t>(from)));
+        TbmREStateIndex run = 0;
+        while (run != bmreNoState || lineRun != bmreNoState) {
+            const int consumed = std::min(scan.GetPos(), available);
+            const std::int32_t c = scan.ReadChar();
+            const bool atLineEnd = lineTail && (c < 0 || c == kLF || c == kCR);
+            for (TbmREStateIndex* state : {&run, &lineRun}) {
+                if (*state == bmreNoState) continue;
+                if (dfa.Accepting(*state)) longest = consumed;
+                if (atLineEnd && dfa.Lookup(*state, bmreLineTail) != bmreNoState) {
+                    longest = consumed;
+                }
+                *state = dfa.Lookup(*state, c);
+            }
+        }
+        if (longest != -1) {
+            length = longest;
+            return from;
+        }
+
+        const std::int32_t next = position.ReadChar();
+        if (lineHead) {
+            if (next == kLF) {
+                lineRun = afterLineHead;
+            } else if (next == kCR) {
+                if (position.ReadChar() != kLF) lineRun = afterLineHead;
+                position.UnreadChar();
+            }
+        }
+        if (next < 0) break;
+    }
+    length = 0;
+    return -1;
+}
+
+}  // namespace
+
+int SearchDFA(std::string_view text, int start, TbmCharCode code, const TbmREDFATable& dfa,
+              int& length) {
+    switch (code) {
+        case TbmCharCode::ShiftJIS:
+        case TbmCharCode::JapaneseEUC:
+            return Search<TbmMBCSReader>(text, start, dfa, length, code);
+        case TbmCharCode::Western:
+            return Search<TbmSBCSReader>(text, start, dfa, length);
+        case TbmCharCode::UniCode:
+            return Search<TbmUniCodeReader>(text, start, dfa, length);
+        default:
+            throw std::invalid_argument("SearchDFA: no reader for this character code");
+    }
+}
+
+}  // namespace kiova

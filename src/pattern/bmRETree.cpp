@@ -1,0 +1,183 @@
+// Tree builder: a standardised token list and the partition in, a tree of char, epsilon, cat,
+// union and closure nodes out, by recursive descent:
+//   expression := sequence ("|" sequence)*          (left-associative)
+//   sequence   := empty | postfix+                   (empty before "|", ")" or the end)
+//   postfix    := primary ("*" | "+" | "?")?         (at most one operator)
+//   primary    := char | "(" expression ")" | bracket | "." | "^" | "$"
+// What always holds: every leaf (except the end marker and the anchors) is exactly one partition
+// member, and ^ / $ stay anchors only where they can be matched first / last.
+#include "bmRETree.h"
+
+namespace kiova {
+
+void TbmRETree::Clear() {
+    internalNodes_.clear();
+    leaves_.clear();
+    root_ = nullptr;
+    lineHead_ = lineTail_ = false;
+    tokens_ = nullptr;
+    partition_ = nullptr;
+    budget_ = nullptr;
+}
+
+void TbmRETree::Build(const TbmRETokens& tokens, const TbmREWchRanges& partition,
+                      TbmREBudget& budget) {
+    Clear();
+    tokens_ = &tokens;
+    current_ = 0;
+    partition_ = &partition;
+    budget_ = &budget;
+    nesting_ = 0;
+
+    const TbmRENode& expression = Expression();
+    if (!CurrentIs(TbmRETokenKind::End)) Fail(TbmRETokenKind::InvalidCharacter);  // a stray )
+    root_ = &NewCat(expression, NewChar(bmreEndMarker, bmreEndMarker));
+    ResolveAnchors();
+    tokens_ = nullptr;
+    partition_ = nullptr;
+    budget_ = nullptr;
+}
+
+const TbmRENode& TbmRETree::Expression() {
+    const TbmRENode* left = &Sequence();
+    while (CurrentIs(TbmRETokenKind::Union)) {
+        Advance();
+        left = &NewUnion(*left, Sequence());
+    }
+    return *left;
+}
+
+const TbmRENode& TbmRETree::Sequence() {
+    using K = TbmRETokenKind;
+    const auto endsSequence = [this] {
+        return CurrentIs(K::Union) || CurrentIs(K::RightParenthesis) || CurrentIs(K::End);
+    };
+    if (endsSequence()) return NewEpsilon();
+    const TbmRENode* left = &Postfix();
+    while (!endsSequence()) left = &NewCat(*left, Postfix());
+    return *left;
+}
+
+const TbmRENode& TbmRETree::Postfix() {
+    using K = TbmRETokenKind;
+    const TbmRENode& primary = Primary();
+    switch (Current().Kind) {
+        case K::Asterisk:
+            Advance();
+            return NewClosure(primary);
+        case K::Plus:
+            Advance();
+            return NewCat(primary, NewClosure(primary));
+        case K::QuestionMark:
+            Advance();
+            return NewUnion(primary, NewEpsilon());
+        default:
+            return primary;
+    }
+}
+
+const TbmRENode& TbmRETree::Primary() {
+    using K = TbmRETokenKind;
+    const TbmRETokenRec& token = Current();
+    switch (token.Kind) {
+        case K::Character: {
+            const TbmRENode& leaves = LeavesOf(token.Lo, token.Hi);
+            Advance();
+            return leaves;
+        }
+        case K::LeftParenthesis: {
+            if (++nesting_ > TbmREBudget::kMaxNesting) Fail(K::PatternTooComplex);
+            Advance();
+            const TbmRENode& expression = Expression();
+            if (!CurrentIs(K::RightParenthesis)) Fail(K::NeedRightParenthesis);
+            Advance();
+            --nesting_;
+            return expression;
+        }
+        case K::LeftBracket:
+            return Bracket();
+        case K::Dot: {
+            const TbmRENode& below10 = LeavesOf(0, 9);
+            const TbmRENode& between = LeavesOf(11, 12);
+            const TbmRENode& any = NewUnion(NewUnion(below10, between), LeavesOf(14, bmreMaxChar));
+            Advance();
+            return any;
+        }
+        case K::LineHead:
+            Advance();
+            return NewChar(bmreLineHead, bmreLineHead);
+        case K::LineTail:
+            Advance();
+            return NewChar(bmreLineTail, bmreLineTail);
+        default:
+            Fail(K::NeedNormalCharOrLeftParenthesis);
+    }
+}
+
+const TbmRENode& TbmRETree::Bracket() {
+    using K = TbmRETokenKind;
+    Advance();
+    // Only a negated bracket that excludes every character can be empty here.
+    const auto isItem = [this] { return CurrentIs(K::Character) || CurrentIs(K::CharacterClass); };
+    if (!isItem()) Fail(K::NeedNormalCharOrLeftParenthesis);
+    const TbmRENode* left = &LeavesOf(Current().Lo, Current().Hi);
+    for (Advance(); !CurrentIs(K::RightBracket); Advance()) {
+        if (!isItem()) Fail(K::NeedRightBracket);
+        left = &NewUnion(*left, LeavesOf(Current().Lo, Current().Hi));
+    }
+    Advance();
+    return *left;
+}
+
+const TbmRENode& TbmRETree::LeavesOf(std::int32_t lo, std::int32_t hi) {
+    const auto [first, last] = partition_->Span(lo, hi);
+    const TbmRENode* leaves = &NewChar((*partition_)[first].Lo, (*partition_)[first].Hi);
+    for (std::size_t member = first + 1; member <= last; ++member) {
+        leaves = &NewUnion(*leaves, NewChar((*partition_)[member].Lo, (*partition_)[member].Hi));
+    }
+    return *leaves;
+}
+
+void TbmRETree::ResolveAnchors() {
+    const TbmRELeafNodeSet endOnly(EndMarker());
+    for (const auto& leaf : leaves_) {
+        if (leaf->Lo() == bmreLineHead) {
+            if (root_->First().Contains(leaf->Index())) {
+                lineHead_ = true;
+            } else {
+                leaf->SetRange('^', '^');
+            }
+        } else if (leaf->Lo() == bmreLineTail) {
+            if (leaf->Follow() == endOnly) {
+                lineTail_ = true;
+            } else {
+                leaf->SetRange('$', '$');
+            }
+        }
+    }
+}
+
+const TbmRENode& TbmRETree::NewChar(std::int32_t lo, std::int32_t hi) {
+    const auto index = static_cast<TbmRELeafIndex>(leaves_.size());
+    budget_->SpendElements(2);
+    return *leaves_.emplace_back(std::make_unique<TbmRECharNode>(index, lo, hi));
+}
+
+const TbmRENode& TbmRETree::NewEpsilon() {
+    const auto index = static_cast<TbmRELeafIndex>(leaves_.size());
+    return *leaves_.emplace_back(std::make_unique<TbmREEpsilonNode>(index));
+}
+
+const TbmRENode& TbmRETree::NewCat(const TbmRENode& a, const TbmRENode& b) {
+    return *internalNodes_.emplace_back(std::make_unique<TbmRECatNode>(a, b, leaves_, *budget_));
+}
+
+const TbmRENode& TbmRETree::NewUnion(const TbmRENode& a, const TbmRENode& b) {
+    return *internalNodes_.emplace_back(std::make_unique<TbmREUnionNode>(a, b, *budget_));
+}
+
+const TbmRENode& TbmRETree::NewClosure(const TbmRENode& a) {
+    return *internalNodes_.emplace_back(std::make_unique<TbmREClosureNode>(a, leaves_, *budget_));
+}
+
+}  // namespace kiova

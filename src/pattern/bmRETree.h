@@ -1,0 +1,64 @@
+// TbmRETree: the syntax tree of a standardised token list, its leaves being positions.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "bmREBudget.h"
+#include "bmRENode.h"
+#include "bmREToken.h"
+#include "bmREWchRanges.h"
+
+namespace kiova {
+
+class TbmRETree {
+public:
+    // Parses `tokens` (after Standardize into `partition`) into Cat(expression, end marker) and
+    // resolves the anchors. Throws EbmREToken for a syntax error or a spent budget.
+    void Build(const TbmRETokens& tokens, const TbmREWchRanges& partition, TbmREBudget& budget);
+    void Clear();
+
+    const TbmRENode& Root() const { return *root_; }
+    const TbmRELeafList& Leaves() const { return leaves_; }
+    TbmRELeafIndex EndMarker() const { return static_cast<TbmRELeafIndex>(leaves_.size() - 1); }
+    // On when a ^ can be the first thing matched / a $ the last.
+    bool LineHead() const { return lineHead_; }
+    bool LineTail() const { return lineTail_; }
+
+private:
+    const TbmRENode& Expression();
+    const TbmRENode& Sequence();
+    const TbmRENode& Postfix();
+    const TbmRENode& Primary();
+    const TbmRENode& Bracket();
+    // One leaf per partition member in [lo, hi], joined left to right by unions.
+    const TbmRENode& LeavesOf(std::int32_t lo, std::int32_t hi);
+    void ResolveAnchors();
+
+    const TbmRETokenRec& Current() const { return (*tokens_)[current_]; }
+    bool CurrentIs(TbmRETokenKind kind) const { return Current().Kind == kind; }
+    void Advance() { ++current_; }
+    [[noreturn]] void Fail(TbmRETokenKind error) const { bmRaiseTokenError(Current(), error); }
+
+    const TbmRENode& NewChar(std::int32_t lo, std::int32_t hi);
+    const TbmRENode& NewEpsilon();
+    const TbmRENode& NewCat(const TbmRENode& a, const TbmRENode& b);
+    const TbmRENode& NewUnion(const TbmRENode& a, const TbmRENode& b);
+    const TbmRENode& NewClosure(const TbmRENode& a);
+
+    std::vector<std::unique_ptr<TbmREInternalNode>> internalNodes_;
+    TbmRELeafList leaves_;
+    const TbmRENode* root_ = nullptr;
+    bool lineHead_ = false;
+    bool lineTail_ = false;
+
+    // While building.
+    const TbmRETokens* tokens_ = nullptr;
+    std::size_t current_ = 0;
+    const TbmREWchRanges* partition_ = nullptr;
+    TbmREBudget* budget_ = nullptr;
+    int nesting_ = 0;
+};
+
+}  // namespace kiova

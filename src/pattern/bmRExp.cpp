@@ -1,0 +1,104 @@
+// TbmRExp: pattern text and options in; a cached automaton and search results out.
+// Compiling runs scanner -> (ignore-case rewrite) -> Standardize -> tree -> automaton, each
+// stage with working objects of its own, so compiles of different objects never interfere.
+// What always holds: the object is compiled exactly when `dfa_` holds the automaton of the
+// current pattern, code and options; a failed compile leaves it uncompiled.
+#include "bmRExp.h"
+
+#include "bmREDFA.h"
+#include "bmREDic.h"
+#include "bmREScanner.h"
+#include "bmRESearch.h"
+#include "bmRETokens.h"
+#include "bmRETree.h"
+
+namespace kiova {
+
+int TbmRExpABC::Match(std::string_view text, int start, int& length) {
+    const TbmREDFATable& dfa = GetDFATable();
+    const int found = SearchDFA(text, start - 1, GetCharCode(), dfa, length);
+    return found < 0 ? 0 : found + 1;
+}
+
+int TbmRExpABC::Match(std::string_view text, int start) {
+    int length = 0;
+    return Match(text, start, length);
+}
+
+TbmRExp::TbmRExp() : TbmRExp(bmccDefaultCharCode()) {}
+
+TbmRExp::TbmRExp(TbmCharCode code) : charCode_(code) {}
+
+TbmRExp::~TbmRExp() = default;
+
+bool TbmRExp::Option(int index) const {
+    switch (index) {
+        case bmreoRegExpSyntax:
+            return regExpSyntax_;
+        case bmreoIgnoreCase:
+            return ignoreCase_;
+        default:
+            return false;
+    }
+}
+
+const TbmREDFATable& TbmRExp::GetDFATable() {
+    if (!compiled_) Compile();
+    return *dfa_;
+}
+
+void TbmRExp::SetCharCode(TbmCharCode code) {
+    if (code == charCode_) return;
+    charCode_ = code;
+    Invalidate();
+}
+
+TbmRETokens& TbmRExp::FilterTokens(TbmRETokens& tokens, TbmRETokens& rewritten) const {
+    if (!ignoreCase_) return tokens;
+    TbmREAsciiIgnoreCaseDic().Rewrite(tokens, rewritten);
+    return rewritten;
+}
+
+void TbmRExp::SetPattern(std::string_view pattern) {
+    if (pattern == pattern_) return;
+    pattern_ = pattern;
+    Invalidate();
+}
+
+void TbmRExp::SetOption(int index, bool on) {
+    bool* option = index == bmreoRegExpSyntax ? &regExpSyntax_
+                   : index == bmreoIgnoreCase ? &ignoreCase_
+                                              : nullptr;
+    if (option == nullptr || *option == on) return;
+    *option = on;
+    Invalidate();
+}
+
+void TbmRExp::Invalidate() {
+    compiled_ = false;
+    dfa_.reset();
+}
+
+void TbmRExp::Compile() {
+    TbmREScanner scanner;
+    scanner.SetCharCode(charCode_);
+    scanner.SetText(pattern_);
+    scanner.SetRegExpSyntax(regExpSyntax_);
+    TbmRETokens tokens;
+    Tokenize(tokens, scanner);
+    TbmRETokens rewritten;
+    TbmRETokens& filtered = FilterTokens(tokens, rewritten);
+
+    TbmREWchRanges partition;
+    Standardize(filtered, partition);
+    TbmREBudget budget;
+    TbmRETree tree;
+    tree.Build(filtered, partition, budget);
+    auto dfa = std::make_unique<TbmREDFATable>();
+    dfa->Build(tree, partition, budget);
+
+    dfa_ = std::move(dfa);
+    compiled_ = true;
+}
+
+}  // namespace kiova
