@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "Crypt.h"
+#include "RunTool.h"
+#include "TempFolder.h"
+#include "TextUtils.h"
+
+namespace kiova {
+namespace {
+
+using testing::RunTool;
+using testing::TempFolder;
+
+TEST(Tool, HelpVersionAndUsageErrors) {
+    EXPECT_EQ(RunTool({"--version"}).out, "kiova-tool 2.11.05\n");
+    auto help = RunTool({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("encrypt --key KEY INPUT OUTPUT"), std::string::npos);
+    EXPECT_EQ(RunTool({}).status, 2);
+    EXPECT_EQ(RunTool({"frobnicate"}).status, 2);
+    EXPECT_EQ(RunTool({"encrypt", "in"}).status, 2);
+}
+
+TEST(Tool, EncryptWritesExactlyTheCipherAndDecryptRestoresIt) {
+    TempFolder dir;
+    // "日本" in Shift_JIS inside the text; the key is given in UTF-8 and converted.
+    const std::string plain = "hello, world\r\n\x93\xFA\x96\x7B\nlast";
+    const std::string input = dir.Write("plain.txt", plain);
+    ASSERT_EQ(RunTool({"encrypt", "--key", "\xE3\x81\x82key", input, dir / "enc.txt"}).status, 0);
+    EXPECT_EQ(dir.Read("enc.txt"), JoinLinesCrLf(EncipherLines(SplitLines(plain), "\x82\xA0key")));
+
+    ASSERT_EQ(RunTool({"decrypt", dir / "enc.txt", dir / "dec.txt"}).status, 0);
+    EXPECT_EQ(dir.Read("dec.txt"), "hello, world\r\n\x93\xFA\x96\x7B\r\nlast\r\n");
+
+    auto refused = RunTool({"decrypt", input, dir / "never.txt"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "kiova-tool: " + input + " is not enciphered\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "never.txt"));
+    EXPECT_EQ(RunTool({"encrypt", "--key", "k", dir / "none", dir / "x"}).status, 1);
+}
+
+TEST(Tool, InfoShowsWhatTheProgramReads) {
+    TempFolder dir;
+    const std::string package =
+        dir.Write("alice.ktc", "Name\r\n\x83\x41\x83\x8A\x83\x58\r\nFolder\r\ndata\r\nodd");
+    auto result = RunTool({"info", package, "--json"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    auto json = nlohmann::json::parse(result.out);
+    EXPECT_EQ(json["path"], package);
+    EXPECT_EQ(json["valid"], true);
+    EXPECT_EQ(json["dataFolder"], dir.Path().string() + "/data/");
+    EXPECT_EQ(json["pairs"],
+              nlohmann::json::parse(R"([["name", "\u30a2\u30ea\u30b9"], ["folder", "data"]])"));
+
+    auto text = RunTool({"info", package});
+    EXPECT_NE(text.out.find("valid:       yes"), std::string::npos);
+    EXPECT_EQ(RunTool({"info", dir / "none.ktc"}).status, 1);
+}
+
+}  // namespace
+}  // namespace kiova
