@@ -1,0 +1,197 @@
+// Creating a character, its reply cycle and its state file.
+//
+// In:  a package path; per turn an input line (UTF-16) and a table mask.
+// Out: a raw answer per turn; the state file ("<package name>.kts" in the data folder), written
+//      when the character is created without one and when a named character is destroyed.
+// Always: a character that exists has at least one available record and a state file; the
+// state file is replaced atomically, so a failed save keeps the previous one.
+#include "Character.h"
+
+#include <stdexcept>
+
+#include "Clock.h"
+#include "CodePage.h"
+#include "Crypt.h"
+#include "DataFile.h"
+#include "Files.h"
+#include "KiovaError.h"
+#include "Numbers.h"
+#include "Random.h"
+#include "TextUtils.h"
+
+namespace kiova {
+namespace {
+
+constexpr int kMinimumVersion = 210;
+
+class TNullPluginList final : public TPluginListBase {
+public:
+    int Count() const override { return 0; }
+    bool AddPlugin(std::string_view) override { return false; }
+    void FireEvent(std::string&, std::string&) override {}
+    std::string ExpandTag(std::string_view) override { return {}; }
+};
+
+class TIdentityEvaluator final : public TTagEvaluator {
+public:
+    std::u16string EvaluateTags(std::u16string_view text) override { return std::u16string(text); }
+};
+
+// Checks that the package exists and names the character, then parses it.
+TCharacterFile ReadValidPackage(std::string_view package_path) {
+    if (!FileExists(package_path)) throw EKiovaInvalidCharacter("characterfile is not found");
+    if (!IsValidCharacterFile(package_path))
+        throw EKiovaInvalidCharacter("characterfile is invalid");
+    return TCharacterFile(package_path);
+}
+
+// The package's file name with its extension replaced by ".kts", in the data folder.
+std::string StatePathOf(std::string_view package_path, std::string_view data_folder) {
+    std::string_view file_name = package_path.substr(ExtractFilePath(package_path).size());
+    // '.' is never the trail byte of a double-byte character, so a byte search is safe.
+    file_name = file_name.substr(0, file_name.rfind('.'));
+    return std::string(data_folder) + std::string(file_name) + ".kts";
+}
+
+bool HasBit(uint8_t mask, int bit) {
+    return (mask >> bit) & 1;
+}
+
+}  // namespace
+
+TCharacter::TCharacter(std::string_view package_path, TCharacterServices services)
+    : package_(ReadValidPackage(package_path)),
+      data01_(true, BoundEvaluator()),
+      data02_(false, BoundEvaluator()),
+      dataa1_(true, BoundEvaluator()),
+      dataa2_(false, BoundEvaluator()),
+      datab1_(true, BoundEvaluator()),
+      datab2_(false, BoundEvaluator()),
+      datac1_(true, BoundEvaluator()),
+      datac2_(false, BoundEvaluator()) {
+    if (TextToInt(package_.ReadValue("version")).value_or(0) < kMinimumVersion)
+        throw EKiovaInvalidCharacter("character is not supported in this version");
+
+    plugins_ = services.create_plugin_list ? services.create_plugin_list()
+                                           : std::make_unique<TNullPluginList>();
+    evaluator_ = services.create_tag_evaluator ? services.create_tag_evaluator(*this)
+                                               : std::make_unique<TIdentityEvaluator>();
+
+    package_path_ = package_path;
+    state_path_ = StatePathOf(package_path_, DataFolder());
+
+    LoadTables();
+    if (!HasData()) throw EKiovaInvalidCharacter("character contains no data");
+
+    // Still nameless here, so a first state file is keyed with the empty name.
+    if (!FileExists(state_path_)) SaveState();
+    name_ = package_.ReadValue("name");
+    LoadState();
+    creation_time_ = CurrentClock()->Now();
+}
+
+TCharacter::~TCharacter() {
+    if (name_.empty()) return;
+    try {
+        SaveState();
+    } catch (const std::exception&) {
+        // A destructor cannot report; the previous state file is still intact on disk.
+    }
+}
+
+TKiovaData::TEvaluator TCharacter::BoundEvaluator() {
+    return [this](std::u16string_view text) { return EvaluateTags(text); };
+}
+
+void TCharacter::LoadTables() {
+    const std::pair<const char*, TKiovaData*> tables[] = {
+        {"data01", &data01_}, {"data02", &data02_}, {"dataa1", &dataa1_}, {"dataa2", &dataa2_},
+        {"datab1", &datab1_}, {"datab2", &datab2_}, {"datac1", &datac1_}, {"datac2", &datac2_},
+    };
+    for (const auto& [key, table] : tables)
+        for (const std::string& file : SplitFieldList(package_.ReadValue(key)))
+            table->LoadFromFile(DataFolder() + file);
+}
+
+bool TCharacter::HasData() const {
+    const TKiovaData* tables[] = {&data01_, &data02_, &dataa1_, &dataa2_,
+                                  &datab1_, &datab2_, &datac1_, &datac2_};
+    for (const TKiovaData* table : tables)
+        if (table->AvailableCount() > 0) return true;
+    return false;
+}
+
+void TCharacter::LoadState() {
+    if (!FileExists(state_path_)) SaveState();
+    variables_.FromStateLines(ReadDataFileLines(state_path_));
+}
+
+void TCharacter::SaveState() const {
+    std::string contents = JoinLinesCrLf(EncipherLines(variables_.ToStateLines(), name_));
+    try {
+        WriteFileAtomically(state_path_, contents);
+    } catch (const std::runtime_error& error) {
+        throw EKiovaError(error.what());
+    }
+}
+
+std::u16string TCharacter::Respond(std::u16string_view input, uint8_t table_mask) {
+    previous_answer_ = dataa1_.PreviousAnswer();
+    Randomize();
+    ++turn_count_;
+    previous_input_ = std::move(current_input_);
+    current_input_ = Utf16ToAnsi(input);
+
+    const std::string message = MessageFor(input);
+    operate_message_ = HasBit(table_mask, 0) || HasBit(table_mask, 1) ? message : std::string();
+
+    TKiovaData* const pattern_tables[] = {&data01_, &data02_, &dataa1_,
+                                          &dataa2_, &datab1_, &datab2_};
+    std::string answer;
+    for (int bit = 0; bit < 6 && answer.empty(); ++bit)
+        if (HasBit(table_mask, bit)) answer = pattern_tables[bit]->Answer(message);
+    if (answer.empty()) answer = AnswerFromPlainTables(message, table_mask);
+
+    dataa1_.SetPreviousAnswer(answer);
+    dataa2_.SetPreviousAnswer(answer);
+    return AnsiToUtf16(answer);
+}
+
+// The normalised message the tables see: a marker for an empty input, the input followed by a
+// marker for a repetition of the previous input, else the input.
+std::string TCharacter::MessageFor(std::u16string_view input) const {
+    std::u16string message;
+    if (input.empty())
+        message = kNothingSaidMarker;
+    else if (current_input_ == previous_input_)
+        message = std::u16string(input) + std::u16string(kRepeatedMarker);
+    else
+        message = input;
+    return Utf16ToAnsi(NormalizeText(message));
+}
+
+// With both plain tables in the mask, one of them is drawn, weighted by their available counts.
+std::string TCharacter::AnswerFromPlainTables(std::string_view message, uint8_t table_mask) {
+    const bool use_c1 = HasBit(table_mask, 6);
+    const bool use_c2 = HasBit(table_mask, 7);
+    if (use_c1 && use_c2) {
+        const int c1 = datac1_.AvailableCount();
+        const int c2 = datac2_.AvailableCount();
+        if (c1 + c2 == 0) return {};
+        const bool first = RandomFloat() < static_cast<double>(c1) / (c1 + c2);
+        return (first ? datac1_ : datac2_).Answer(message);
+    }
+    if (use_c1) return datac1_.Answer(message);
+    if (use_c2) return datac2_.Answer(message);
+    return {};
+}
+
+std::u16string TCharacter::EvaluateTags(std::u16string_view text) {
+    return evaluator_->EvaluateTags(text);
+}
+
+bool TCharacter::AddPluginLibrary(std::u16string_view identifier) {
+    return plugins_->AddPlugin(Utf16ToAnsi(identifier));
+}
+
+}  // namespace kiova

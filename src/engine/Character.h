@@ -1,0 +1,129 @@
+// TCharacter: one loaded character. It owns its package, its eight dialogue tables, its
+// variables and their state file, and turns one input line into one raw answer (`Respond`).
+//
+//   TCharacter character(package_path);                 // throws EKiovaInvalidCharacter
+//   std::u16string raw = character.Respond(u"hello", kTableMaskAll);
+//   std::u16string shown = character.EvaluateTags(raw);
+//   // destruction writes the state file when the character has a name
+//
+// Plug-ins and the tag language attach through TCharacterServices. Used from the GUI thread,
+// except EntrustFinished, which the delegation thread calls.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "CharacterFile.h"
+#include "CharacterServices.h"
+#include "CharacterVariables.h"
+#include "DateTime.h"
+#include "KiovaData0.h"
+#include "KiovaDataA.h"
+#include "KiovaDataB.h"
+#include "KiovaDataC.h"
+
+namespace kiova {
+
+// Which tables a reply consults: bit 0 data01, bit 1 data02, bit 2 dataa1, bit 3 dataa2,
+// bit 4 datab1, bit 5 datab2, bit 6 datac1, bit 7 datac2.
+inline constexpr uint8_t kTableMaskAll = 255;   // typed lines and lines fed back
+inline constexpr uint8_t kTableMaskEvents = 3;  // events: the condition tables only
+
+inline constexpr std::u16string_view kNothingSaidMarker = u"{NothingSaid}";
+inline constexpr std::u16string_view kRepeatedMarker = u"{Repeated}";
+
+class TCharacter {
+public:
+    // `package_path` is ANSI. Throws EKiovaInvalidCharacter with the reason when the package
+    // cannot become a character, EKiovaError when its state file cannot be read or written.
+    explicit TCharacter(std::string_view package_path, TCharacterServices services = {});
+    // Saves the state file when the character has a name.
+    ~TCharacter();
+    TCharacter(const TCharacter&) = delete;
+    TCharacter& operator=(const TCharacter&) = delete;
+
+    // The raw answer (tags not expanded) to `input`, from the tables that `table_mask` names;
+    // empty when none of them gives one.
+    std::u16string Respond(std::u16string_view input, uint8_t table_mask);
+    std::u16string EvaluateTags(std::u16string_view text);
+
+    // Adds the plug-in `identifier` to the character's own list; false when that fails.
+    bool AddPluginLibrary(std::u16string_view identifier);
+    TPluginListBase& Plugins() { return *plugins_; }
+
+    // The delegation thread's completion callback.
+    void EntrustFinished() { entrust_finished_ = true; }
+    // The delegation-finished flag, which is cleared by reading it.
+    bool TakeEntrustFinished() { return entrust_finished_.exchange(false); }
+
+    // Variables 50 to 99 from and to the state file (always written enciphered with the name).
+    void LoadState();
+    void SaveState() const;
+
+    const TCharacterFile& Package() const { return package_; }
+    const std::string& PackagePath() const { return package_path_; }
+    const std::string& DataFolder() const { return package_.DataFolder(); }
+    const std::string& Name() const { return name_; }
+    const std::string& StatePath() const { return state_path_; }
+    TCharacterVariables& Variables() { return variables_; }
+    const TCharacterVariables& Variables() const { return variables_; }
+    // The normalised message of this turn when a condition table could be consulted.
+    const std::string& OperateMessage() const { return operate_message_; }
+    // The normalised raw answer of the previous turn.
+    const std::string& PreviousAnswer() const { return previous_answer_; }
+    // This turn's input as given, and the one before.
+    const std::string& CurrentInput() const { return current_input_; }
+    const std::string& PreviousInput() const { return previous_input_; }
+    TDateTime CreationTime() const { return creation_time_; }
+    int32_t TurnCount() const { return turn_count_; }
+
+    // The tables, in the order of the mask bits.
+    TKiovaData0& Data01() { return data01_; }
+    TKiovaData0& Data02() { return data02_; }
+    TKiovaDataA& DataA1() { return dataa1_; }
+    TKiovaDataA& DataA2() { return dataa2_; }
+    TKiovaDataB& DataB1() { return datab1_; }
+    TKiovaDataB& DataB2() { return datab2_; }
+    TKiovaDataC& DataC1() { return datac1_; }
+    TKiovaDataC& DataC2() { return datac2_; }
+
+private:
+    void LoadTables();
+    bool HasData() const;
+    std::string MessageFor(std::u16string_view input) const;
+    std::string AnswerFromPlainTables(std::string_view message, uint8_t table_mask);
+
+    TKiovaData::TEvaluator BoundEvaluator();
+
+    TCharacterFile package_;
+    std::string package_path_;
+    std::string state_path_;
+    std::unique_ptr<TPluginListBase> plugins_;
+
+    TKiovaData0 data01_;
+    TKiovaData0 data02_;
+    TKiovaDataA dataa1_;
+    TKiovaDataA dataa2_;
+    TKiovaDataB datab1_;
+    TKiovaDataB datab2_;
+    TKiovaDataC datac1_;
+    TKiovaDataC datac2_;
+
+    std::string name_;
+    std::string operate_message_;
+    TCharacterVariables variables_;
+    std::string previous_answer_;
+    std::string current_input_;
+    std::string previous_input_;
+    TDateTime creation_time_ = 0;
+    int32_t turn_count_ = 0;
+    std::atomic<bool> entrust_finished_ = false;
+
+    // Last, so it is destroyed first: it may hold a reference to everything above.
+    std::unique_ptr<TTagEvaluator> evaluator_;
+};
+
+}  // namespace kiova

@@ -1,0 +1,82 @@
+// Loading and answering, common to the four table kinds.
+//
+// In:  data files (lines of ANSI text, possibly enciphered) and, per turn, a normalised message.
+// Out: records in file order across files; per turn, one answer or empty text.
+// Always: the available count equals the number of records that are neither markers nor used;
+// a marker record is never a candidate; a used record never comes back.
+#include "KiovaData.h"
+
+#include "AnswerList.h"
+#include "CodePage.h"
+#include "DataFile.h"
+#include "Files.h"
+#include "TextUtils.h"
+
+namespace kiova {
+
+TKiovaData::TKiovaData(bool once_only, TEvaluator evaluator)
+    : evaluator_(std::move(evaluator)), once_only_(once_only) {}
+
+TKiovaData::~TKiovaData() = default;
+
+void TKiovaData::LoadFromFile(std::string_view path) {
+    if (!FileExists(path)) return;
+    std::vector<std::string> lines = ReadDataFileLines(path);
+    loaded_files_.emplace_back(path);
+    for (const std::string& line : lines) {
+        std::optional<TRecordText> record = ReadRecord(line);
+        if (!record) continue;
+        const std::string& first_key = record->keys.front();
+        if (first_key == kEndOfDataMarker) break;
+        const bool prior = first_key == kPriorMarker;
+        entries_.push_back(
+            {prior ? std::string(kPriorMarker) : std::move(record->answer), false, prior});
+        AddKeys(std::move(record->keys), prior);
+        if (!prior) ++available_count_;
+    }
+    Prepare();
+}
+
+std::string TKiovaData::Answer(std::string_view message) {
+    if (entries_.empty()) return {};
+    TAnswerList candidates(static_cast<int>(entries_.size()));
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        const TEntry& entry = entries_[i];
+        if (entry.prior) {
+            if (candidates.Count() > 0) break;
+            continue;
+        }
+        if (!entry.used && Test(i, message)) candidates.Add(static_cast<int32_t>(i));
+    }
+    if (candidates.Count() == 0) return {};
+    TEntry& chosen = entries_[static_cast<size_t>(candidates.Choose())];
+    if (once_only_) {
+        chosen.used = true;
+        --available_count_;
+    }
+    return chosen.answer;
+}
+
+void TKiovaData::Clear() {
+    entries_.clear();
+    ClearKeys();
+    available_count_ = 0;
+    loaded_files_.clear();
+}
+
+std::optional<TKiovaData::TRecordText> TKiovaData::ReadFields(std::string_view line,
+                                                              size_t key_count) {
+    std::vector<std::string> fields = SplitFieldList(line);
+    if (fields.size() < key_count + 1) return std::nullopt;
+    TRecordText record;
+    for (size_t i = 0; i < key_count; ++i)
+        record.keys.push_back(DigitPattern(NormalizeAnsi(fields[i])));
+    record.answer = std::move(fields[key_count]);
+    return record;
+}
+
+std::string NormalizeAnsi(std::string_view text) {
+    return Utf16ToAnsi(NormalizeText(AnsiToUtf16(text)));
+}
+
+}  // namespace kiova

@@ -1,0 +1,35 @@
+// Kind A: records keyed by two patterns, one searched in the character's previous answer, the
+// other in the message. The reply cycle sets the previous answer after every turn.
+#pragma once
+
+#include "KiovaData.h"
+#include "RecordPattern.h"
+
+namespace kiova {
+
+class TKiovaDataA final : public TKiovaData {
+public:
+    using TKiovaData::TKiovaData;
+
+    // Stores the normalised `answer`.
+    void SetPreviousAnswer(std::string_view answer);
+    const std::string& PreviousAnswer() const { return previous_answer_; }
+
+protected:
+    std::optional<TRecordText> ReadRecord(std::string_view line) const override;
+    void AddKeys(std::vector<std::string>&& keys, bool marker) override;
+    void Prepare() override;
+    bool Test(size_t index, std::string_view message) override;
+    void ClearKeys() override;
+
+private:
+    struct TKeys {
+        TRecordPattern previous_answer;
+        TRecordPattern input;
+    };
+    std::vector<TKeys> keys_;
+    size_t prepared_count_ = 0;
+    std::string previous_answer_;
+};
+
+}  // namespace kiova

@@ -1,0 +1,34 @@
+#include "RecordPattern.h"
+
+#include "bmRExp.h"
+
+namespace kiova {
+
+TRecordPattern::TRecordPattern() = default;
+TRecordPattern::TRecordPattern(std::string_view key) : regexp_(std::make_unique<TbmRExp>()) {
+    regexp_->SetPattern(key);
+}
+TRecordPattern::TRecordPattern(TRecordPattern&&) noexcept = default;
+TRecordPattern& TRecordPattern::operator=(TRecordPattern&&) noexcept = default;
+TRecordPattern::~TRecordPattern() = default;
+
+void TRecordPattern::Prepare() {
+    if (!regexp_) return;
+    try {
+        regexp_->Match("", 1);
+    } catch (const EbmREToken&) {
+        regexp_.reset();
+    }
+}
+
+bool TRecordPattern::FoundIn(std::string_view text) {
+    if (!regexp_) return false;
+    try {
+        return regexp_->Match(text, 1) > 0;
+    } catch (const EbmREToken&) {
+        regexp_.reset();
+        return false;
+    }
+}
+
+}  // namespace kiova
