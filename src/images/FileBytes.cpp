@@ -1,0 +1,26 @@
+#include "FileBytes.h"
+
+#include <cerrno>
+#include <fstream>
+#include <system_error>
+
+namespace kiova {
+
+std::vector<std::byte> ReadFileBytes(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream) {
+        throw std::system_error(errno, std::generic_category(), "cannot open " + file.string());
+    }
+    std::vector<std::byte> bytes;
+    char buffer[1 << 16];
+    while (stream.read(buffer, sizeof buffer) || stream.gcount() > 0) {
+        const auto* first = reinterpret_cast<const std::byte*>(buffer);
+        bytes.insert(bytes.end(), first, first + stream.gcount());
+    }
+    if (stream.bad()) {
+        throw std::system_error(errno, std::generic_category(), "cannot read " + file.string());
+    }
+    return bytes;
+}
+
+}  // namespace kiova
