@@ -24,6 +24,7 @@
 #include "KiovaDataA.h"
 #include "KiovaDataB.h"
 #include "KiovaDataC.h"
+#include "User.h"
 
 namespace kiova {
 
@@ -80,6 +81,14 @@ public:
     TDateTime CreationTime() const { return creation_time_; }
     int32_t TurnCount() const { return turn_count_; }
 
+    // Copied in by the front end at every load and settings change; the tag language reads them.
+    void SetUserProfile(const TUser& user) { user_ = user; }
+    void SetAllowExecute(bool allow) { allow_execute_ = allow; }
+    void SetPluginsEnabled(bool enabled) { plugins_enabled_ = enabled; }
+    const TUser& User() const { return user_; }
+    bool AllowExecute() const { return allow_execute_; }
+    bool PluginsEnabled() const { return plugins_enabled_; }
+
     // The tables, in the order of the mask bits.
     TKiovaData0& Data01() { return data01_; }
     TKiovaData0& Data02() { return data02_; }
@@ -121,6 +130,9 @@ private:
     TDateTime creation_time_ = 0;
     int32_t turn_count_ = 0;
     std::atomic<bool> entrust_finished_ = false;
+    TUser user_;
+    bool allow_execute_ = false;
+    bool plugins_enabled_ = false;
 
     // Last, so it is destroyed first: it may hold a reference to everything above.
     std::unique_ptr<TTagEvaluator> evaluator_;
