@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <set>
+
+#include "AnswerList.h"
+#include "CodePage.h"
+#include "Crypt.h"
+#include "KiovaData0.h"
+#include "KiovaDataA.h"
+#include "KiovaDataB.h"
+#include "KiovaDataC.h"
+#include "KiovaError.h"
+#include "TempFolder.h"
+#include "TextUtils.h"
+
+namespace kiova {
+namespace {
+
+using testing::TempFolder;
+
+// A table of kind T loaded from files written into a temporary folder.
+template <class T>
+class Table {
+public:
+    explicit Table(bool once_only, TKiovaData::TEvaluator evaluator = {})
+        : table(once_only, std::move(evaluator)) {}
+    Table& Load(const std::vector<std::string>& lines) {
+        table.LoadFromFile(
+            folder.Write("file" + std::to_string(++files_) + ".txt", JoinLinesCrLf(lines)));
+        return *this;
+    }
+    std::string Answer(std::string_view message) { return table.Answer(NormalizeAnsi(message)); }
+
+    TempFolder folder;
+    T table;
+
+private:
+    int files_ = 0;
+};
+
+TEST(KiovaDataB, EarlierGroupWinsAndOnceOnlyWalksPastAnEmptyGroup) {
+    Table<TKiovaDataB> b(/*once_only=*/true);
+    b.Load({"hello,Hi", "{PRIOR},x", "hel,Hey"});
+    EXPECT_EQ(b.table.RecordCount(), 3u);
+    EXPECT_EQ(b.table.AvailableCount(), 2);
+    EXPECT_EQ(b.Answer("hello world"), "Hi");
+    EXPECT_EQ(b.Answer("hello world"), "Hey");
+    EXPECT_EQ(b.Answer("hello world"), "");
+    EXPECT_EQ(b.table.AvailableCount(), 0);
+
+    Table<TKiovaDataB> repeating(/*once_only=*/false);
+    repeating.Load({"hello,Hi", "{PRIOR},x", "hel,Hey"});
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(repeating.Answer("Hello world"), "Hi");
+    EXPECT_EQ(repeating.table.AvailableCount(), 2);
+}
+
+TEST(KiovaDataB, MarkersAtEitherEndChangeNothing) {
+    Table<TKiovaDataB> b(false);
+    b.Load({"{prior},x", "cat,Meow", "{PRIOR} x", "dog,Woof", "{PRIOR},\"\""});
+    EXPECT_EQ(b.table.AvailableCount(), 2);
+    EXPECT_EQ(b.Answer("cat"), "Meow");
+    EXPECT_EQ(b.Answer("dog"), "Woof");
+    EXPECT_EQ(b.Answer("bird"), "");
+}
+
+TEST(KiovaDataB, LinesWithTooFewFieldsAreSkippedMarkersIncluded) {
+    Table<TKiovaDataB> b(false);
+    b.Load({"{PRIOR}", "{ENDOFDATA}", "{ENDOFDATA},", "lonely", "", "a,A", "b,B,ignored,too"});
+    EXPECT_EQ(b.table.RecordCount(), 2u);
+    EXPECT_EQ(b.Answer("a"), "A");
+    EXPECT_EQ(b.Answer("b"), "B");
+}
+
+TEST(KiovaDataB, QuotedAnswersKeepBlanksAndCommas) {
+    Table<TKiovaDataB> b(false);
+    b.Load({"x,\"Well, \"\"hello\"\" there\"", "y,Well, hello there"});
+    EXPECT_EQ(b.Answer("x"), "Well, \"hello\" there");
+    EXPECT_EQ(b.Answer("y"), "Well");
+}
+
+TEST(KiovaDataB, HashStandsForADigitAndBackslashHashForItself) {
+    Table<TKiovaDataB> b(false);
+    b.Load({"age#,Digit", "no\\#,Literal"});
+    EXPECT_EQ(b.Answer("age5"), "Digit");
+    EXPECT_EQ(b.Answer("age x"), "");
+    EXPECT_EQ(b.Answer("no#"), "Literal");
+    EXPECT_EQ(b.Answer("no5"), "");
+}
+
+TEST(KiovaDataB, FullWidthKeysAndMessagesMeetInNormalForm) {
+    Table<TKiovaDataB> b(false);
+    // Key "ｈｅｌｌｏ" (full width, Shift_JIS) against the typed "HeLLo".
+    b.Load({"\x82\x88\x82\x85\x82\x8C\x82\x8C\x82\x8F,Hi"});
+    EXPECT_EQ(b.Answer("HeLLo"), "Hi");
+}
+
+TEST(KiovaDataB, MalformedPatternNeverMatchesAndStopsNothing) {
+    Table<TKiovaDataB> b(false);
+    b.Load({"(abc,Broken", "[abc,Broken too", "abc,Fine"});
+    EXPECT_EQ(b.table.AvailableCount(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(b.Answer("(abc [abc abc"), "Fine");
+}
+
+TEST(KiovaData, GroupsAndEndOfDataAcrossFiles) {
+    Table<TKiovaDataB> b(false);
+    b.Load({"first,One", "{ENDOFDATA},x", "never,Never"}).Load({"{PRIOR},x", "second,Two"});
+    EXPECT_EQ(b.table.LoadedFiles().size(), 2u);
+    EXPECT_EQ(b.table.RecordCount(), 3u);
+    EXPECT_EQ(b.Answer("never"), "");
+    EXPECT_EQ(b.Answer("first second"), "One");
+    EXPECT_EQ(b.Answer("second"), "Two");
+}
+
+TEST(KiovaData, MissingFileChangesNothingAndUnreadableFileThrows) {
+    Table<TKiovaDataC> c(false);
+    c.table.LoadFromFile(c.folder / "missing.txt");
+    EXPECT_TRUE(c.table.LoadedFiles().empty());
+    EXPECT_EQ(c.table.RecordCount(), 0u);
+    EXPECT_EQ(c.Answer("anything"), "");
+
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    std::string locked = c.folder.Write("locked.txt", "secret\r\n");
+    ::chmod(locked.c_str(), 0);
+    EXPECT_THROW(c.table.LoadFromFile(locked), EKiovaError);
+}
+
+TEST(KiovaData, EncipheredFilesReadLikePlainOnes) {
+    Table<TKiovaDataB> b(false);
+    const std::string enciphered =
+        JoinLinesCrLf(EncipherLines({"hello,\"Hi there\"", "bye,Bye"}, "author key"));
+    b.table.LoadFromFile(b.folder.Write("enc.txt", enciphered));
+    EXPECT_EQ(b.Answer("hello"), "Hi there");
+    EXPECT_EQ(b.Answer("bye"), "Bye");
+
+    // A plain first line that starts with the word is a header: it is dropped, the rest
+    // deciphered under the key it carries (none here), so the lines come through unchanged.
+    Table<TKiovaDataC> c(false);
+    c.Load({"ENCRYPTED", "only line"});
+    EXPECT_EQ(c.table.RecordCount(), 1u);
+    EXPECT_EQ(c.Answer(""), "only line");
+}
+
+TEST(KiovaData, ClearForgetsRecordsAndFiles) {
+    Table<TKiovaDataB> b(true);
+    b.Load({"a,A", "b,B"});
+    b.table.Clear();
+    EXPECT_EQ(b.table.RecordCount(), 0u);
+    EXPECT_EQ(b.table.AvailableCount(), 0);
+    EXPECT_TRUE(b.table.LoadedFiles().empty());
+    EXPECT_EQ(b.Answer("a"), "");
+    b.Load({"c,C"});
+    EXPECT_EQ(b.Answer("c"), "C");
+}
+
+TEST(KiovaDataC, EveryLineIsAnAnswerAndOnceOnlyRunsDry) {
+    Table<TKiovaDataC> c(true);
+    c.Load({"one, with \"comma\"", "two", "three"});
+    std::set<std::string> given;
+    for (int expected_available : {3, 2, 1}) {
+        EXPECT_EQ(c.table.AvailableCount(), expected_available);
+        given.insert(c.Answer("whatever"));
+    }
+    EXPECT_EQ(given, (std::set<std::string>{"one, with \"comma\"", "two", "three"}));
+    EXPECT_EQ(c.table.AvailableCount(), 0);
+    EXPECT_EQ(c.Answer("whatever"), "");
+}
+
+TEST(KiovaDataC, LowerCaseMarkerAndEmptyLines) {
+    Table<TKiovaDataC> c(false);
+    c.Load({"", "{prior}", "later"});
+    EXPECT_EQ(c.table.RecordCount(), 3u);
+    EXPECT_EQ(c.table.AvailableCount(), 2);
+    // The first group holds only the empty answer.
+    EXPECT_EQ(c.Answer("x"), "");
+
+    Table<TKiovaDataC> markers_only(false);
+    markers_only.Load({"{PRIOR}", Utf8ToAnsi("｛ｐｒｉｏｒ｝")});
+    EXPECT_EQ(markers_only.table.AvailableCount(), 0);
+    EXPECT_EQ(markers_only.Answer("x"), "");
+}
+
+TEST(KiovaDataA, PreviousAnswerPatternGatesTheInputPattern) {
+    Table<TKiovaDataA> a(false);
+    a.Load({"\"how are you\",fine,\"Glad to hear\"", "bye,fine,Odd", "x,y"});
+    EXPECT_EQ(a.table.RecordCount(), 2u);
+    EXPECT_EQ(a.Answer("fine"), "");  // no previous answer yet
+    a.table.SetPreviousAnswer("How are you?");
+    EXPECT_EQ(a.table.PreviousAnswer(), "HOW ARE YOU?");
+    EXPECT_EQ(a.Answer("I am fine"), "Glad to hear");
+    EXPECT_EQ(a.Answer("bad"), "");
+}
+
+TEST(KiovaData0, ConditionsRunInOrderUntilAGroupHasACandidate) {
+    std::vector<std::u16string> seen;
+    auto evaluator = [&seen](std::u16string_view condition) {
+        seen.emplace_back(condition);
+        return condition == u"YES" ? std::u16string(u"true") : std::u16string(u"no");
+    };
+    Table<TKiovaData0> zero(/*once_only=*/true, evaluator);
+    zero.Load({"no,A", "yes,B", "{PRIOR},x", "yes,C", "{PRIOR},x", "no,D"});
+    EXPECT_EQ(zero.Answer("ignored"), "B");
+    EXPECT_EQ(seen, (std::vector<std::u16string>{u"NO", u"YES"}));
+
+    // B is used now: its condition is not tested again, and the walk reaches the second group.
+    seen.clear();
+    EXPECT_EQ(zero.Answer("ignored"), "C");
+    EXPECT_EQ(seen, (std::vector<std::u16string>{u"NO", u"YES"}));
+
+    seen.clear();
+    EXPECT_EQ(zero.Answer("ignored"), "");
+    EXPECT_EQ(seen, (std::vector<std::u16string>{u"NO", u"NO"}));
+}
+
+TEST(AnswerList, ChoosesOnlyAddedItems) {
+    TAnswerList empty(4);
+    EXPECT_EQ(empty.Choose(), 0);
+
+    TAnswerList list(2);
+    for (int32_t i : {7, 8, 9, 10, 11}) list.Add(i);
+    EXPECT_EQ(list.Count(), 5);
+    for (int i = 0; i < 20; ++i) {
+        int32_t chosen = list.Choose();
+        EXPECT_GE(chosen, 7);
+        EXPECT_LE(chosen, 11);
+    }
+}
+
+}  // namespace
+}  // namespace kiova
