@@ -28,5 +28,6 @@ struct ToolError : std::runtime_error {
 int RunInfoCommand(const Arguments& args);
 int RunEncryptCommand(const Arguments& args);
 int RunDecryptCommand(const Arguments& args);
+int RunChatCommand(const Arguments& args);
 
 }  // namespace kiova::tool

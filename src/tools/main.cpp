@@ -15,6 +15,8 @@ constexpr ToolCommand kCommands[] = {
     {"info", "info PACKAGE [--json]", RunInfoCommand},
     {"encrypt", "encrypt --key KEY INPUT OUTPUT", RunEncryptCommand},
     {"decrypt", "decrypt INPUT OUTPUT", RunDecryptCommand},
+    {"chat", "chat PACKAGE [--raw] [--json] [--mask N] [--now \"yyyy/mm/dd hh:nn:ss\"]",
+     RunChatCommand},
 };
 
 void PrintHelp(std::ostream& out) {

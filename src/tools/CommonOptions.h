@@ -1,0 +1,16 @@
+// Options that several kiova-tool subcommands share.
+#pragma once
+
+#include <string_view>
+
+#include "DateTime.h"
+
+namespace kiova::tool {
+
+// The value of --now, "yyyy/mm/dd hh:nn:ss". Throws UsageError when it is no valid date and time.
+TDateTime ParseNowOption(std::string_view text);
+// Stops the clock at the --now value for the rest of the run (local time and UTC alike), so
+// dates and random draws repeat from run to run.
+void FixClockAt(std::string_view now_option);
+
+}  // namespace kiova::tool
