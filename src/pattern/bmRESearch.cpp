@@ -54,24 +54,35 @@ int Search(std::string_view text, int start, const TbmREDFATable& dfa, int& leng
     }
 
     int longest = -1;
+    // One step of a run: record where it accepts, then move it on `c`.
+    const auto step = [&](TbmREStateIndex& state, std::int32_t c, int consumed) {
+        if (state == bmreNoState) return;
+        if (dfa.Accepting(state)) longest = consumed;
+        if (lineTail && (c < 0 || c == kLF || c == kCR) &&
+            dfa.Lookup(state, bmreLineTail) != bmreNoState) {
+            longest = consumed;
+        }
+        state = dfa.Lookup(state, c);
+    };
     for (;;) {
         // A lead byte at the very end pairs with a byte past the text: stop at the end.
         const int from = std::min(position.GetPos(), size);
         position.SetPos(from);
-        const int available = size - from;
-        scan.SetTextBuff(text.substr(static_cast<std::size_t>(from)));
+        // The first character of an attempt is also the step to the next start, so most
+        // starts are decided without a second reader.
+        const std::int32_t first = position.ReadChar();
         TbmREStateIndex run = 0;
-        while (run != bmreNoState || lineRun != bmreNoState) {
-            const int consumed = std::min(scan.GetPos(), available);
-            const std::int32_t c = scan.ReadChar();
-            const bool atLineEnd = lineTail && (c < 0 || c == kLF || c == kCR);
-            for (TbmREStateIndex* state : {&run, &lineRun}) {
-                if (*state == bmreNoState) continue;
-                if (dfa.Accepting(*state)) longest = consumed;
-                if (atLineEnd && dfa.Lookup(*state, bmreLineTail) != bmreNoState) {
-                    longest = consumed;
-                }
-                *state = dfa.Lookup(*state, c);
+        step(run, first, 0);
+        step(lineRun, first, 0);
+        if (run != bmreNoState || lineRun != bmreNoState) {
+            const int available = size - from;
+            scan.SetTextBuff(text.substr(static_cast<std::size_t>(from)));
+            scan.SetPos(position.GetPos() - from);
+            while (run != bmreNoState || lineRun != bmreNoState) {
+                const int consumed = std::min(scan.GetPos(), available);
+                const std::int32_t c = scan.ReadChar();
+                step(run, c, consumed);
+                step(lineRun, c, consumed);
             }
         }
         if (longest != -1) {
@@ -79,16 +90,15 @@ int Search(std::string_view text, int start, const TbmREDFATable& dfa, int& leng
             return from;
         }
 
-        const std::int32_t next = position.ReadChar();
         if (lineHead) {
-            if (next == kLF) {
+            if (first == kLF) {
                 lineRun = afterLineHead;
-            } else if (next == kCR) {
+            } else if (first == kCR) {
                 if (position.ReadChar() != kLF) lineRun = afterLineHead;
                 position.UnreadChar();
             }
         }
-        if (next < 0) break;
+        if (first < 0) break;
     }
     length = 0;
     return -1;

@@ -21,6 +21,25 @@ int DigitValue(std::int32_t c, int radix) {
     return value < radix ? value : -1;
 }
 
+const std::array<bool, 256>& LeadByteTable(TbmCharCode code) {
+    const auto tabulate = [](TbmIsLeadByteFunc isLeadByte) {
+        std::array<bool, 256> table{};
+        for (unsigned byte = 0; byte < 256; ++byte) {
+            table[byte] = isLeadByte(static_cast<unsigned char>(byte));
+        }
+        return table;
+    };
+    static const std::array<bool, 256> shiftJIS =
+        tabulate(bmccGetIsLeadByteFunc(TbmCharCode::ShiftJIS));
+    static const std::array<bool, 256> euc =
+        tabulate(bmccGetIsLeadByteFunc(TbmCharCode::JapaneseEUC));
+    static const std::array<bool, 256> never{};
+    bmccGetIsLeadByteFunc(code);  // throws for a code without a lead-byte test
+    return code == TbmCharCode::ShiftJIS      ? shiftJIS
+           : code == TbmCharCode::JapaneseEUC ? euc
+                                              : never;
+}
+
 }  // namespace
 
 std::string TbmWchReader::GetText() const {
@@ -136,14 +155,14 @@ std::string TbmWchReader::CharToEscape(std::int32_t c) const {
 }
 
 TbmMBCSReader::TbmMBCSReader(TbmCharCode code)
-    : TbmWchReader(code), isLeadByte_(bmccGetIsLeadByteFunc(code)) {}
+    : TbmWchReader(code), leadBytes_(&LeadByteTable(code)) {}
 
 bool TbmMBCSReader::UnreadChar() {
     if (pos_ <= 0) return false;
     // The byte before the position ends a character. Lead-range bytes before it pair up from
     // the last byte that cannot lead: an odd run means that byte is a trail byte.
     int leadRun = 0;
-    for (int i = pos_ - 2; i >= 0 && isLeadByte_(static_cast<unsigned char>(Byte(i))); --i) {
+    for (int i = pos_ - 2; i >= 0 && IsLeadByte(Byte(i)); --i) {
         ++leadRun;
     }
     pos_ -= leadRun % 2 == 1 ? 2 : 1;
@@ -155,7 +174,7 @@ int TbmMBCSReader::GetCharIndex() const {
     for (int i = 0; i < pos_; ++count) {
         const unsigned byte = Byte(i);
         if (byte == 0) return -1;
-        if (isLeadByte_(static_cast<unsigned char>(byte))) {
+        if (IsLeadByte(byte)) {
             if (Byte(i + 1) == 0) return -1;
             i += 2;
         } else {

@@ -7,6 +7,7 @@
 // outside the buffer.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -79,14 +80,16 @@ public:
             return -1;
         }
         const unsigned byte = Byte(pos_++);
-        if (!isLeadByte_(static_cast<unsigned char>(byte))) return static_cast<std::int32_t>(byte);
+        if (!IsLeadByte(byte)) return static_cast<std::int32_t>(byte);
         return static_cast<std::int32_t>(byte << 8 | Byte(pos_++));
     }
     bool UnreadChar() override;
     int GetCharIndex() const override;
 
 private:
-    TbmIsLeadByteFunc isLeadByte_;
+    bool IsLeadByte(unsigned byte) const { return (*leadBytes_)[byte]; }
+
+    const std::array<bool, 256>* leadBytes_;  // the code's lead-byte test, tabulated
 };
 
 // Western (Windows-1252): one byte per character.
