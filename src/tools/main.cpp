@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "MatchCommand.h"
 #include "ToolCommand.h"
 
 namespace kiova::tool {
@@ -17,6 +18,9 @@ constexpr ToolCommand kCommands[] = {
     {"decrypt", "decrypt INPUT OUTPUT", RunDecryptCommand},
     {"chat", "chat PACKAGE [--raw] [--json] [--mask N] [--now \"yyyy/mm/dd hh:nn:ss\"]",
      RunChatCommand},
+    {"match",
+     "match [--code sjis|euc|western|unicode] [--ignore-case] [--hex] (PATTERN TEXT | --batch)",
+     RunMatchCommand},
 };
 
 void PrintHelp(std::ostream& out) {
