@@ -1,7 +1,7 @@
 #include "ColorKey.h"
 
+#include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace kiova {
 namespace {
@@ -22,7 +22,9 @@ void ReplaceColor(QImage& bitmap, QRgb from, QRgb to) {
     for (int y = 0; y < bitmap.height(); ++y) {
         uchar* pixel = bitmap.scanLine(y);
         for (int x = 0; x < bitmap.width(); ++x, pixel += 3) {
-            if (std::memcmp(pixel, key.data(), 3) == 0) std::memcpy(pixel, replacement.data(), 3);
+            if (pixel[0] == key[0] && pixel[1] == key[1] && pixel[2] == key[2]) {
+                std::copy(replacement.begin(), replacement.end(), pixel);
+            }
         }
     }
 }

@@ -45,15 +45,54 @@ private:
     std::uint32_t max_;
 };
 
+struct Layout;
+// Converts one row of source pixels into `width` pixels of the image.
+using RowConverter = void (*)(const Layout& layout, const unsigned char* source, QRgb* target);
+
 struct Layout {
     int width = 0;
     int height = 0;
     bool bottomUp = true;
-    int bitCount = 0;
     std::int64_t stride = 0;
     std::vector<QRgb> palette;  // 2^bitCount entries for 8 bits or fewer
     std::array<Channel, 3> channels{Channel(0), Channel(0), Channel(0)};  // red, green, blue
+    RowConverter convert = nullptr;
 };
+
+template <int BitCount>
+void PalettedRow(const Layout& layout, const unsigned char* source, QRgb* target) {
+    constexpr int kPerByte = 8 / BitCount;
+    constexpr unsigned kIndexMask = (1u << BitCount) - 1;
+    for (int x = 0; x < layout.width; ++x) {
+        const int shift = 8 - BitCount * (x % kPerByte + 1);
+        target[x] = layout.palette[(source[x / kPerByte] >> shift) & kIndexMask];
+    }
+}
+
+void Rgb24Row(const Layout& layout, const unsigned char* source, QRgb* target) {
+    for (int x = 0; x < layout.width; ++x, source += 3) {
+        target[x] = qRgb(source[2], source[1], source[0]);
+    }
+}
+
+// Blue, green, red, unused: the byte order of Format_RGB32 once the top byte is opaque.
+void Rgb32Row(const Layout& layout, const unsigned char* source, QRgb* target) {
+    for (int x = 0; x < layout.width; ++x, source += 4) {
+        std::uint32_t pixel;
+        std::memcpy(&pixel, source, sizeof pixel);
+        target[x] = pixel | 0xFF000000u;
+    }
+}
+
+template <typename Pixel>
+void MaskedRow(const Layout& layout, const unsigned char* source, QRgb* target) {
+    const auto& [red, green, blue] = layout.channels;
+    for (int x = 0; x < layout.width; ++x, source += sizeof(Pixel)) {
+        Pixel pixel;
+        std::memcpy(&pixel, source, sizeof pixel);
+        target[x] = qRgb(red.Of(pixel), green.Of(pixel), blue.Of(pixel));
+    }
+}
 
 std::uint32_t ReadUint32(std::span<const std::byte> block, std::size_t offset) {
     std::uint32_t value;
@@ -74,18 +113,53 @@ bool ReadPalette(const BITMAPINFOHEADER& header, std::span<const std::byte> info
     return true;
 }
 
-bool ReadChannels(const BITMAPINFOHEADER& header, std::span<const std::byte> info, Layout& layout) {
+using Masks = std::array<std::uint32_t, 3>;  // red, green, blue
+constexpr Masks kRgb16Masks = {0x7C00, 0x03E0, 0x001F};
+constexpr Masks kRgb32Masks = {0xFF0000, 0xFF00, 0xFF};
+
+std::optional<Masks> ReadMasks(const BITMAPINFOHEADER& header, std::span<const std::byte> info) {
     if (header.biCompression == BI_RGB) {
-        const bool is16 = header.biBitCount == 16;
-        layout.channels = {Channel(is16 ? 0x7C00 : 0xFF0000), Channel(is16 ? 0x03E0 : 0xFF00),
-                           Channel(is16 ? 0x001F : 0xFF)};
-        return true;
+        return header.biBitCount == 16 ? kRgb16Masks : kRgb32Masks;
     }
-    if (kMasksOffset + 3 * sizeof(std::uint32_t) > info.size()) return false;
-    layout.channels = {Channel(ReadUint32(info, kMasksOffset)),
-                       Channel(ReadUint32(info, kMasksOffset + 4)),
-                       Channel(ReadUint32(info, kMasksOffset + 8))};
-    return true;
+    if (kMasksOffset + sizeof(Masks) > info.size()) return std::nullopt;
+    return Masks{ReadUint32(info, kMasksOffset), ReadUint32(info, kMasksOffset + 4),
+                 ReadUint32(info, kMasksOffset + 8)};
+}
+
+// Picks the row converter and reads what it needs: the colour table or the channel masks.
+bool ReadColors(const BITMAPINFOHEADER& header, std::span<const std::byte> info, Layout& layout) {
+    const bool maskable = header.biBitCount == 16 || header.biBitCount == 32;
+    if (header.biCompression != BI_RGB && !(maskable && header.biCompression == BI_BITFIELDS)) {
+        return false;
+    }
+    switch (header.biBitCount) {
+        case 1:
+            layout.convert = PalettedRow<1>;
+            return ReadPalette(header, info, layout);
+        case 4:
+            layout.convert = PalettedRow<4>;
+            return ReadPalette(header, info, layout);
+        case 8:
+            layout.convert = PalettedRow<8>;
+            return ReadPalette(header, info, layout);
+        case 24:
+            layout.convert = Rgb24Row;
+            return true;
+        case 16:
+        case 32: {
+            const std::optional<Masks> masks = ReadMasks(header, info);
+            if (!masks) return false;
+            layout.channels = {Channel((*masks)[0]), Channel((*masks)[1]), Channel((*masks)[2])};
+            if (header.biBitCount == 16) {
+                layout.convert = MaskedRow<std::uint16_t>;
+            } else {
+                layout.convert = *masks == kRgb32Masks ? Rgb32Row : MaskedRow<std::uint32_t>;
+            }
+            return true;
+        }
+        default:
+            return false;
+    }
 }
 
 std::optional<Layout> ReadLayout(std::span<const std::byte> info, std::size_t bitsSize) {
@@ -93,49 +167,19 @@ std::optional<Layout> ReadLayout(std::span<const std::byte> info, std::size_t bi
     if (info.size() < sizeof header) return std::nullopt;
     std::memcpy(&header, info.data(), sizeof header);
     if (header.biSize < sizeof header || header.biSize > info.size()) return std::nullopt;
-
-    Layout layout;
-    layout.bitCount = header.biBitCount;
-    const bool paletted = layout.bitCount == 1 || layout.bitCount == 4 || layout.bitCount == 8;
-    const bool masked = layout.bitCount == 16 || layout.bitCount == 32;
-    const bool compressionFits =
-        header.biCompression == BI_RGB || (masked && header.biCompression == BI_BITFIELDS);
-    if (!(paletted || masked || layout.bitCount == 24) || !compressionFits) return std::nullopt;
-
     if (header.biWidth <= 0 || header.biHeight == 0 || header.biHeight == INT32_MIN) {
         return std::nullopt;
     }
+
+    Layout layout;
     layout.width = header.biWidth;
     layout.height = header.biHeight > 0 ? header.biHeight : -header.biHeight;
     layout.bottomUp = header.biHeight > 0;
     if (std::int64_t{layout.width} * layout.height > kMaxPixels) return std::nullopt;
-    layout.stride = (std::int64_t{layout.width} * layout.bitCount + 31) / 32 * 4;
+    if (!ReadColors(header, info, layout)) return std::nullopt;
+    layout.stride = (std::int64_t{layout.width} * header.biBitCount + 31) / 32 * 4;
     if (layout.stride * layout.height > static_cast<std::int64_t>(bitsSize)) return std::nullopt;
-
-    if (paletted && !ReadPalette(header, info, layout)) return std::nullopt;
-    if (masked && !ReadChannels(header, info, layout)) return std::nullopt;
     return layout;
-}
-
-QRgb PixelAt(const Layout& layout, const unsigned char* row, int x) {
-    switch (layout.bitCount) {
-        case 1:
-        case 4:
-        case 8: {
-            const int bit = x * layout.bitCount;
-            const int shift = 8 - layout.bitCount - bit % 8;
-            const unsigned index = (row[bit / 8] >> shift) & ((1u << layout.bitCount) - 1);
-            return layout.palette[index];
-        }
-        case 24:
-            return qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-        default: {
-            std::uint32_t pixel = 0;
-            std::memcpy(&pixel, row + x * (layout.bitCount / 8), layout.bitCount / 8);
-            const auto& [red, green, blue] = layout.channels;
-            return qRgb(red.Of(pixel), green.Of(pixel), blue.Of(pixel));
-        }
-    }
 }
 
 }  // namespace
@@ -150,8 +194,7 @@ std::optional<QImage> DibToImage(std::span<const std::byte> info, std::span<cons
     for (int row = 0; row < layout->height; ++row) {
         const unsigned char* sourceRow = source + row * layout->stride;
         const int y = layout->bottomUp ? layout->height - 1 - row : row;
-        auto* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < layout->width; ++x) target[x] = PixelAt(*layout, sourceRow, x);
+        layout->convert(*layout, sourceRow, reinterpret_cast<QRgb*>(image.scanLine(y)));
     }
     return image;
 }

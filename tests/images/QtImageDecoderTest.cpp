@@ -95,9 +95,12 @@ TEST_F(QtImageDecoderEntryPoints, PictureInfoAndUnsupportedRequests) {
     PictureInfo info{};
     auto* getPictureInfo = Entry<decltype(::GetPictureInfo)>("GetPictureInfo");
     ASSERT_EQ(getPictureInfo(buf, len, SPI_INPUT_MEMORY, &info), SPI_OK);
-    EXPECT_EQ(info.width, 3);
-    EXPECT_EQ(info.height, 2);
-    EXPECT_EQ(info.hInfo, nullptr);
+    // Copies: the structure is packed, so its fields cannot be bound to references.
+    const int32_t width = info.width, height = info.height;
+    const void* const comment = info.hInfo;
+    EXPECT_EQ(width, 3);
+    EXPECT_EQ(height, 2);
+    EXPECT_EQ(comment, nullptr);
 
     void* bitmapInfo = nullptr;
     void* bits = nullptr;
