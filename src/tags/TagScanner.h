@@ -1,0 +1,28 @@
+// The scan of EvaluateTags: finds the tags of a text innermost first, has each one expanded and
+// puts the result back in place, where it is scanned again.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace kiova {
+
+// Bounds of one scan, so that a result that keeps rebuilding its own tag cannot run forever or
+// exhaust memory. Reaching either stops the scan (see ScanTags).
+inline constexpr int kMaxSubstitutionsPerScan = 100000;
+inline constexpr size_t kMaxResultUnitsPerScan = 4 * 1024 * 1024;  // UTF-16 units of results
+
+// Expands one tag given its text (what stood between the braces, inner tags already handled);
+// empty text when the tag gives nothing.
+using TTagExpansion = std::function<std::u16string(std::u16string_view tag_text)>;
+
+// Every "{" and "}" is structure; there is no escape. A tag whose result is not empty, or that
+// stands at depth 3 or deeper, is replaced by its result, which is then scanned again; a tag with
+// an empty result at depth 1 or 2 stays as written. A "}" with no open "{" makes the whole
+// result empty (after its tag has run); an unclosed "{" drops the text from it on. When a bound
+// is reached the scan stops as if the text ended there.
+std::u16string ScanTags(std::u16string_view text, const TTagExpansion& expand);
+
+}  // namespace kiova
