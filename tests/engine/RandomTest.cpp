@@ -39,17 +39,5 @@ TEST_F(RandomTest, DrawsFollowTheLinearCongruentialSequence) {
     EXPECT_EQ(RandomSeed(), 1u);
 }
 
-TEST_F(RandomTest, DrawsStayInRange) {
-    SetRandomSeed(0xFFFFFFFFu);
-    for (int i = 0; i < 10000; ++i) {
-        const int drawn = Random(3);
-        ASSERT_GE(drawn, 0);
-        ASSERT_LT(drawn, 3);
-        const double x = RandomFloat();
-        ASSERT_GE(x, 0.0);
-        ASSERT_LT(x, 1.0);
-    }
-}
-
 }  // namespace
 }  // namespace kiova
