@@ -94,9 +94,12 @@ std::u16string ScanTags(std::u16string_view text, const TTagExpansion& expand) {
         const int depth = open_positions.Count();
         if (depth == 0) return {};
         if (!result.empty() || depth >= 3) {
-            result_units += result.size();
-            if (++substitutions > kMaxSubstitutionsPerScan || result_units > kMaxResultUnitsPerScan)
-                break;
+            if (!result.empty()) {
+                result_units += result.size();
+                if (++substitutions > kMaxSubstitutionsPerScan ||
+                    result_units > kMaxResultUnitsPerScan)
+                    break;
+            }
             // The result takes the place of the tag and is scanned from its first character.
             unscanned.PutBack(result);
             position = open_positions.Pop();

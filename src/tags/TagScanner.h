@@ -10,7 +10,9 @@
 namespace kiova {
 
 // Bounds of one scan, so that a result that keeps rebuilding its own tag cannot run forever or
-// exhaust memory. Reaching either stops the scan (see ScanTags).
+// exhaust memory: the number of results put back to be scanned again, and their total length.
+// Reaching either stops the scan (see ScanTags). Removing a tag that gave nothing costs nothing
+// here: it only shortens the text.
 inline constexpr int kMaxSubstitutionsPerScan = 100000;
 inline constexpr size_t kMaxResultUnitsPerScan = 4 * 1024 * 1024;  // UTF-16 units of results
 
