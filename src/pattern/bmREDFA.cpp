@@ -6,6 +6,7 @@
 #include "bmREDFA.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
 
 namespace kiova {
@@ -63,9 +64,7 @@ void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmR
     sets.FindOrAdd(TbmRELeafNodeSet(tree.Root().First()));
 
     std::vector<std::pair<std::uint32_t, TbmRELeafIndex>> byMember;  // (member, leaf)
-    std::vector<std::uint32_t> seenIn(leaves.size(), 0);             // stamp of the last union
-    std::uint32_t stamp = 0;
-    std::vector<TbmRELeafIndex> united;
+    std::vector<TbmRELeafIndex> united, merged;
     std::vector<TbmRETransition> descending;
     for (std::size_t state = 0; state < sets.Count(); ++state) {
         byMember.clear();
@@ -78,20 +77,16 @@ void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmR
         descending.clear();
         for (auto group = byMember.begin(); group != byMember.end();) {
             const std::uint32_t member = group->first;
-            ++stamp;
             united.clear();
             for (; group != byMember.end() && group->first == member; ++group) {
                 const TbmRELeafNodeSet& follow = leaves[group->second]->Follow();
-                budget.SpendElements(static_cast<std::int64_t>(follow.Count()));
-                for (const TbmRELeafIndex next : follow) {
-                    if (seenIn[next] != stamp) {
-                        seenIn[next] = stamp;
-                        united.push_back(next);
-                    }
-                }
+                budget.SpendElements(static_cast<std::int64_t>(united.size() + follow.Count()));
+                merged.clear();
+                std::set_union(united.begin(), united.end(), follow.begin(), follow.end(),
+                               std::back_inserter(merged));
+                united.swap(merged);
             }
             if (united.empty()) continue;
-            std::sort(united.begin(), united.end());
             const TbmREStateIndex target = sets.FindOrAdd(TbmRELeafNodeSet(united));
             const TbmREWchRange& range = partition[member];
             if (!descending.empty() && descending.back().Target == target &&

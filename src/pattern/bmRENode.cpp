@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 
 namespace kiova {
@@ -32,10 +33,11 @@ void TbmRELeafNodeSet::AddSet(const TbmRELeafNodeSet& other) {
         leaves_.insert(leaves_.end(), other.leaves_.begin(), other.leaves_.end());
         return;
     }
-    const auto middle = static_cast<std::ptrdiff_t>(leaves_.size());
-    leaves_.insert(leaves_.end(), other.leaves_.begin(), other.leaves_.end());
-    std::inplace_merge(leaves_.begin(), leaves_.begin() + middle, leaves_.end());
-    leaves_.erase(std::unique(leaves_.begin(), leaves_.end()), leaves_.end());
+    std::vector<TbmRELeafIndex> united;
+    united.reserve(leaves_.size() + other.leaves_.size());
+    std::set_union(leaves_.begin(), leaves_.end(), other.leaves_.begin(), other.leaves_.end(),
+                   std::back_inserter(united));
+    leaves_.swap(united);
 }
 
 bool TbmRELeafNodeSet::Contains(TbmRELeafIndex leaf) const {
