@@ -1,0 +1,166 @@
+// Loading a character package into the main window, in a fixed order: the new character is
+// created first, so a package that is no character changes nothing; then the old one ends, the
+// settings are written, and the caption, decoders, balloon images, picture, settings, plug-ins,
+// greeting and patting lists follow. The splash shows throughout and the window is shown again
+// on every way out. Pictures are loaded here too, for the load and for PIC: and SETDEFBITMAP:.
+#include <exception>
+
+#include "BuiltinBalloons.h"
+#include "Character.h"
+#include "ChatLog.h"
+#include "Clock.h"
+#include "CodePage.h"
+#include "ColorKey.h"
+#include "Files.h"
+#include "FrontEnd.h"
+#include "KiovaError.h"
+#include "Picture.h"
+#include "PluginList.h"
+#include "PluginLoading.h"
+#include "SusiePlugInList.h"
+#include "TextUtils.h"
+#include "View.h"
+
+namespace kiova {
+namespace {
+using enum TBalloonState;
+
+constexpr std::u16string_view kLoadingText = u"なうろーでぃんぐ♪";
+constexpr std::u16string_view kLoadingPlugInsText = u"Plug-in を読み込んでいます...";
+constexpr size_t kTrayTipLimit = 62;  // bytes
+
+// Hides the splash and shows the main window when the load ends, however it ends.
+class TSplashGuard {
+public:
+    explicit TSplashGuard(TView& view) : view_(view) { view_.ShowSplash(kLoadingText); }
+    ~TSplashGuard() {
+        view_.HideSplash();
+        view_.ShowWindow();
+    }
+    TSplashGuard(const TSplashGuard&) = delete;
+    TSplashGuard& operator=(const TSplashGuard&) = delete;
+
+private:
+    TView& view_;
+};
+}  // namespace
+
+bool TFrontEnd::LoadCharacter(std::string_view package_path) {
+    view_.HideWindow();
+    view_.HidePattingWindow();
+    TSplashGuard splash(view_);
+    std::unique_ptr<TCharacter> loaded;
+    try {
+        loaded = std::make_unique<TCharacter>(
+            package_path,
+            TCharacterServices{PluginListFactory(setup_.program_folder, view_.WindowId()),
+                               setup_.create_tag_evaluator});
+    } catch (const EKiovaError&) {
+        return false;
+    }
+    TakeCharacter(std::move(loaded));
+    const TCharacterFile& package = character_->Package();
+    std::string caption = package.ReadValue("name") + " - Kiova";
+    view_.SetCaption(AnsiToUtf16(caption));
+    SetTrayTip(caption);
+    for (; character_susie_count_ > 0; --character_susie_count_)
+        susie_->Delete(susie_->Count() - 1);
+    character_susie_count_ = susie_->AddFolder(
+        NativePath(IncludeTrailingDelimiter(setup_.program_folder + package.ReadValue("folder"))));
+    LoadBalloonImages();
+    LoadDefaultPicture();
+    ReadSettings();
+    WriteChatEntry(StartChattingEntry(CurrentClock()->Now(), character_->Name()));
+    view_.SetSplashText(kLoadingPlugInsText);
+    LoadCharacterPlugIns(package_path);
+    std::u16string greeting = Think(u"KCCalled", kTableMaskEvents);
+    if (!greeting.empty())
+        player_.Play(std::move(greeting));
+    else
+        player_.ChangeState(bsListening);
+    patting_ = LoadPattingLists(package_path, setup_.program_folder);
+    view_.SetPattingCaptions(patting_.captions);
+    AdjustLayout();
+    return true;
+}
+
+// The old character says goodbye to the log and saves its state before the settings are
+// written and the new one takes its place.
+void TFrontEnd::TakeCharacter(std::unique_ptr<TCharacter> character) {
+    if (character_) {
+        player_.ChangeState(bsAnswered);
+        WriteChatEntry(EndChattingEntry(CurrentClock()->Now(), character_->Name()));
+        character_.reset();
+    }
+    WriteSettings();
+    character_ = std::move(character);
+}
+
+void TFrontEnd::LoadCharacterPlugIns(std::string_view package_path) {
+    LoadPlugins(character_->Plugins(), kBasicPlugin, setup_.program_folder,
+                settings_.plugins_enabled);
+    std::string data = "charpath=" + EscapeUrlChars(package_path) +
+                       "&charname=" + EscapeUrlChars(character_->Package().ReadValue("name"));
+    std::string event = "KE_InitCharacter";
+    extended_plugins_->FireEvent(event, data);
+    event = "KE_InitCharacter";
+    character_->Plugins().FireEvent(event, data);
+}
+
+void TFrontEnd::LoadBalloonImages() {
+    const TCharacterFile& package = character_->Package();
+    char_balloon_ = QImage();
+    user_balloon_ = QImage();
+    if (TextToBool(package.ReadValue("originalballoon"))) {
+        LoadPicture(char_balloon_, EPaintArea::Balloon, "transparentballoon",
+                    package.ResolvePath(package.ReadValue("balloonchar")));
+        LoadPicture(user_balloon_, EPaintArea::Balloon, "transparentballoon",
+                    package.ResolvePath(package.ReadValue("balloonuser")));
+    } else {
+        char_balloon_ = BuiltinBalloon(CharacterBalloonImage());
+        user_balloon_ = BuiltinBalloon(UserBalloonImage());
+    }
+}
+
+void TFrontEnd::LoadDefaultPicture() {
+    const TCharacterFile& package = character_->Package();
+    default_picture_ = QImage();
+    LoadPicture(default_picture_, EPaintArea::Picture, "transparentbitmap",
+                package.ResolvePath(package.ReadValue("DefaultBitmap")));
+    picture_ = default_picture_;
+    view_.ShowPicture(picture_);
+}
+
+void TFrontEnd::LoadPicture(QImage& target, EPaintArea area, std::string_view transparency_key,
+                            const std::string& file) {
+    PictureStatus status;
+    try {
+        status = LoadPictureFile(NativePath(file), *susie_, target);
+    } catch (const std::exception&) {
+        status = PictureStatus::InvalidBitmap;
+    }
+    if (status == PictureStatus::NotExists) {
+        LogError(file + " is not exists.");
+        return;
+    }
+    if (status != PictureStatus::Loaded) {
+        LogError(file + " is invalid bitmap.");
+        return;
+    }
+    if (TextToBool(AnsiLowerCase(character_->Package().ReadValue(transparency_key))))
+        MakeTransparent(target, view_.BackgroundColor());
+    AdjustLayout();
+    if (area == EPaintArea::Picture) view_.ShowPicture(picture_);
+    if (area == EPaintArea::Balloon)
+        view_.ShowBalloonImage(player_.State() == bsListening ? user_balloon_ : char_balloon_);
+}
+
+void TFrontEnd::AdjustLayout() {
+    view_.SetLayout(LayoutForPicture(picture_.size()));
+}
+
+void TFrontEnd::SetTrayTip(std::string_view tip) {
+    if (tip.size() <= kTrayTipLimit) view_.SetTrayTip(AnsiToUtf16(tip));
+}
+
+}  // namespace kiova

@@ -1,0 +1,47 @@
+// Entries go in as text of any shape and come out as exactly one line at the end of the file.
+// A file whose last line lacks its line end gets one first, so no entry is ever glued to the
+// previous one.
+#include "ChatLog.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "Files.h"
+#include "LogFormat.h"
+
+namespace kiova {
+namespace {
+bool EndsInsideLine(std::string_view path) {
+    std::ifstream file(NativePath(path), std::ios::binary | std::ios::ate);
+    if (!file || file.tellg() <= 0) return false;
+    file.seekg(-1, std::ios::end);
+    char last = 0;
+    file.get(last);
+    return last != '\n' && last != '\r';
+}
+}  // namespace
+
+void TChatLog::Write(std::string_view text) const {
+    std::string entry = EndsInsideLine(path_) ? "\r\n" : "";
+    entry += CrLfToBr(TrimBlanks(text));
+    entry += "\r\n";
+    AppendToFile(path_, entry);
+}
+
+std::string StartChattingEntry(TDateTime moment, std::string_view name) {
+    return LogTimeStamp(moment) + " # Start chatting with " + std::string(name);
+}
+
+std::string EndChattingEntry(TDateTime moment, std::string_view name) {
+    return LogTimeStamp(moment) + " # End chatting with " + std::string(name);
+}
+
+std::string ConversationLogPath(std::string_view program_folder) {
+    std::error_code error;
+    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    std::string stem = error ? "kiova" : AnsiPath(executable.stem());
+    return std::string(program_folder) + stem + ".log";
+}
+
+}  // namespace kiova

@@ -1,0 +1,339 @@
+// The main window's life without the window: start-up, the settings round trip, the reply
+// cycle around the character (Think), the window commands of the player, closing and shutdown.
+// Loading a character lives in CharacterLoading.cpp.
+#include "FrontEnd.h"
+
+#include <QRgb>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "BuiltinBalloons.h"
+#include "Character.h"
+#include "CharacterList.h"
+#include "CharacterSelection.h"
+#include "Clock.h"
+#include "CodePage.h"
+#include "ColorKey.h"
+#include "Files.h"
+#include "PluginList.h"
+#include "PluginLoading.h"
+#include "SoundOutput.h"
+#include "SusiePlugInList.h"
+#include "TextUtils.h"
+#include "TimerSource.h"
+#include "UserProfile.h"
+#include "View.h"
+
+namespace kiova {
+namespace {
+using enum TBalloonState;
+
+constexpr std::u16string_view kStartFailed = u"起動に失敗しました";
+constexpr std::u16string_view kErrorLogNote = u"(エラーメッセージはKiovaErr.logに記録されます)";
+
+// round(value * numerator / denominator), halves to even, kept within the int range.
+int Scaled(int value, int numerator, int denominator) {
+    double scaled = std::nearbyint(static_cast<double>(value) * numerator / denominator);
+    return static_cast<int>(
+        std::clamp(scaled, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+}  // namespace
+
+TFrontEnd::TFrontEnd(TFrontEndSetup setup, TView& view, TSoundOutput& sound, TTimerSource& timer)
+    : setup_(std::move(setup)),
+      view_(view),
+      sound_(sound),
+      timer_(timer),
+      settings_path_(setup_.program_folder + std::string(kSettingsFileName)),
+      chat_log_(setup_.chat_log_path),
+      error_log_(setup_.program_folder + std::string(kErrorLogName)),
+      susie_(std::make_unique<TSusiePlugInList>()),
+      extended_plugins_(std::make_unique<TPluginList>(setup_.program_folder, view.WindowId())),
+      player_(*this, view) {
+    timer_.Start(settings_.interval, [this] { Tick(); });
+}
+
+TFrontEnd::~TFrontEnd() = default;
+
+bool TFrontEnd::Start(std::string_view package_path) {
+    susie_->AddFolder(NativePath(setup_.program_folder + "SPIs/"));
+    character_list_ = std::make_unique<TCharacterList>(settings_path_);
+    std::string path(package_path);
+    if (path.empty() && !character_list_->Paths().empty()) path = character_list_->Paths().front();
+    char_balloon_ = BuiltinBalloon(CharacterBalloonImage());
+    user_balloon_ = BuiltinBalloon(UserBalloonImage());
+    ReadSettings();
+    LoadPlugins(*extended_plugins_, kExtendedPlugin, setup_.program_folder,
+                settings_.plugins_enabled);
+    if (LoadCharacter(path)) return true;
+    view_.HideWindow();
+    std::optional<std::string> chosen = ChooseCharacter();
+    if (chosen && LoadCharacter(*chosen)) return true;
+    WriteErrorLog(kStartFailed, true);
+    return false;
+}
+
+void TFrontEnd::Close() {
+    if (closed_) return;
+    closed_ = true;
+    if (!character_) return;
+    std::u16string farewell = character_->EvaluateTags(Think(u"CloseWindow", kTableMaskEvents));
+    farewell = StripBraces(FireEvent("KE_BeginRespond", farewell));
+    if (farewell.empty()) return;
+    view_.ShowMessage(farewell);
+    WriteChatLog(farewell);
+}
+
+void TFrontEnd::Shutdown() {
+    if (shut_down_) return;
+    shut_down_ = true;
+    closed_ = true;
+    view_.HidePattingWindow();
+    if (character_) WriteChatEntry(EndChattingEntry(CurrentClock()->Now(), character_->Name()));
+    WriteSettings();
+    extended_plugins_.reset();
+    susie_.reset();
+    character_.reset();
+    character_list_.reset();
+}
+
+void TFrontEnd::Tick() {
+    if (!closed_) player_.Tick();
+}
+
+void TFrontEnd::Enter() {
+    if (!closed_) player_.Enter();
+}
+
+void TFrontEnd::ChoosePattingAction(size_t index) {
+    if (player_.State() != bsListening || index >= patting_.messages.size()) return;
+    std::u16string typed = view_.BalloonText();
+    if (!typed.empty()) typed += u"\r\n";  // the line break goes again with the others at Enter
+    view_.SetBalloonText(typed + patting_.messages[index]);
+    Enter();
+    view_.ShowAndActivate();
+}
+
+void TFrontEnd::ChangeCharacter() {
+    std::optional<std::string> chosen = ChooseCharacter();
+    if (!chosen) return;
+    // The farewell ends with the switch command: Think appends it to an answer to this line.
+    player_.Play(Think(u"ReadCharacter:" + AnsiToUtf16(*chosen), kTableMaskEvents));
+}
+
+std::optional<std::string> TFrontEnd::ChooseCharacter() {
+    if (!character_list_) return std::nullopt;
+    TCharacterSelection selection(*character_list_, setup_.program_folder);
+    RunSuspended([&] { view_.RunSelectionDialog(selection); });
+    if (selection.Cancelled() || selection.ChosenPath().empty()) return std::nullopt;
+    return selection.ChosenPath();
+}
+
+void TFrontEnd::ToggleStayOnTop() {
+    settings_.stay_on_top = !settings_.stay_on_top;
+    if (settings_.stay_on_top && !view_.IsWindowVisible()) view_.ShowWindow();
+    view_.SetStayOnTop(settings_.stay_on_top);
+}
+
+void TFrontEnd::ToggleVisibility() {
+    if (view_.IsWindowVisible()) {
+        view_.HideWindow();
+        view_.HidePattingWindow();
+    } else {
+        view_.ShowWindow();
+    }
+}
+
+void TFrontEnd::ShowSettingsDialog() {
+    RunSuspended([this] { view_.RunSettingsDialog(); });
+}
+
+void TFrontEnd::RunSuspended(const std::function<void()>& dialog) {
+    TBalloonState saved = player_.State();
+    player_.ChangeState(bsSuspended);
+    try {
+        dialog();
+    } catch (...) {
+        player_.ChangeState(saved);
+        throw;
+    }
+    player_.ChangeState(saved);
+}
+
+void TFrontEnd::ReadSettings() {
+    TSettings read = kiova::ReadSettings(settings_path_);
+    PlaceWindow(read);
+    if (read.stay_on_top && !settings_.stay_on_top) ToggleStayOnTop();
+    settings_.play_sound = read.play_sound;
+    settings_.keep_log = read.keep_log;
+    SetBalloonFont(read.font_name, read.font_size);
+    SetInterval(read.interval);
+    SetPluginsEnabled(read.plugins_enabled);
+    SetAllowExecute(read.allow_execute);
+    if (!ParseUserProfile(read.user_profile)) ShowSettingsDialog();
+}
+
+void TFrontEnd::PlaceWindow(const TSettings& settings) {
+    view_.SetLayout(LayoutForPicture(QSize()));
+    QSize screen = view_.ScreenSize();
+    if (settings.top < 0 || settings.top > screen.height() || settings.left < 0 ||
+        settings.left > screen.width())
+        view_.CenterWindow();
+    else
+        view_.MoveWindow(QPoint(settings.left, settings.top));
+}
+
+void TFrontEnd::WriteSettings() {
+    TSettings written = settings_;
+    QPoint position = view_.WindowPosition();
+    written.top = position.y();
+    written.left = position.x();
+    written.user_profile = FormatUserProfile();
+    kiova::WriteSettings(settings_path_, written);
+}
+
+bool TFrontEnd::ParseUserProfile(std::string_view text) {
+    std::optional<TUser> user = kiova::ParseUserProfile(text);
+    if (user) SetUserProfile(*user);
+    return user.has_value();
+}
+
+std::string TFrontEnd::FormatUserProfile() const {
+    return kiova::FormatUserProfile(user_);
+}
+
+void TFrontEnd::SetUserProfile(const TUser& user) {
+    user_ = user;
+    if (character_) character_->SetUserProfile(user);
+}
+
+void TFrontEnd::SetAllowExecute(bool allow) {
+    settings_.allow_execute = allow;
+    if (character_) character_->SetAllowExecute(allow);
+}
+
+void TFrontEnd::SetPluginsEnabled(bool enabled) {
+    settings_.plugins_enabled = enabled;
+    if (character_) character_->SetPluginsEnabled(enabled);
+}
+
+void TFrontEnd::SetInterval(int interval_ms) {
+    settings_.interval = std::max(interval_ms, 1);
+    timer_.SetInterval(settings_.interval);
+}
+
+void TFrontEnd::SetBalloonFont(std::string_view name, int point_size) {
+    settings_.font_name = name;
+    settings_.font_size = point_size;
+    view_.SetBalloonFont(AnsiToUtf16(name), point_size);
+}
+
+void TFrontEnd::WriteChatLog(std::u16string_view text) {
+    WriteChatEntry(Utf16ToAnsi(text));
+}
+
+void TFrontEnd::WriteChatEntry(std::string_view entry) {
+    if (settings_.keep_log) chat_log_.Write(entry);
+}
+
+void TFrontEnd::WriteErrorLog(std::u16string_view message, bool show_box) {
+    if (show_box)
+        view_.ShowMessage(std::u16string(message) + u"\r\n\r\n" + std::u16string(kErrorLogNote));
+    LogError(Utf16ToAnsi(message));
+}
+
+void TFrontEnd::LogError(std::string_view message) {
+    error_log_.Write(message);
+}
+
+std::u16string TFrontEnd::Think(std::u16string_view input, uint8_t table_mask) {
+    if (!character_) return {};
+    std::u16string line = FireEvent("KE_BeginThink", input);
+    std::u16string result = character_->EvaluateTags(character_->Respond(line, table_mask));
+    // A line asking for another character gets the switch command, which the player runs when
+    // the answer has been played.
+    std::u16string operate = AnsiToUtf16(character_->OperateMessage());
+    if (NormalizeText(std::u16string_view(operate).substr(0, 14)) == u"READCHARACTER:")
+        result += u"{" + operate + u"}";
+    return FireEvent("KE_EndThink", result);
+}
+
+std::u16string TFrontEnd::EvaluateTags(std::u16string_view text) {
+    return character_ ? character_->EvaluateTags(text) : std::u16string(text);
+}
+
+// Plug-ins speak ANSI; without any, the text is not taken through the code page at all.
+std::u16string TFrontEnd::FireEvent(std::string_view event, std::u16string_view data) {
+    if (extended_plugins_->Count() == 0) return std::u16string(data);
+    std::string name(event);
+    std::string text = Utf16ToAnsi(data);
+    extended_plugins_->FireEvent(name, text);
+    return AnsiToUtf16(text);
+}
+
+void TFrontEnd::Repaint(TBalloonState state) {
+    view_.ShowBalloonImage(state == bsListening ? user_balloon_ : char_balloon_);
+    view_.ShowPicture(picture_);
+}
+
+void TFrontEnd::ShowAndActivate() {
+    view_.ShowAndActivate();
+}
+
+void TFrontEnd::Quit() {
+    Close();
+    view_.QuitApplication();
+}
+
+void TFrontEnd::RunWindowCommand(const TOutputCommand& command) {
+    if (!character_) return;
+    switch (command.kind) {
+        case EOutputCommand::Picture:
+            LoadPicture(picture_, EPaintArea::Picture, "transparentbitmap",
+                        ResolvePath(command.text));
+            break;
+        case EOutputCommand::SetDefaultBitmap:
+            LoadPicture(default_picture_, EPaintArea::None, "transparentbitmap",
+                        ResolvePath(command.text));
+            picture_ = default_picture_;  // shown at the next repaint
+            break;
+        case EOutputCommand::SoundAsync:
+        case EOutputCommand::SoundSync:
+            if (settings_.play_sound)
+                sound_.Play(NativePath(ResolvePath(command.text)),
+                            command.kind == EOutputCommand::SoundSync);
+            break;
+        case EOutputCommand::SpeedFast:
+            SetInterval(Scaled(settings_.interval, 6, 5));
+            break;
+        case EOutputCommand::SpeedSlow:
+            SetInterval(Scaled(settings_.interval, 5, 6));
+            break;
+        case EOutputCommand::FontBig:
+            SetBalloonFont(settings_.font_name, Scaled(settings_.font_size, 6, 5));
+            break;
+        case EOutputCommand::FontSmall:
+            SetBalloonFont(settings_.font_name, Scaled(settings_.font_size, 5, 6));
+            break;
+        case EOutputCommand::ShowWindow:
+            ShowAndActivate();
+            break;
+        case EOutputCommand::Iconize:
+            ToggleVisibility();
+            break;
+        default:
+            break;
+    }
+}
+
+std::string TFrontEnd::ResolvePath(std::u16string_view name) const {
+    return character_->Package().ResolvePath(Utf16ToAnsi(name));
+}
+
+QImage TFrontEnd::BuiltinBalloon(QImage image) const {
+    MakeTransparent(image, view_.BackgroundColor());
+    return image;
+}
+
+}  // namespace kiova

@@ -1,0 +1,166 @@
+// TFrontEnd: the main window's logic without the window. It owns the loaded character, the
+// character list, the extended plug-ins, the picture decoders, the pictures, the settings and
+// the user's profile, and drives the balloon player. The windows (or a terminal) implement
+// TView, forward their events here (timer ticks, Enter, menu actions, closing) and stay thin.
+//
+//   TFrontEnd front_end(setup, view, sound, timer);
+//   if (!front_end.Start(command_line_package)) { front_end.Shutdown(); return 1; }
+//   ... event loop: timer -> Tick(), Enter key -> Enter(), close box -> Close() ...
+//   front_end.Shutdown();
+//
+// Texts: paths and package values are ANSI; balloon and log texts are UTF-16.
+#pragma once
+
+#include <QImage>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "BalloonPlayer.h"
+#include "ChatLog.h"
+#include "ErrorLog.h"
+#include "PattingMenu.h"
+#include "Settings.h"
+#include "User.h"
+
+namespace kiova {
+
+class TCharacter;
+class TCharacterList;
+class TPluginList;
+class TSoundOutput;
+class TSusiePlugInList;
+class TTagEvaluator;
+class TTimerSource;
+class TView;
+
+struct TFrontEndSetup {
+    std::string program_folder;  // ANSI, with a trailing delimiter
+    std::string chat_log_path;   // ANSI
+    // The tag language for each character; nothing leaves answers unexpanded.
+    std::function<std::unique_ptr<TTagEvaluator>(TCharacter&)> create_tag_evaluator;
+};
+
+class TFrontEnd final : private TBalloonHost {
+public:
+    // The timer is started at once with the default interval.
+    TFrontEnd(TFrontEndSetup setup, TView& view, TSoundOutput& sound, TTimerSource& timer);
+    ~TFrontEnd() override;
+    TFrontEnd(const TFrontEnd&) = delete;
+    TFrontEnd& operator=(const TFrontEnd&) = delete;
+
+    // Start-up: decoders, character list, settings, extended plug-ins, then the character of
+    // `package_path` (empty: the first known one), else one the user chooses. False when none
+    // could be loaded; the error is logged and shown, and the program should end.
+    bool Start(std::string_view package_path);
+    // The window is closing: the character's farewell is shown and logged. Runs once; ticks
+    // and keys are ignored afterwards.
+    void Close();
+    // The end: the log's end line, the settings file, then everything is released (the
+    // character saves its state, the character list writes itself back). Runs once.
+    void Shutdown();
+
+    // Events from the windows.
+    void Tick();
+    void Enter();
+    // The patting window's action `index`, sent as if typed after what the user has typed.
+    void ChoosePattingAction(size_t index);
+    // The character-change menu item and the CHANGECHARACTER command.
+    void ChangeCharacter() override;
+    void ToggleStayOnTop();
+    void ToggleVisibility();
+    void ShowSettingsDialog();
+    // Runs a modal dialog with the balloon suspended, restoring its state afterwards.
+    void RunSuspended(const std::function<void()>& dialog);
+
+    // Loads a package; false (nothing changed, nothing reported) when it is no usable character.
+    bool LoadCharacter(std::string_view package_path) override;
+
+    // The settings file round trip.
+    void ReadSettings();
+    void WriteSettings();
+    bool ParseUserProfile(std::string_view text);
+    std::string FormatUserProfile() const;
+    void SetUserProfile(const TUser& user);
+    void SetAllowExecute(bool allow);
+    void SetPluginsEnabled(bool enabled);
+    void SetPlaySound(bool play) { settings_.play_sound = play; }
+    void SetKeepLog(bool keep) { settings_.keep_log = keep; }
+    void SetInterval(int interval_ms);
+    void SetBalloonFont(std::string_view name, int point_size);
+
+    void WriteChatLog(std::u16string_view text) override;
+    void WriteErrorLog(std::u16string_view message, bool show_box);
+
+    // The current switches, font and interval (position and profile are read at each write).
+    const TSettings& Settings() const { return settings_; }
+    const TUser& User() const { return user_; }
+    const std::string& ProgramFolder() const { return setup_.program_folder; }
+    const std::string& SettingsPath() const { return settings_path_; }
+    TCharacter* Character() { return character_.get(); }
+    TCharacterList* CharacterList() { return character_list_.get(); }
+    TPluginList& ExtendedPlugins() { return *extended_plugins_; }
+    const TSusiePlugInList& SusiePlugIns() const { return *susie_; }
+    const TBalloonPlayer& Player() const { return player_; }
+    const QImage& Picture() const { return picture_; }
+    const QImage& DefaultPicture() const { return default_picture_; }
+    const TPattingLists& PattingLists() const { return patting_; }
+
+private:
+    enum class EPaintArea { None, Picture, Balloon };
+
+    // TBalloonHost
+    std::u16string Think(std::u16string_view input, uint8_t table_mask) override;
+    std::u16string EvaluateTags(std::u16string_view text) override;
+    std::u16string FireEvent(std::string_view event, std::u16string_view data) override;
+    void Repaint(TBalloonState state) override;
+    void ResetPicture() override { picture_ = default_picture_; }
+    void ShowAndActivate() override;
+    void RunWindowCommand(const TOutputCommand& command) override;
+    void Quit() override;
+
+    std::optional<std::string> ChooseCharacter();
+    void TakeCharacter(std::unique_ptr<TCharacter> character);
+    void LoadCharacterPlugIns(std::string_view package_path);
+    void LoadBalloonImages();
+    void LoadDefaultPicture();
+    void LoadPicture(QImage& target, EPaintArea area, std::string_view transparency_key,
+                     const std::string& file);
+    void AdjustLayout();
+    void PlaceWindow(const TSettings& settings);
+    void SetTrayTip(std::string_view tip);
+    QImage BuiltinBalloon(QImage image) const;
+    std::string ResolvePath(std::u16string_view name) const;
+    void WriteChatEntry(std::string_view entry);
+    void LogError(std::string_view message);
+
+    TFrontEndSetup setup_;
+    TView& view_;
+    TSoundOutput& sound_;
+    TTimerSource& timer_;
+    std::string settings_path_;
+    TChatLog chat_log_;
+    TErrorLog error_log_;
+
+    // Released in the reverse order: extended plug-ins, decoders, character, character list.
+    std::unique_ptr<TCharacterList> character_list_;
+    std::unique_ptr<TCharacter> character_;
+    std::unique_ptr<TSusiePlugInList> susie_;
+    int character_susie_count_ = 0;  // the decoders at the end of the list that are the character's
+    std::unique_ptr<TPluginList> extended_plugins_;
+
+    TBalloonPlayer player_;
+    TSettings settings_;
+    TUser user_;
+    QImage char_balloon_;
+    QImage user_balloon_;
+    QImage picture_;
+    QImage default_picture_;
+    TPattingLists patting_;
+    bool closed_ = false;
+    bool shut_down_ = false;
+};
+
+}  // namespace kiova

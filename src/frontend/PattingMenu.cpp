@@ -1,0 +1,43 @@
+// A package path in, the two parallel lists out. Each action line is a field list: caption,
+// line to send, anything further ignored; a line of fewer fields is skipped, and a first field
+// "{ENDOFDATA}" (in any case or width) ends its file.
+#include "PattingMenu.h"
+
+#include <stdexcept>
+
+#include "CharacterFile.h"
+#include "CodePage.h"
+#include "Files.h"
+#include "TextUtils.h"
+
+namespace kiova {
+namespace {
+void AppendActions(const std::string& file, TPattingLists& lists) {
+    if (!FileExists(file))
+        throw std::runtime_error("Cannot open file \"" + AnsiToUtf8(file) + "\"");
+    for (const std::string& line : ReadFileLines(file)) {
+        std::vector<std::string> fields = SplitFieldList(line);
+        if (fields.size() < 2) continue;
+        std::u16string caption = AnsiToUtf16(fields[0]);
+        if (NormalizeText(caption) == u"{ENDOFDATA}") return;
+        lists.captions.push_back(std::move(caption));
+        lists.messages.push_back(AnsiToUtf16(fields[1]));
+    }
+}
+}  // namespace
+
+TPattingLists LoadPattingLists(std::string_view package_path, std::string_view program_folder) {
+    TCharacterFile package(package_path);
+    TPattingLists lists;
+    if (!TextToBool(package.ReadValue("nadenade"))) {
+        lists.captions.emplace_back(kPattingUnsupported);
+        return lists;
+    }
+    std::string folder =
+        IncludeTrailingDelimiter(std::string(program_folder) + package.ReadValue("folder"));
+    for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade")))
+        AppendActions(folder + name, lists);
+    return lists;
+}
+
+}  // namespace kiova

@@ -1,0 +1,23 @@
+// The patting lists of a character: the captions shown in the patting window and, for each,
+// the line sent to the character as if the user had typed it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kiova {
+
+inline constexpr std::u16string_view kPattingUnsupported = u"なでなで未対応人格";
+
+struct TPattingLists {
+    std::vector<std::u16string> captions;
+    std::vector<std::u16string> messages;  // empty when the character does not take part
+};
+
+// From the package's "nadenade" and "datanadenade"; the action files lie in the program folder
+// followed by the package's "folder". Throws std::runtime_error when an action file named by
+// the package does not exist.
+TPattingLists LoadPattingLists(std::string_view package_path, std::string_view program_folder);
+
+}  // namespace kiova

@@ -1,0 +1,36 @@
+// The settings file "Kiova.ini": every key the main window reads and writes, with its default.
+// Section "Character" belongs to the character list and "Main"/"ExtensionChar" to the settings
+// dialog; writing keeps them, like every other key not named here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kiova {
+
+inline constexpr std::string_view kSettingsFileName = "Kiova.ini";
+inline constexpr int kDefaultInterval = 55;
+
+struct TSettings {
+    int top = -1;  // window position; out of the screen means centred
+    int left = -1;
+    bool stay_on_top = false;
+    bool play_sound = true;
+    bool keep_log = true;
+    std::string font_name;            // ANSI; "ＭＳ ゴシック" by default
+    int font_size = 9;                // points
+    int interval = kDefaultInterval;  // output interval in milliseconds
+    bool plugins_enabled = false;
+    bool allow_execute = false;
+    std::string user_profile;  // lines joined with CR LF ("{BR}" in the file)
+
+    TSettings();
+};
+
+// A missing file or key gives the default. Booleans are integers, non-zero meaning true; an
+// interval below 1 is read as 55.
+TSettings ReadSettings(std::string_view path);
+// Changes the keys of `settings` in the file, keeping all others. Throws std::runtime_error.
+void WriteSettings(std::string_view path, const TSettings& settings);
+
+}  // namespace kiova

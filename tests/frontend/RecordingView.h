@@ -1,0 +1,108 @@
+// Test doubles for the front end's outside world: a view that records what the logic shows, a
+// timer ticked by hand and a sound output that records what it was asked to play.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CharacterSelection.h"
+#include "SoundOutput.h"
+#include "TimerSource.h"
+#include "View.h"
+
+namespace kiova::testing {
+
+class TRecordingView final : public TView {
+public:
+    std::u16string BalloonText() const override { return balloon_text; }
+    void SetBalloonText(std::u16string_view text) override { balloon_text = text; }
+    void SetBalloonReadOnly(bool read_only) override { balloon_read_only = read_only; }
+    void SetBalloonFont(std::u16string_view name, int point_size) override;
+
+    void ShowBalloonImage(const QImage& image) override { balloon_image = image; }
+    void ShowPicture(const QImage& shown) override { picture = shown; }
+    void SetLayout(const TLayout& new_layout) override { layout = new_layout; }
+    QRgb BackgroundColor() const override { return background; }
+
+    void SetCaption(std::u16string_view text) override { caption = text; }
+    void SetTrayTip(std::u16string_view tip) override { tray_tip = tip; }
+    bool IsWindowVisible() const override { return visible; }
+    void ShowWindow() override { visible = true; }
+    void HideWindow() override { visible = false; }
+    void ShowAndActivate() override;
+    void SetStayOnTop(bool on_top) override { stay_on_top = on_top; }
+    QPoint WindowPosition() const override { return position; }
+    void MoveWindow(QPoint top_left) override { position = top_left; }
+    void CenterWindow() override;
+    QSize ScreenSize() const override { return screen; }
+    std::uintptr_t WindowId() const override { return 0; }
+    void QuitApplication() override { quit_requested = true; }
+
+    void SetPattingCaptions(const std::vector<std::u16string>& captions) override;
+    void HidePattingWindow() override { patting_visible = false; }
+
+    void ShowMessage(std::u16string_view text) override { messages.emplace_back(text); }
+    void RunSelectionDialog(TCharacterSelection& selection) override;
+    void RunSettingsDialog() override;
+
+    void ShowSplash(std::u16string_view text) override;
+    void SetSplashText(std::u16string_view text) override { splash_texts.emplace_back(text); }
+    void HideSplash() override { splash_visible = false; }
+
+    std::u16string balloon_text;
+    bool balloon_read_only = false;
+    std::u16string font_name;
+    int font_size = 0;
+    QImage balloon_image;
+    QImage picture;
+    TLayout layout;
+    QRgb background = qRgb(0x12, 0x34, 0x56);
+    std::u16string caption;
+    std::u16string tray_tip;
+    bool visible = false;
+    int activations = 0;
+    bool stay_on_top = false;
+    QPoint position{-1, -1};
+    QSize screen{1280, 1024};
+    bool quit_requested = false;
+    std::vector<std::u16string> patting_captions;
+    bool patting_visible = false;
+    std::vector<std::u16string> messages;
+    bool splash_visible = false;
+    std::vector<std::u16string> splash_texts;
+    int selection_dialogs = 0;
+    int settings_dialogs = 0;
+
+    // What the user does in the dialogs; by default the selection is cancelled and the
+    // settings dialog closes untouched.
+    std::function<void(TCharacterSelection&)> on_selection;
+    std::function<void()> on_settings;
+};
+
+class TManualTimer final : public TTimerSource {
+public:
+    void Start(int interval_ms, std::function<void()> on_tick) override;
+    void SetInterval(int interval_ms) override { interval = interval_ms; }
+    void Fire(int ticks = 1);
+
+    int interval = 0;
+
+private:
+    std::function<void()> on_tick_;
+};
+
+class TRecordingSound final : public TSoundOutput {
+public:
+    struct TPlayed {
+        std::filesystem::path file;
+        bool wait;
+    };
+    void Play(const std::filesystem::path& file, bool wait) override {
+        played.push_back({file, wait});
+    }
+    std::vector<TPlayed> played;
+};
+
+}  // namespace kiova::testing
