@@ -6,11 +6,13 @@
 // progressive scans are bounded, so hostile headers cannot exhaust memory or time.
 #include "Jpeg.h"
 
-#include <jpeglib.h>
-
 #include <csetjmp>
 #include <cstdint>
-#include <cstdio>
+
+// clang-format off
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+#include <jpeglib.h>
+// clang-format on
 
 namespace kiova {
 namespace {

@@ -9,7 +9,6 @@
 #include <exception>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "FileBytes.h"
 #include "Jpeg.h"
@@ -66,10 +65,8 @@ PictureStatus LoadPictureFile(const std::filesystem::path& file, TSusiePlugInLis
                 return plugIns.LoadFromFile(file, target) ? PictureStatus::Loaded
                                                           : PictureStatus::NotDecoded;
         }
-    } catch (const std::system_error&) {
-        // the file vanished or became unreadable after the check above
-    } catch (const std::bad_alloc&) {
-        // larger than memory
+    } catch (const std::exception&) {
+        // unreadable after the check above, or larger than memory
     }
     return PictureStatus::InvalidBitmap;
 }

@@ -72,15 +72,13 @@ TEST(DibToImage, ReadsBitfieldMasksScaledToEightBits) {
     const auto swapped = Convert(Bitfields(32, {0xFF, 0xFF00, 0xFF0000}, 0x80123456));
     ASSERT_TRUE(swapped);
     EXPECT_EQ(swapped->pixel(0, 0), qRgb(0x56, 0x34, 0x12));
-}
-
-TEST(DibToImage, ReadsMasksInsideALargerHeader) {
-    Dib dib = Bitfields(32, {0xFF0000, 0xFF00, 0xFF}, 0x00102030);
-    HeaderOf(dib).biSize = 124;  // V5: the masks are its fields at offset 40
-    dib.info.resize(124);
-    const auto image = Convert(dib);
-    ASSERT_TRUE(image);
-    EXPECT_EQ(image->pixel(0, 0), qRgb(0x10, 0x20, 0x30));
+    // A V5 header holds the masks as its own fields, at the same offset.
+    Dib v5 = Bitfields(32, {0xFF0000, 0xFF00, 0xFF}, 0x00102030);
+    HeaderOf(v5).biSize = 124;
+    v5.info.resize(124);
+    const auto large = Convert(v5);
+    ASSERT_TRUE(large);
+    EXPECT_EQ(large->pixel(0, 0), qRgb(0x10, 0x20, 0x30));
 }
 
 TEST(DibToImage, IndexPastAShortColourTableIsBlack) {
@@ -102,7 +100,6 @@ TEST(DibToImage, RefusesWhatItCannotReadSafely) {
         {"zero height", [](Dib& d) { HeaderOf(d).biHeight = 0; }},
         {"most negative height", [](Dib& d) { HeaderOf(d).biHeight = INT32_MIN; }},
         {"2 bits per pixel", [](Dib& d) { HeaderOf(d).biBitCount = 2; }},
-        {"0 bits per pixel", [](Dib& d) { HeaderOf(d).biBitCount = 0; }},
         {"run-length compression", [](Dib& d) { HeaderOf(d).biCompression = 1; }},
         {"masks on 8 bits", [](Dib& d) { HeaderOf(d).biCompression = BI_BITFIELDS; }},
         {"pixel rows one byte short", [](Dib& d) { d.bits.pop_back(); }},
@@ -111,11 +108,6 @@ TEST(DibToImage, RefusesWhatItCannotReadSafely) {
          [](Dib& d) {
              HeaderOf(d).biWidth = 65536;
              HeaderOf(d).biHeight = 65536;
-         }},
-        {"width near the 32-bit limit",
-         [](Dib& d) {
-             HeaderOf(d).biWidth = 0x7FFFFFFF;
-             HeaderOf(d).biHeight = 2;
          }},
     };
     for (const auto& [what, damage] : damages) {
