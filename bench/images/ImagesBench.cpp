@@ -39,7 +39,7 @@ void BM_DibToImage(benchmark::State& state) {
 BENCHMARK(BM_DibToImage)->Arg(8)->Arg(24)->Arg(32);
 
 void BM_DecodeJpeg(benchmark::State& state) {
-    const test::Bytes jpeg = test::MakeJpeg(test::ImageOf(Picture()), 90);
+    const test::Bytes jpeg = test::MakeJpeg(test::ImageOf(Picture()));
     for (auto _ : state) benchmark::DoNotOptimize(DecodeJpeg(jpeg));
     SetPixelsProcessed(state);
 }
