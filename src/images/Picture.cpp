@@ -10,24 +10,13 @@
 #include <optional>
 #include <string>
 
-#include "FileBytes.h"
+#include "ImageFiles.h"
 #include "Jpeg.h"
 
 namespace kiova {
 namespace {
 
 enum class Decoder { Jpeg, Bmp, PlugIns };
-
-// The extension as the file name spells it: from the last '.', so ".jpg" alone is one too.
-std::string LowerCaseExtension(const std::filesystem::path& file) {
-    const std::string name = file.filename().string();
-    const std::size_t dot = name.rfind('.');
-    std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
-    for (char& c : extension) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    }
-    return extension;
-}
 
 Decoder DecoderFor(const std::filesystem::path& file) {
     const std::string extension = LowerCaseExtension(file);

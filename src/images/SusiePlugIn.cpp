@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 #include "Dib.h"
@@ -99,8 +98,7 @@ std::optional<QImage> TSusiePlugIn::Decode(std::span<const std::byte> bytes, SPI
     const int result = getPicture_(reinterpret_cast<const char*>(bytes.data()),
                                    static_cast<intptr_t>(bytes.size()), SPI_INPUT_MEMORY, &info,
                                    &bits, progress, userValue);
-    // After a failure the handles are not the decoder's promise to us; freeing them could be a
-    // double free.
+    // On failure the handles promise nothing: freeing whatever they hold could free twice.
     if (result != SPI_OK) return std::nullopt;
     const Block infoBlock(info);
     const Block bitsBlock(bits);

@@ -10,9 +10,8 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 
-#include "FileBytes.h"
+#include "ImageFiles.h"
 
 namespace kiova {
 namespace {
@@ -22,18 +21,6 @@ int ForwardProgress(int numerator, int denominator, intptr_t userValue) noexcept
     auto& list = *reinterpret_cast<TSusiePlugInList*>(userValue);
     if (list.OnProgress()) list.OnProgress()(list, numerator, denominator);
     return 0;
-}
-
-// Folders made on Windows may spell the extension in any case.
-bool IsSpiFileName(const std::string& name) {
-    constexpr std::string_view kExtension = ".spi";
-    if (name.size() < kExtension.size()) return false;
-    const std::string_view tail = std::string_view(name).substr(name.size() - kExtension.size());
-    for (std::size_t i = 0; i < kExtension.size(); ++i) {
-        const char c = tail[i];
-        if ((c >= 'A' && c <= 'Z' ? c + 32 : c) != kExtension[i]) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -51,7 +38,8 @@ int TSusiePlugInList::AddFolder(const std::filesystem::path& folder) {
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        if (IsSpiFileName(entry->path().filename().string()) && Add(entry->path())) ++added;
+        // Folders made on Windows may spell the extension in any case.
+        if (LowerCaseExtension(entry->path()) == ".spi" && Add(entry->path())) ++added;
     }
     return added;
 }

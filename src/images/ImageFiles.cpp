@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "ImageFiles.h"
 
 #include <cerrno>
 #include <fstream>
@@ -21,6 +21,16 @@ std::vector<std::byte> ReadFileBytes(const std::filesystem::path& file) {
         throw std::system_error(errno, std::generic_category(), "cannot read " + file.string());
     }
     return bytes;
+}
+
+std::string LowerCaseExtension(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    const std::size_t dot = name.rfind('.');
+    std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
+    for (char& c : extension) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return extension;
 }
 
 }  // namespace kiova
