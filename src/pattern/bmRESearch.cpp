@@ -20,7 +20,7 @@ constexpr std::int32_t kCR = 13;
 template <class Reader, class... ReaderArgs>
 int Search(std::string_view text, int start, const TbmREDFATable& dfa, int& length,
            ReaderArgs... readerArgs) {
-    if (text.size() > static_cast<std::size_t>(INT32_MAX / 2)) {
+    if (text.size() > static_cast<std::size_t>(INT32_MAX / 2)) {  // positions are ints
         length = 0;
         return -1;
     }

@@ -1,14 +1,15 @@
 // TbmRExp: a compiled pattern and its leftmost-longest search.
 //
 //   TbmRExp re;                       // the default character code, not compiled
-//   re.SetPattern("(こんにちは|やあ)");
+//   re.SetPattern(pattern);           // bytes in that code, e.g. Shift JIS
 //   int length = 0;
 //   int position = re.Match(line, 1, length);   // 1-based byte position, 0 when absent
 //
 // The pattern compiles on the first Match (or GetDFATable) and stays compiled until the
-// pattern, the character code or an option changes. An invalid pattern throws EbmREToken from
-// Match every time it is tried; callers treat that as "no match". Objects are independent: two
-// threads may compile and search different TbmRExp objects at once.
+// pattern, the character code or an option changes. An invalid pattern, or one whose automaton
+// would outgrow a fixed budget ("pattern too complex"), throws EbmREToken from Match every time
+// it is tried; callers treat that as "no match". Objects are independent: two threads may
+// compile and search different TbmRExp objects at once.
 #pragma once
 
 #include <memory>

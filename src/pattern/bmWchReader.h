@@ -54,9 +54,11 @@ public:
     virtual std::string CharToEscape(std::int32_t c) const;
 
 protected:
-    // Byte at `offset`, zero past the end.
+    // Byte at `offset`, zero outside the buffer.
     unsigned Byte(int offset) const {
-        return offset < size_ ? static_cast<unsigned char>(buffer_[offset]) : 0u;
+        return static_cast<unsigned>(offset) < static_cast<unsigned>(size_)
+                   ? static_cast<unsigned char>(buffer_[offset])
+                   : 0u;
     }
     std::int32_t ReadDigits(int radix, int maxDigits, std::int32_t maxValue);
 
