@@ -18,6 +18,7 @@
 #include "PluginList.h"
 #include "PluginLoading.h"
 #include "SusiePlugInList.h"
+#include "TagInterpreter.h"
 #include "TextUtils.h"
 #include "View.h"
 
@@ -53,8 +54,8 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
     try {
         loaded = std::make_unique<TCharacter>(
             package_path,
-            TCharacterServices{PluginListFactory(setup_.program_folder, view_.WindowId()),
-                               setup_.create_tag_evaluator});
+            MakeCharacterServices(hand_over_, setup_.open_document,
+                                  PluginListFactory(setup_.program_folder, view_.WindowId())));
     } catch (const EKiovaError&) {
         return false;
     }

@@ -99,6 +99,7 @@ void TFrontEnd::Shutdown() {
 }
 
 void TFrontEnd::Tick() {
+    hand_over_.Drain();
     if (!closed_) player_.Tick();
 }
 

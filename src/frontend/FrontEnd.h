@@ -21,6 +21,8 @@
 #include "BalloonPlayer.h"
 #include "ChatLog.h"
 #include "ErrorLog.h"
+#include "HandOverQueue.h"
+#include "OpenDocument.h"
 #include "PattingMenu.h"
 #include "Settings.h"
 #include "User.h"
@@ -32,15 +34,14 @@ class TCharacterList;
 class TPluginList;
 class TSoundOutput;
 class TSusiePlugInList;
-class TTagEvaluator;
 class TTimerSource;
 class TView;
 
 struct TFrontEndSetup {
     std::string program_folder;  // ANSI, with a trailing delimiter
     std::string chat_log_path;   // ANSI
-    // The tag language for each character; nothing leaves answers unexpanded.
-    std::function<std::unique_ptr<TTagEvaluator>(TCharacter&)> create_tag_evaluator;
+    // How the tag "SHELL:" opens a document or address.
+    TOpenDocument open_document = OpenWithXdgOpen;
 };
 
 class TFrontEnd final : private TBalloonHost {
@@ -62,7 +63,8 @@ public:
     // character saves its state, the character list writes itself back). Runs once.
     void Shutdown();
 
-    // Events from the windows.
+    // Events from the windows. A tick also runs what worker threads handed over (a delegated
+    // program that has ended).
     void Tick();
     void Enter();
     // The patting window's action `index`, sent as if typed after what the user has typed.
@@ -143,6 +145,7 @@ private:
     std::string settings_path_;
     TChatLog chat_log_;
     TErrorLog error_log_;
+    THandOverQueue hand_over_;  // before the character, whose workers post to it
 
     // Released in the reverse order: extended plug-ins, decoders, character, character list.
     std::unique_ptr<TCharacterList> character_list_;

@@ -61,11 +61,11 @@ TEST_F(CharacterLoading, ReadCharacterCommandSwitchesAfterTheAnswer) {
 }
 
 TEST_F(CharacterLoading, FailedSwitchLetsTheCurrentCharacterAnswer) {
-    TTestCharacter alice{"Alice",
-                         {{"{IS:KCCALLED}", "{READCHARACTER:missing.ktc}"},
-                          {"{IS:INVALIDCHARACTER}", "No such friend"}},
-                         {},
-                         {}};
+    TTestCharacter alice{
+        "Alice",
+        {{kOnGreeting, "{READCHARACTER:missing.ktc}"}, {kOnInvalidCharacter, "No such friend"}},
+        {},
+        {}};
     Start(WritePackage(alice));
     EXPECT_EQ(PlayOut().back(), u"No such friend");
     EXPECT_EQ(front_end->Character()->Name(), "Alice");
@@ -76,8 +76,7 @@ TEST_F(CharacterLoading, FailedSwitchLetsTheCurrentCharacterAnswer) {
 
 TEST_F(CharacterLoading, TypedReadCharacterLineSwitchesToTheNormalisedPath) {
     std::string bob = WriteBob();
-    TTestCharacter alice{
-        "Alice", {{"{IS:KCCALLED}", "Hi"}, {"{STARTS:READCHARACTER:}", "See you"}}, {}, {}};
+    TTestCharacter alice{"Alice", {{kOnGreeting, "Hi"}, {kOnSwitchRequest, "See you"}}, {}, {}};
     Start(WritePackage(alice));
     PlayOut();
     front_end->Enter();
@@ -91,11 +90,10 @@ TEST_F(CharacterLoading, TypedReadCharacterLineSwitchesToTheNormalisedPath) {
 
 TEST_F(CharacterLoading, ChangeCharacterPlaysTheFarewellThenSwitches) {
     WriteBob();
-    TTestCharacter alice{
-        "Alice",
-        {{"{IS:KCCALLED}", "Wait{CHANGECHARACTER}ignored"}, {"{STARTS:READCHARACTER:}", "Bye"}},
-        {},
-        {}};
+    TTestCharacter alice{"Alice",
+                         {{kOnGreeting, "Wait{CHANGECHARACTER}ignored"}, {kOnSwitchRequest, "Bye"}},
+                         {},
+                         {}};
     Start(WritePackage(alice));
     ChooseInDialog("Bob");
     EXPECT_THAT(PlayOut(),
@@ -219,7 +217,7 @@ TEST_F(CharacterLoading, WindowPlacementAndSwitchesFromTheSettings) {
 }
 
 TEST_F(CharacterLoading, MissingDefaultPictureIsLoggedAndLeavesTheSmallestLayout) {
-    TTestCharacter alice{"Alice", {{"{IS:KCCALLED}", "Hi"}}, {}, {{"DefaultBitmap", "face.bmp"}}};
+    TTestCharacter alice{"Alice", {{kOnGreeting, "Hi"}}, {}, {{"DefaultBitmap", "face.bmp"}}};
     Start(WritePackage(alice));
     EXPECT_THAT(ErrorLog(), ElementsAre("## 2024/03/05 10:20:30 [Kiova]: '" +
                                         (folder / "Alice/face.bmp") + " is not exists.'"));
@@ -231,7 +229,7 @@ TEST_F(CharacterLoading, MissingDefaultPictureIsLoggedAndLeavesTheSmallestLayout
 TEST_F(CharacterLoading, PictureSizesTheWindowAndMayBeTransparent) {
     WritePicture("Alice/face.bmp", QSize(300, 400));
     TTestCharacter alice{"Alice",
-                         {{"{IS:KCCALLED}", "Hi"}},
+                         {{kOnGreeting, "Hi"}},
                          {},
                          {{"DefaultBitmap", "face.bmp"}, {"transparentbitmap", "TRUE"}}};
     Start(WritePackage(alice));
@@ -245,14 +243,14 @@ TEST_F(CharacterLoading, PictureSizesTheWindowAndMayBeTransparent) {
 
 TEST_F(CharacterLoading, UnreadablePictureIsLoggedAsInvalid) {
     folder.Write("Alice/face.bmp", "BM but not really a bitmap");
-    TTestCharacter alice{"Alice", {{"{IS:KCCALLED}", "Hi"}}, {}, {{"DefaultBitmap", "face.bmp"}}};
+    TTestCharacter alice{"Alice", {{kOnGreeting, "Hi"}}, {}, {{"DefaultBitmap", "face.bmp"}}};
     Start(WritePackage(alice));
     EXPECT_THAT(ErrorLog(), ElementsAre(HasSubstr("/Alice/face.bmp is invalid bitmap.'")));
     EXPECT_TRUE(view.picture.isNull());
 }
 
 TEST_F(CharacterLoading, BalloonImagesBuiltInOrTheCharactersOwn) {
-    TTestCharacter plain{"Alice", {{"{IS:KCCALLED}", "Hi"}}, {}, {{"transparentballoon", "0"}}};
+    TTestCharacter plain{"Alice", {{kOnGreeting, "Hi"}}, {}, {{"transparentballoon", "0"}}};
     Start(WritePackage(plain));
     EXPECT_EQ(view.balloon_image.size(), QSize(350, 200));
     EXPECT_EQ(view.balloon_image.pixel(0, 199), view.background);    // always keyed
@@ -265,7 +263,7 @@ TEST_F(CharacterLoading, BalloonImagesBuiltInOrTheCharactersOwn) {
     WritePicture("Bob/user.bmp", QSize(340, 190));
     TTestCharacter own{
         "Bob",
-        {{"{IS:KCCALLED}", "Hi"}},
+        {{kOnGreeting, "Hi"}},
         {},
         {{"originalballoon", "1"}, {"balloonchar", "char.bmp"}, {"balloonuser", "user.bmp"}}};
     Start(WritePackage(own));
@@ -281,11 +279,10 @@ TEST_F(CharacterLoading, PictureCommands) {
     WritePicture("Alice/face2.bmp", QSize(220, 260));
     WritePicture("Alice/a.bmp", QSize(240, 250));
     WritePicture("Alice/base.bmp", QSize(210, 210));
-    TTestCharacter alice{
-        "Alice",
-        {{"{IS:KCCALLED}", "{pic:Face2.bmp}x{PIC:a{x}.bmp}y{SETDEFBITMAP:base.bmp}z"}},
-        {},
-        {{"DefaultBitmap", "face.bmp"}}};
+    TTestCharacter alice{"Alice",
+                         {{kOnGreeting, "{pic:Face2.bmp}x{PIC:a{x}.bmp}y{SETDEFBITMAP:base.bmp}z"}},
+                         {},
+                         {{"DefaultBitmap", "face.bmp"}}};
     Start(WritePackage(alice));
     EXPECT_EQ(front_end->DefaultPicture().size(), QSize(200, 200));
     Tick();
@@ -306,7 +303,7 @@ TEST_F(CharacterLoading, TypedLineStartsFromTheDefaultPicture) {
     WritePicture("Alice/face.bmp", QSize(200, 200));
     WritePicture("Alice/smile.bmp", QSize(260, 260));
     TTestCharacter alice{"Alice",
-                         {{"{IS:KCCALLED}", "{PIC:smile.bmp}Hi"}},
+                         {{kOnGreeting, "{PIC:smile.bmp}Hi"}},
                          {{"HELLO", "Hey"}},
                          {{"DefaultBitmap", "face.bmp"}}};
     Start(WritePackage(alice));
@@ -319,7 +316,7 @@ TEST_F(CharacterLoading, TypedLineStartsFromTheDefaultPicture) {
 
 TEST_F(CharacterLoading, PattingActionIsSentAfterTheTypedText) {
     TTestCharacter cat{"Cat",
-                       {{"{IS:KCCALLED}", "Meow"}},
+                       {{kOnGreeting, "Meow"}},
                        {{"ABCPATHEAD", "Purr"}},
                        {{"nadenade", "1"}, {"datanadenade", "pat.txt"}}};
     folder.Write("Cat/pat.txt", "Head,PatHead\r\nTail,PatTail\r\n");
@@ -350,7 +347,7 @@ TEST_F(CharacterLoading, CharacterWithoutPattingOffersNothing) {
 
 TEST_F(CharacterLoading, MissingPattingFileIsAnErrorAfterTheCharacterHasLoaded) {
     TTestCharacter cat{
-        "Cat", {{"{IS:KCCALLED}", "Meow"}}, {}, {{"nadenade", "1"}, {"datanadenade", "gone.txt"}}};
+        "Cat", {{kOnGreeting, "Meow"}}, {}, {{"nadenade", "1"}, {"datanadenade", "gone.txt"}}};
     Create();
     EXPECT_THROW(front_end->Start(WritePackage(cat)), std::runtime_error);
     EXPECT_EQ(front_end->Character()->Name(), "Cat");

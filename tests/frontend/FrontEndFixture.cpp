@@ -33,12 +33,12 @@ std::string FrontEndFixture::ProgramFolder() const {
 std::string FrontEndFixture::WriteGreeter(
     const std::string& name, const std::string& greeting,
     std::vector<std::pair<std::string, std::string>> replies) {
-    TTestCharacter character{name, {{"{IS:KCCALLED}", greeting}}, std::move(replies), {}};
+    TTestCharacter character{name, {{kOnGreeting, greeting}}, std::move(replies), {}};
     return WritePackage(character);
 }
 
 TFrontEnd& FrontEndFixture::Create() {
-    TFrontEndSetup setup{ProgramFolder(), ProgramFolder() + "chat.log", ConditionEvaluator};
+    TFrontEndSetup setup{ProgramFolder(), ProgramFolder() + "chat.log"};
     front_end = std::make_unique<TFrontEnd>(setup, view, sound, timer);
     return *front_end;
 }

@@ -18,6 +18,12 @@ namespace kiova::testing {
 
 // 2024/03/05 10:20:30 local time.
 inline constexpr TDateTime kTestStart = 45356.0 + (10 * 3600 + 20 * 60 + 30) / 86400.0;
+// Conditions of the events a character answers in its condition tables.
+inline constexpr char kOnGreeting[] = "{EQ{OPERATEMESSAGE}|KCCALLED}";
+inline constexpr char kOnClose[] = "{EQ{OPERATEMESSAGE}|CLOSEWINDOW}";
+inline constexpr char kOnInvalidCharacter[] = "{EQ{OPERATEMESSAGE}|INVALIDCHARACTER}";
+inline constexpr char kOnSwitchRequest[] = "{LIKE{OPERATEMESSAGE}|READCHARACTER:}";
+
 inline constexpr char kValidProfileLine[] = "User=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05";
 
 class FrontEndFixture : public ::testing::Test {

@@ -69,7 +69,6 @@ TEST_F(PlayerScenario, CommandsShowTheirEffectTickByTick) {
         {"a{CLEAR}b", {u"a", u"a", u"b"}},
         {"a{BR}b{ｃｌｅａｒ}c{^H}", {u"a", u"a", u"a\r\nb", u"a\r\nb", u"\r\nc", u"\r\n"}},
         {"ab{SOUNDX:a.wav}{SOUND:a.wav}", {u"a", u"ab", u"ab", u"ab"}},
-        {"a{PIC:never.bmp", {u"a", u"a"}},
     };
     for (const Case& c : cases) {
         view = TRecordingView();  // a greeting does not clear what the balloon showed before
@@ -235,10 +234,7 @@ TEST_F(PlayerScenario, WindowCommandsShowAndHide) {
 
 TEST_F(PlayerScenario, QuitSystemClosesWithTheFarewell) {
     TTestCharacter alice{
-        "Alice",
-        {{"{IS:KCCALLED}", "bye{QUITSYSTEM}"}, {"{IS:CLOSEWINDOW}", "Farewell{PIC:x.bmp}!"}},
-        {},
-        {}};
+        "Alice", {{kOnGreeting, "bye{QUITSYSTEM}"}, {kOnClose, "Farewell{PIC:x.bmp}!"}}, {}, {}};
     Start(WritePackage(alice));
     PlayOut();
     EXPECT_EQ(State(), bsAnswered);
