@@ -1,17 +1,14 @@
 // chat: talk to a character from the terminal or a script. Each line of standard input (UTF-8)
 // is one input and gets exactly one answer; the character's state file is saved at the end.
-#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
-#include "Character.h"
+#include "CharacterOptions.h"
 #include "CodePage.h"
-#include "CommonOptions.h"
 #include "Numbers.h"
 #include "ToolCommand.h"
-#include "bmCharCode.h"
 
 namespace kiova::tool {
 namespace {
@@ -21,7 +18,7 @@ struct ChatOptions {
     bool raw = false;
     bool json = false;
     uint8_t mask = kTableMaskAll;
-    std::optional<std::string> now;
+    CharacterOptions character;
 };
 
 ChatOptions ParseChatOptions(const Arguments& args) {
@@ -41,8 +38,8 @@ ChatOptions ParseChatOptions(const Arguments& args) {
             if (!mask || *mask < 0 || *mask > 255)
                 throw UsageError("--mask needs a number from 0 to 255");
             options.mask = static_cast<uint8_t>(*mask);
-        } else if (arg == "--now") {
-            options.now = value();
+        } else if (options.character.Take(args, i)) {
+            continue;
         } else if (options.package_utf8.empty() && !arg.starts_with("--")) {
             options.package_utf8 = arg;
         } else {
@@ -53,29 +50,18 @@ ChatOptions ParseChatOptions(const Arguments& args) {
     return options;
 }
 
-// CR LF inside an answer is shown as a line break.
-std::string AsTerminalText(const std::u16string& answer) {
-    std::string text = Utf16ToUtf8(answer);
-    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-    return text;
-}
-
 }  // namespace
 
 int RunChatCommand(const Arguments& args) {
     const ChatOptions options = ParseChatOptions(args);
-    if (options.now) FixClockAt(*options.now);
-    bmccSetDefaultCharCode(bmccCodePage2CharCode(CodePage()));
-
-    const std::string package_path =
-        Utf8ToAnsi(std::filesystem::absolute(options.package_utf8).string());
     // A package that is no character ends the run with the engine's message.
-    TCharacter character(package_path);
+    ToolCharacter tool_character(options.package_utf8, options.character);
+    TCharacter& character = tool_character.Character();
 
     std::string line;
     while (std::getline(std::cin, line)) {
         if (line.ends_with('\r')) line.pop_back();
+        tool_character.DrainHandOver();
         const std::u16string raw = character.Respond(Utf8ToUtf16(line), options.mask);
         const std::u16string answer = options.raw ? raw : character.EvaluateTags(raw);
         if (options.json) {

@@ -29,5 +29,6 @@ int RunInfoCommand(const Arguments& args);
 int RunEncryptCommand(const Arguments& args);
 int RunDecryptCommand(const Arguments& args);
 int RunChatCommand(const Arguments& args);
+int RunEvalCommand(const Arguments& args);
 
 }  // namespace kiova::tool

@@ -16,8 +16,14 @@ constexpr ToolCommand kCommands[] = {
     {"info", "info PACKAGE [--json]", RunInfoCommand},
     {"encrypt", "encrypt --key KEY INPUT OUTPUT", RunEncryptCommand},
     {"decrypt", "decrypt INPUT OUTPUT", RunDecryptCommand},
-    {"chat", "chat PACKAGE [--raw] [--json] [--mask N] [--now \"yyyy/mm/dd hh:nn:ss\"]",
+    {"chat",
+     "chat PACKAGE [--raw] [--json] [--mask N] [--now \"yyyy/mm/dd hh:nn:ss\"] [--user PROFILE] "
+     "[--allow-execute] [--plugins]",
      RunChatCommand},
+    {"eval",
+     "eval PACKAGE [--json] [--now \"yyyy/mm/dd hh:nn:ss\"] [--user PROFILE] [--allow-execute] "
+     "[--plugins] [--] TEXT...",
+     RunEvalCommand},
     {"match",
      "match [--code sjis|euc|western|unicode] [--ignore-case] [--hex] (PATTERN TEXT | --batch)",
      RunMatchCommand},

@@ -1,0 +1,76 @@
+#include "CharacterOptions.h"
+
+#include <filesystem>
+
+#include "CodePage.h"
+#include "CommonOptions.h"
+#include "PluginList.h"
+#include "PluginLoading.h"
+#include "ProgramFolder.h"
+#include "TagInterpreter.h"
+#include "UserProfile.h"
+#include "bmCharCode.h"
+
+namespace kiova::tool {
+namespace {
+
+TUser ParseProfileOption(std::string_view profile_utf8) {
+    std::string text = Utf8ToAnsi(profile_utf8);
+    for (size_t at = text.find("{BR}"); at != std::string::npos; at = text.find("{BR}", at))
+        text.replace(at, 4, "\r\n");
+    std::optional<TUser> user = ParseUserProfile(text);
+    if (!user)
+        throw UsageError(
+            "--user needs six lines joined by {BR} (surname, first name, handle "
+            "name, nickname, empty or \"Female\", birthday), the first four not empty");
+    return *user;
+}
+
+}  // namespace
+
+bool CharacterOptions::Take(const Arguments& args, size_t& index) {
+    const std::string& option = args[index];
+    auto value = [&]() -> const std::string& {
+        if (index + 1 >= args.size()) throw UsageError(option + " needs a value");
+        return args[++index];
+    };
+    if (option == "--now") {
+        now = value();
+    } else if (option == "--user") {
+        profile = value();
+    } else if (option == "--allow-execute") {
+        allow_execute = true;
+    } else if (option == "--plugins") {
+        plugins = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+ToolCharacter::ToolCharacter(std::string_view package_utf8, const CharacterOptions& options) {
+    const TUser user = ParseProfileOption(options.profile);
+    if (options.now) FixClockAt(*options.now);
+    bmccSetDefaultCharCode(bmccCodePage2CharCode(CodePage()));
+
+    const std::string program_folder = ProgramFolder();
+    const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(package_utf8).string());
+    character_ = std::make_unique<TCharacter>(
+        package_path,
+        MakeCharacterServices(hand_over_, OpenWithXdgOpen, PluginListFactory(program_folder, 0)));
+    character_->SetUserProfile(user);
+    character_->SetAllowExecute(options.allow_execute);
+    character_->SetPluginsEnabled(options.plugins);
+    LoadPlugins(character_->Plugins(), kBasicPlugin, program_folder, options.plugins);
+}
+
+ToolCharacter::~ToolCharacter() = default;
+
+std::string AsTerminalText(std::u16string_view text) {
+    std::string terminal = Utf16ToUtf8(text);
+    for (size_t at = terminal.find("\r\n"); at != std::string::npos; at = terminal.find("\r\n", at))
+        terminal.erase(at, 1);
+    return terminal;
+}
+
+}  // namespace kiova::tool
