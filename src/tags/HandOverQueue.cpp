@@ -11,7 +11,6 @@ void THandOverQueue::Post(std::function<void()> call) {
         std::lock_guard lock(mutex_);
         calls_.push_back(std::move(call));
     }
-    posted_.notify_all();
     if (wake_up_) wake_up_();
 }
 
@@ -24,14 +23,6 @@ int THandOverQueue::Drain() {
     // Run outside the lock: a call may post again.
     for (auto& call : taken) call();
     return static_cast<int>(taken.size());
-}
-
-int THandOverQueue::DrainFor(std::chrono::milliseconds timeout) {
-    {
-        std::unique_lock lock(mutex_);
-        posted_.wait_for(lock, timeout, [this] { return !calls_.empty(); });
-    }
-    return Drain();
 }
 
 }  // namespace kiova

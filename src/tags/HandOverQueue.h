@@ -3,8 +3,6 @@
 // between its other work and whenever it waits for a worker to end.
 #pragma once
 
-#include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -25,13 +23,10 @@ public:
     // The user-interface thread: runs, in order, the calls posted before it began; returns how
     // many ran. Calls posted meanwhile wait for the next drain.
     int Drain();
-    // Waits up to `timeout` for a call to be posted, then drains.
-    int DrainFor(std::chrono::milliseconds timeout);
 
 private:
     std::function<void()> wake_up_;
     std::mutex mutex_;
-    std::condition_variable posted_;
     std::deque<std::function<void()>> calls_;
 };
 

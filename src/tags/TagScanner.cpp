@@ -38,7 +38,6 @@ class TPendingText {
 public:
     void Append(char16_t c) { text_ += c; }
     void Append(std::u16string_view text) { text_ += text; }
-    const std::u16string& Text() const { return text_; }
 
     // The text as code-page text, leaving this empty.
     std::u16string Save() {

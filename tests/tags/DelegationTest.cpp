@@ -30,7 +30,8 @@ protected:
     bool WaitForEndEntrust() {
         const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (std::chrono::steady_clock::now() < give_up) {
-            hand_over_.DrainFor(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            hand_over_.Drain();
             if (Eval("{ENDENTRUST}") == "True") return true;
         }
         return false;
@@ -88,7 +89,8 @@ TEST_F(Delegation, AnEndlessProgramKeepsTheFlagDownAndOutlivesTheCharacter) {
     Character().SetAllowExecute(true);
     EXPECT_EQ(Eval("{ENTRUSTendless|}"), "True");
     const pid_t pid = EndlessPid();
-    hand_over_.DrainFor(std::chrono::milliseconds(250));
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    hand_over_.Drain();
     EXPECT_EQ(Eval("{ENDENTRUST}"), "False");
     Unload();  // stops watching; returns although the program runs on
     EXPECT_EQ(::kill(pid, 0), 0);
