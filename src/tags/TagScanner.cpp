@@ -8,6 +8,7 @@
 #include "TagScanner.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "CodePage.h"
 #include "Stack.h"
@@ -47,7 +48,7 @@ public:
             text_.replace(converted_, std::u16string::npos, tail);
         }
         converted_ = 0;
-        return std::move(text_);
+        return std::exchange(text_, {});
     }
     void Restore(std::u16string saved) {
         text_ = std::move(saved);
@@ -55,7 +56,7 @@ public:
     }
     std::u16string Take() {
         converted_ = 0;
-        return std::move(text_);
+        return std::exchange(text_, {});
     }
 
 private:
@@ -104,6 +105,8 @@ std::u16string ScanTags(std::u16string_view text, const TTagExpansion& expand) {
             position = open_positions.Pop();
             pending.Restore(saved_texts.Pop());
         } else {
+            // The tag stays as written, in the text of the tag around it; the scan goes on after
+            // its "}".
             open_positions.Pop();
             ++position;
             pending.Restore(saved_texts.Pop());
