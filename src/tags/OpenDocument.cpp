@@ -12,21 +12,17 @@
 namespace kiova {
 namespace {
 
-// The extension of the last path element, upper-cased ASCII: from its last "." on.
-std::u16string UpperExtension(std::u16string_view text) {
+// The extension of the last path element, from its last "." on, normalised (upper case).
+std::u16string NormalizedExtension(std::u16string_view text) {
     const size_t element = text.find_last_of(u"/\\");
     const std::u16string_view name =
         element == std::u16string_view::npos ? text : text.substr(element + 1);
     const size_t dot = name.rfind(u'.');
-    std::u16string extension(dot == std::u16string_view::npos ? std::u16string_view()
-                                                              : name.substr(dot));
-    for (char16_t& c : extension)
-        if (c >= u'a' && c <= u'z') c = c - u'a' + u'A';
-    return extension;
+    return dot == std::u16string_view::npos ? std::u16string() : NormalizeText(name.substr(dot));
 }
 
 bool NamesAProgram(std::u16string_view text) {
-    const std::u16string extension = UpperExtension(text);
+    const std::u16string extension = NormalizedExtension(text);
     return extension == u".EXE" || extension == u".DESKTOP";
 }
 
