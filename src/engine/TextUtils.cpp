@@ -3,7 +3,6 @@
 // end of its input when a lead byte is the last byte.
 #include "TextUtils.h"
 
-#include <array>
 #include <utility>
 
 #include "CodePage.h"
@@ -26,28 +25,30 @@ size_t FindSeparator(std::string_view text, std::string_view separator) {
     return std::string_view::npos;
 }
 
+// The full-width forms U+FF01..U+FF5D stand for ASCII 0x21..0x7D, except the full-width
+// quote, apostrophe and backslash, which the table leaves alone (the typographic quotes and the
+// yen sign take their places).
 char16_t NormalizeChar(char16_t c) {
-    if (c >= u'a' && c <= u'z') return c - u'a' + u'A';
-    if (c >= 0xFF10 && c <= 0xFF19) return c - 0xFF10 + u'0';
-    if (c >= 0xFF21 && c <= 0xFF3A) return c - 0xFF21 + u'A';
-    if (c >= 0xFF41 && c <= 0xFF5A) return c - 0xFF41 + u'A';
-    if (c == 0x3000) return u' ';
-    struct Mapping {
-        char16_t from;
-        char16_t to;
-    };
-    static constexpr std::array<Mapping, 32> kPunctuation = {{
-        {0xFF01, u'!'}, {0x201D, u'"'},  {0xFF03, u'#'}, {0xFF04, u'$'},  {0xFF05, u'%'},
-        {0xFF06, u'&'}, {0x2019, u'\''}, {0xFF08, u'('}, {0xFF09, u')'},  {0xFF0A, u'*'},
-        {0xFF0B, u'+'}, {0xFF0C, u','},  {0xFF0D, u'-'}, {0xFF0E, u'.'},  {0xFF0F, u'/'},
-        {0xFF1A, u':'}, {0xFF1B, u';'},  {0xFF1C, u'<'}, {0xFF1D, u'='},  {0xFF1E, u'>'},
-        {0xFF1F, u'?'}, {0xFF20, u'@'},  {0xFF3B, u'['}, {0xFFE5, u'\\'}, {0xFF3D, u']'},
-        {0xFF3E, u'^'}, {0xFF3F, u'_'},  {0xFF40, u'`'}, {0xFF5B, u'{'},  {0xFF5C, u'|'},
-        {0xFF5D, u'}'}, {0xFFE3, u'~'},
-    }};
-    for (const Mapping& m : kPunctuation)
-        if (m.from == c) return m.to;
-    return c;
+    if (c < 0x80) return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c;
+    if (c >= 0xFF01 && c <= 0xFF5D) {
+        if (c == 0xFF02 || c == 0xFF07 || c == 0xFF3C) return c;
+        char16_t ascii = c - 0xFEE0;
+        return ascii >= u'a' && ascii <= u'z' ? ascii - u'a' + u'A' : ascii;
+    }
+    switch (c) {
+        case 0x3000:
+            return u' ';
+        case 0x201D:
+            return u'"';
+        case 0x2019:
+            return u'\'';
+        case 0xFFE5:
+            return u'\\';
+        case 0xFFE3:
+            return u'~';
+        default:
+            return c;
+    }
 }
 
 bool IsBlank(unsigned char c) {
