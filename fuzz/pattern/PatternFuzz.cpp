@@ -1,0 +1,45 @@
+// Compile and search any pattern and text in any character code: no crash, no leak, bounded
+// memory, and every match lies inside the text. Input: one byte of settings, then the pattern
+// (length-prefixed by the fuzzer's data provider), then the text.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <stdexcept>
+
+#include "bmRExp.h"
+
+namespace {
+
+constexpr kiova::TbmCharCode kCodes[] = {kiova::TbmCharCode::ShiftJIS,
+                                         kiova::TbmCharCode::JapaneseEUC,
+                                         kiova::TbmCharCode::Western, kiova::TbmCharCode::UniCode};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const std::uint8_t settings = input.ConsumeIntegral<std::uint8_t>();
+    const std::string pattern = input.ConsumeRandomLengthString(4096);
+    const std::string text = input.ConsumeRemainingBytesAsString();
+
+    kiova::TbmRExp re(kCodes[settings % 4]);
+    re.SetOption(kiova::bmreoIgnoreCase, (settings & 4) != 0);
+    re.SetOption(kiova::bmreoRegExpSyntax, (settings & 8) == 0);
+    re.SetPattern(pattern);
+    const int start = (settings & 16) != 0 ? 1 + static_cast<int>(settings >> 5) : 1;
+    try {
+        int length = -1;
+        const int position = re.Match(text, start, length);
+        const auto end = static_cast<std::size_t>(position) - 1 + static_cast<std::size_t>(length);
+        if (length < 0 || (position == 0 && length != 0) || (position > 0 && end > text.size())) {
+            __builtin_trap();
+        }
+        // The cached automaton gives the same answer.
+        int again = -1;
+        if (re.Match(text, start, again) != position || again != length) __builtin_trap();
+    } catch (const kiova::EbmREToken&) {
+        if (re.Compiled()) __builtin_trap();  // a failed compile leaves the pattern uncompiled
+    } catch (const std::invalid_argument&) {
+        // A UniCode pattern or text of odd byte length.
+    }
+    return 0;
+}
