@@ -28,8 +28,6 @@ public:
     void SpendState() {
         if (++states_ > kMaxStates) Exhausted();
     }
-    std::int64_t Elements() const { return elements_; }
-    std::int64_t States() const { return states_; }
 
     [[noreturn]] static void Exhausted() {
         bmRaiseTokenError(TbmRETokenRec{}, TbmRETokenKind::PatternTooComplex);

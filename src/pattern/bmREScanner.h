@@ -21,13 +21,9 @@ public:
     void Rewind();
 
     // Off: every character, backslash included, is an ordinary character.
-    bool RegExpSyntax() const { return regExpSyntax_; }
     void SetRegExpSyntax(bool on) { regExpSyntax_ = on; }
     // On: / & ! { } are the logical operators instead of ordinary characters.
-    bool LogicalSyntax() const { return logicalSyntax_; }
     void SetLogicalSyntax(bool on) { logicalSyntax_ = on; }
-    // 0 outside brackets; 1 after [ or [^, then one more for each item read inside.
-    int BracketCount() const { return bracketCount_; }
 
     // The next token; an "end" token once the pattern is exhausted. Throws EbmREToken for
     // "need right bracket", "invalid character class" and "invalid escape sequence".
@@ -40,7 +36,7 @@ private:
     std::int32_t ReadEscapeOf(TbmRETokenRec& token);
 
     std::unique_ptr<TbmWchReader> reader_;
-    int bracketCount_ = 0;
+    int bracketCount_ = 0;  // 0 outside brackets; 1 after [ or [^, then +1 per item read
     bool regExpSyntax_ = true;
     bool logicalSyntax_ = false;
 };
