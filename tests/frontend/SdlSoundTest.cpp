@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "SdlSound.h"
@@ -33,14 +34,20 @@ std::string Wav(int milliseconds) {
     return bytes + std::string(data_size, '\0');
 }
 
-TEST(SdlSoundTest, AsynchronousPlayReturnsWhileTheSoundPlays) {
+// The dummy driver consumes sound in real time without a sound card, and is silent.
+class SdlSoundTest : public ::testing::Test {
+protected:
+    SdlSoundTest() { ::setenv("SDL_AUDIODRIVER", "dummy", 1); }
+};
+
+TEST_F(SdlSoundTest, AsynchronousPlayReturnsWhileTheSoundPlays) {
     TempFolder folder;
     TSdlSound sound;
     sound.Play(folder.Write("long.wav", Wav(3000)), false);
     EXPECT_TRUE(sound.Playing());
 }
 
-TEST(SdlSoundTest, SynchronousPlayReturnsWhenTheSoundHasPlayed) {
+TEST_F(SdlSoundTest, SynchronousPlayReturnsWhenTheSoundHasPlayed) {
     TempFolder folder;
     TSdlSound sound;
     sound.Play(folder.Write("long.wav", Wav(3000)), false);
@@ -48,7 +55,7 @@ TEST(SdlSoundTest, SynchronousPlayReturnsWhenTheSoundHasPlayed) {
     EXPECT_FALSE(sound.Playing());
 }
 
-TEST(SdlSoundTest, MissingOrUnreadableFilesAreSilent) {
+TEST_F(SdlSoundTest, MissingOrUnreadableFilesAreSilent) {
     TempFolder folder;
     TSdlSound sound;
     for (bool wait : {false, true}) {
