@@ -5,9 +5,6 @@
 // answer ends there, touching nothing of the new one.
 #include "BalloonPlayer.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "Character.h"
 #include "Clock.h"
 #include "CodePage.h"

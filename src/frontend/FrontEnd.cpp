@@ -3,7 +3,6 @@
 // Loading a character lives in CharacterLoading.cpp.
 #include "FrontEnd.h"
 
-#include <QRgb>
 #include <algorithm>
 #include <climits>
 #include <cmath>
