@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CodePage.h"
+#include "DateText.h"
 #include "DateTime.h"
 #include "Settings.h"
 #include "TempFolder.h"
@@ -112,7 +113,7 @@ TEST(UserProfileTest, ParsesTheSixLines) {
         EXPECT_EQ(user->Myoji, "Yamada");
         EXPECT_EQ(user->HandleName, "taro");
         EXPECT_EQ(user->Male, c.male) << c.text;
-        EXPECT_EQ(FormatDate(user->Birthday), c.birthday) << c.text;
+        EXPECT_EQ(FormatDateTime("yyyy/mm/dd", user->Birthday), c.birthday) << c.text;
     }
 }
 

@@ -32,12 +32,6 @@ std::optional<std::vector<int>> ReadNumberGroups(std::string_view text, char sep
     }
 }
 
-std::optional<TDateTime> ParseDate(std::string_view text) {
-    auto parts = ReadNumberGroups(text, '/', 4, 2);
-    if (!parts || parts->size() != 3 || text.find('/') != 4) return std::nullopt;
-    return EncodeDate((*parts)[0], (*parts)[1], (*parts)[2]);
-}
-
 std::optional<TDateTime> ParseTime(std::string_view text) {
     auto parts = ReadNumberGroups(text, ':', 2, 2);
     if (!parts || parts->size() < 2 || parts->size() > 3) return std::nullopt;
@@ -51,6 +45,12 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 }  // namespace
+
+std::optional<TDateTime> ParseDate(std::string_view text) {
+    auto parts = ReadNumberGroups(text, '/', 4, 2);
+    if (!parts || parts->size() != 3 || text.find('/') != 4) return std::nullopt;
+    return EncodeDate((*parts)[0], (*parts)[1], (*parts)[2]);
+}
 
 std::string FormatDateTime(std::string_view pattern, TDateTime value) {
     const DateTimeParts parts = DecodeDateTime(value);

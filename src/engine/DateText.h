@@ -17,5 +17,7 @@ std::string FormatDateTime(std::string_view pattern, TDateTime value);
 // "yyyy/m/d", "yyyy/m/d h:n", "yyyy/m/d h:n:s", "h:n" or "h:n:s" (blanks around are allowed; a
 // time alone falls on day 0). Nothing when the text is none of these or names no real date.
 std::optional<TDateTime> ParseDateTime(std::string_view text);
+// "yyyy/m/d" alone.
+std::optional<TDateTime> ParseDate(std::string_view text);
 
 }  // namespace kiova

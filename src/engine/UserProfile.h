@@ -15,8 +15,4 @@ namespace kiova {
 std::optional<TUser> ParseUserProfile(std::string_view text);
 std::string FormatUserProfile(const TUser& user);
 
-// "yyyy/mm/dd" (each part an integer, leading blanks allowed) to a date; nothing when invalid.
-std::optional<TDateTime> ParseDate(std::string_view text);
-std::string FormatDate(TDateTime date);
-
 }  // namespace kiova
