@@ -69,17 +69,17 @@ static int read_number(const char** text, long max, long* value) {
 }
 
 /* "NdM", "NdM+K" or "NdM-K" into the total of a roll; 0 when malformed. */
-static int roll(KiovaPlugin* dice, const char* spec, long* total) {
+static int roll(KiovaPlugin* dice, const char* notation, long* total) {
     long count, sides, modifier = 0;
-    if (!read_number(&spec, MAX_DICE, &count) || count == 0) return 0;
-    if (ascii_lower(*spec++) != 'd') return 0;
-    if (!read_number(&spec, MAX_SIDES, &sides) || sides == 0) return 0;
-    if (*spec == '+' || *spec == '-') {
-        int negative = *spec++ == '-';
-        if (!read_number(&spec, MAX_MODIFIER, &modifier)) return 0;
+    if (!read_number(&notation, MAX_DICE, &count) || count == 0) return 0;
+    if (ascii_lower(*notation++) != 'd') return 0;
+    if (!read_number(&notation, MAX_SIDES, &sides) || sides == 0) return 0;
+    if (*notation == '+' || *notation == '-') {
+        int negative = *notation++ == '-';
+        if (!read_number(&notation, MAX_MODIFIER, &modifier)) return 0;
         if (negative) modifier = -modifier;
     }
-    if (*spec != '\0') return 0;
+    if (*notation != '\0') return 0;
     *total = modifier;
     for (long i = 0; i < count; ++i) *total += (long)(next_random(dice) % (uint64_t)sides) + 1;
     return 1;
@@ -137,10 +137,10 @@ static int expand_plugin_tag(KiovaPlugin* object, const char* tag, char** expans
         snprintf(number, sizeof number, "%lld", (long long)time(NULL));
         return hand_back(number, expansion);
     }
-    const char* spec = after_prefix(tag, "Roll:");
-    if (spec == NULL) return KIOVA_PLUGIN_OK;
+    const char* notation = after_prefix(tag, "Roll:");
+    if (notation == NULL) return KIOVA_PLUGIN_OK;
     long total;
-    if (!roll(object, spec, &total)) return KIOVA_PLUGIN_FAILED;
+    if (!roll(object, notation, &total)) return KIOVA_PLUGIN_FAILED;
     snprintf(number, sizeof number, "%ld", total);
     return hand_back(number, expansion);
 }
