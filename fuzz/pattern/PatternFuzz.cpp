@@ -1,10 +1,12 @@
 // Compile and search any pattern and text in any character code: no crash, no leak, bounded
-// memory, and every match lies inside the text. Input: one byte of settings, then the pattern
+// memory, every match lies inside the text, and the match filter never rules out a text in
+// which a search from its first byte finds a match. Input: one byte of settings, then the pattern
 // (length-prefixed by the fuzzer's data provider), then the text.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <stdexcept>
 
+#include "bmRESearchText.h"
 #include "bmRExp.h"
 
 namespace {
@@ -36,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The cached automaton gives the same answer.
         int again = -1;
         if (re.Match(text, start, again) != position || again != length) __builtin_trap();
+        if (start == 1 && position > 0 &&
+            !re.Filter().MayMatchIn(kiova::TbmRESearchText(text, re.GetCharCode()))) {
+            __builtin_trap();
+        }
     } catch (const kiova::EbmREToken&) {
         if (re.Compiled()) __builtin_trap();  // a failed compile leaves the pattern uncompiled
     } catch (const std::invalid_argument&) {

@@ -25,6 +25,10 @@ int TbmRExpABC::Match(std::string_view text, int start) {
     return Match(text, start, length);
 }
 
+TbmREMatchFilter TbmRExpABC::Filter() {
+    return TbmREMatchFilter(GetDFATable(), GetCharCode());
+}
+
 TbmRExp::TbmRExp() : TbmRExp(bmccDefaultCharCode()) {}
 
 TbmRExp::TbmRExp(TbmCharCode code) : charCode_(code) {}

@@ -10,6 +10,9 @@
 // would outgrow a fixed budget ("pattern too complex"), throws EbmREToken from Match every time
 // it is tried; callers treat that as "no match". Objects are independent: two threads may
 // compile and search different TbmRExp objects at once.
+//
+// A caller that searches one text with many patterns prepares the text once (TbmRESearchText)
+// and keeps each pattern's Filter() beside it: most patterns are then ruled out without a search.
 #pragma once
 
 #include <memory>
@@ -17,6 +20,7 @@
 #include <string_view>
 
 #include "bmCharCode.h"
+#include "bmREMatchFilter.h"
 #include "bmREToken.h"
 
 namespace kiova {
@@ -41,6 +45,9 @@ public:
     // there is no match, and for an empty match). Throws EbmREToken for an invalid pattern.
     int Match(std::string_view text, int start, int& length);
     int Match(std::string_view text, int start = 1);
+    // What a text must hold for this pattern to match in it. Compiles first, so it throws
+    // EbmREToken as Match does.
+    TbmREMatchFilter Filter();
 };
 
 class TbmRExp : public TbmRExpABC {
