@@ -11,6 +11,7 @@
 #include "DataFile.h"
 #include "Files.h"
 #include "TextUtils.h"
+#include "bmRESearchText.h"
 
 namespace kiova {
 
@@ -40,13 +41,14 @@ void TKiovaData::LoadFromFile(std::string_view path) {
 std::string TKiovaData::Answer(std::string_view message) {
     if (entries_.empty()) return {};
     TAnswerList candidates(static_cast<int>(entries_.size()));
+    const TbmRESearchText searched(std::string{message});  // read once for all the patterns
     for (size_t i = 0; i < entries_.size(); ++i) {
         const TEntry& entry = entries_[i];
         if (entry.prior) {
             if (candidates.Count() > 0) break;
             continue;
         }
-        if (!entry.used && Test(i, message)) candidates.Add(static_cast<int32_t>(i));
+        if (!entry.used && Test(i, searched)) candidates.Add(static_cast<int32_t>(i));
     }
     if (candidates.Count() == 0) return {};
     TEntry& chosen = entries_[static_cast<size_t>(candidates.Choose())];

@@ -19,6 +19,8 @@
 
 namespace kiova {
 
+class TbmRESearchText;
+
 inline constexpr std::string_view kPriorMarker = "{PRIOR}";
 inline constexpr std::string_view kEndOfDataMarker = "{ENDOFDATA}";
 
@@ -59,7 +61,7 @@ protected:
     // Runs after every loaded file, for the records added since the last call.
     virtual void Prepare() {}
     // Whether the record at `index` (no marker, not used) is a candidate for `message`.
-    virtual bool Test(size_t index, std::string_view message) = 0;
+    virtual bool Test(size_t index, const TbmRESearchText& message) = 0;
     virtual void ClearKeys() = 0;
 
     // The field-list line of kinds 0, A and B: `key_count` keys (normalised, "#" meaning a

@@ -14,7 +14,7 @@ void TKiovaData0::AddKeys(std::vector<std::string>&& keys, bool marker) {
 }
 
 // The message is not used: a condition sees the turn through the character's fields.
-bool TKiovaData0::Test(size_t index, std::string_view /*message*/) {
+bool TKiovaData0::Test(size_t index, const TbmRESearchText& /*message*/) {
     if (!Evaluator()) return false;
     return NormalizeText(Evaluator()(conditions_[index])) == u"TRUE";
 }

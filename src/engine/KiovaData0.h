@@ -14,7 +14,7 @@ public:
 protected:
     std::optional<TRecordText> ReadRecord(std::string_view line) const override;
     void AddKeys(std::vector<std::string>&& keys, bool marker) override;
-    bool Test(size_t index, std::string_view message) override;
+    bool Test(size_t index, const TbmRESearchText& message) override;
     void ClearKeys() override { conditions_.clear(); }
 
 private:

@@ -3,7 +3,7 @@
 namespace kiova {
 
 void TKiovaDataA::SetPreviousAnswer(std::string_view answer) {
-    previous_answer_ = NormalizeAnsi(answer);
+    previous_answer_ = TbmRESearchText(NormalizeAnsi(answer));
 }
 
 std::optional<TKiovaData::TRecordText> TKiovaDataA::ReadRecord(std::string_view line) const {
@@ -24,7 +24,7 @@ void TKiovaDataA::Prepare() {
     }
 }
 
-bool TKiovaDataA::Test(size_t index, std::string_view message) {
+bool TKiovaDataA::Test(size_t index, const TbmRESearchText& message) {
     TKeys& keys = keys_[index];
     return keys.previous_answer.FoundIn(previous_answer_) && keys.input.FoundIn(message);
 }

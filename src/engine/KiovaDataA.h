@@ -4,6 +4,7 @@
 
 #include "KiovaData.h"
 #include "RecordPattern.h"
+#include "bmRESearchText.h"
 
 namespace kiova {
 
@@ -13,13 +14,13 @@ public:
 
     // Stores the normalised `answer`.
     void SetPreviousAnswer(std::string_view answer);
-    const std::string& PreviousAnswer() const { return previous_answer_; }
+    const std::string& PreviousAnswer() const { return previous_answer_.Bytes(); }
 
 protected:
     std::optional<TRecordText> ReadRecord(std::string_view line) const override;
     void AddKeys(std::vector<std::string>&& keys, bool marker) override;
     void Prepare() override;
-    bool Test(size_t index, std::string_view message) override;
+    bool Test(size_t index, const TbmRESearchText& message) override;
     void ClearKeys() override;
 
 private:
@@ -29,7 +30,7 @@ private:
     };
     std::vector<TKeys> keys_;
     size_t prepared_count_ = 0;
-    std::string previous_answer_;
+    TbmRESearchText previous_answer_{std::string()};
 };
 
 }  // namespace kiova

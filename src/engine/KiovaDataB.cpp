@@ -18,7 +18,7 @@ void TKiovaDataB::Prepare() {
         patterns_[prepared_count_].Prepare();
 }
 
-bool TKiovaDataB::Test(size_t index, std::string_view message) {
+bool TKiovaDataB::Test(size_t index, const TbmRESearchText& message) {
     return patterns_[index].FoundIn(message);
 }
 

@@ -13,7 +13,7 @@ public:
 protected:
     std::optional<TRecordText> ReadRecord(std::string_view line) const override;
     void AddKeys(std::vector<std::string>&&, bool) override {}
-    bool Test(size_t, std::string_view) override { return true; }
+    bool Test(size_t, const TbmRESearchText&) override { return true; }
     void ClearKeys() override {}
 };
 

@@ -1,5 +1,6 @@
 #include "RecordPattern.h"
 
+#include "bmRESearchText.h"
 #include "bmRExp.h"
 
 namespace kiova {
@@ -16,15 +17,16 @@ void TRecordPattern::Prepare() {
     if (!regexp_) return;
     try {
         regexp_->Match("", 1);
+        filter_ = regexp_->Filter();
     } catch (const EbmREToken&) {
         regexp_.reset();
     }
 }
 
-bool TRecordPattern::FoundIn(std::string_view text) {
-    if (!regexp_) return false;
+bool TRecordPattern::FoundIn(const TbmRESearchText& text) {
+    if (!regexp_ || !filter_.MayMatchIn(text)) return false;
     try {
-        return regexp_->Match(text, 1) > 0;
+        return regexp_->Match(text.Bytes(), 1) > 0;
     } catch (const EbmREToken&) {
         regexp_.reset();
         return false;

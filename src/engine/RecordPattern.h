@@ -5,6 +5,8 @@
 #include <memory>
 #include <string_view>
 
+#include "bmREMatchFilter.h"
+
 namespace kiova {
 
 class TbmRExp;
@@ -19,10 +21,14 @@ public:
 
     // Builds the automaton now, so that searches never compile.
     void Prepare();
-    bool FoundIn(std::string_view text);
+    // Whether the pattern occurs in `text`.
+    bool FoundIn(const TbmRESearchText& text);
 
 private:
     std::unique_ptr<TbmRExp> regexp_;
+    // Kept here, beside the other records' filters, so that most records are ruled out by
+    // reading one array, without touching their patterns.
+    TbmREMatchFilter filter_;
 };
 
 }  // namespace kiova

@@ -195,6 +195,19 @@ TEST(KiovaDataA, PreviousAnswerPatternGatesTheInputPattern) {
     EXPECT_EQ(a.Answer("bad"), "");
 }
 
+// The previous answer is prepared for searching whenever it is set; a stale one would rule the
+// records out or let them through wrongly.
+TEST(KiovaDataA, EachPreviousAnswerReplacesTheLast) {
+    Table<TKiovaDataA> a(false);
+    a.Load({"\"how are you\",fine,\"Glad to hear\"", "bye,fine,Odd"});
+    a.table.SetPreviousAnswer("How are you?");
+    EXPECT_EQ(a.Answer("fine"), "Glad to hear");
+    a.table.SetPreviousAnswer("Bye then");
+    EXPECT_EQ(a.Answer("fine"), "Odd");
+    a.table.SetPreviousAnswer("");
+    EXPECT_EQ(a.Answer("fine"), "");
+}
+
 TEST(KiovaData0, ConditionsRunInOrderUntilAGroupHasACandidate) {
     std::vector<std::u16string> seen;
     auto evaluator = [&seen](std::u16string_view condition) {
