@@ -82,6 +82,7 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
     patting_ = LoadPattingLists(package_path, setup_.program_folder);
     view_.SetPattingCaptions(patting_.captions);
     AdjustLayout();
+    view_.FitPattingWindow();
     return true;
 }
 

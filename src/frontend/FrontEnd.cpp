@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <exception>
+#include <filesystem>
 
 #include "BuiltinBalloons.h"
 #include "Character.h"
@@ -21,6 +23,7 @@
 #include "SusiePlugInList.h"
 #include "TextUtils.h"
 #include "TimerSource.h"
+#include "UiTexts.h"
 #include "UserProfile.h"
 #include "View.h"
 
@@ -147,6 +150,40 @@ void TFrontEnd::ToggleVisibility() {
 
 void TFrontEnd::ShowSettingsDialog() {
     RunSuspended([this] { view_.RunSettingsDialog(); });
+}
+
+void TFrontEnd::ShowAboutDialog() {
+    RunSuspended([this] { view_.RunAboutDialog(); });
+}
+
+void TFrontEnd::ShowHelp() {
+    std::string page = setup_.program_folder + std::string(kHelpPage);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(NativePath(page), error)) {
+        view_.OpenAddress(AnsiToUtf16(AnsiPath(NativePath(page))));
+        return;
+    }
+    WriteErrorLog(std::u16string(kHelpMissing) + u"\r\n" + AnsiToUtf16(page), true);
+}
+
+void TFrontEnd::ShowWebSite() {
+    view_.OpenAddress(kHomePage);
+}
+
+bool TFrontEnd::TrayMenuAvailable() const {
+    return player_.State() == bsAnswered || player_.State() == bsListening;
+}
+
+void TFrontEnd::ReportError(std::string_view what) noexcept {
+    try {
+        WriteErrorLog(AnsiToUtf16(what), true);
+    } catch (const std::exception&) {
+        // The error log itself failed: the box is all that is left.
+        try {
+            view_.ShowMessage(AnsiToUtf16(what));
+        } catch (...) {
+        }
+    }
 }
 
 void TFrontEnd::RunSuspended(const std::function<void()>& dialog) {

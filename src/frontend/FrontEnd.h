@@ -73,7 +73,18 @@ public:
     void ChangeCharacter() override;
     void ToggleStayOnTop();
     void ToggleVisibility();
+    void ShowPattingWindow() { view_.ShowPattingWindow(); }
     void ShowSettingsDialog();
+    void ShowAboutDialog();
+    // The help page through the desktop's opener, or the error (logged and shown) when the
+    // program folder has none.
+    void ShowHelp();
+    void ShowWebSite();
+    // The tray icon's menu answers only while an answer has been shown or the user types.
+    bool TrayMenuAvailable() const;
+    // The one handler for an error that reaches the event loop: shown, logged, and the program
+    // goes on. Never throws.
+    void ReportError(std::string_view what) noexcept;
     // Runs a modal dialog with the balloon suspended, restoring its state afterwards.
     void RunSuspended(const std::function<void()>& dialog);
 

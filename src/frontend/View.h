@@ -22,7 +22,9 @@ class TView {
 public:
     virtual ~TView() = default;
 
-    // The balloon's edit control: the answer is played into it, the user types into it.
+    // The balloon's edit control: the answer is played into it, the user types into it. Line
+    // breaks come back as CR LF whatever the control holds, so that a logged balloon text
+    // becomes one line with "{BR}".
     virtual std::u16string BalloonText() const = 0;
     // Replaces the whole text and puts the caret at its end.
     virtual void SetBalloonText(std::u16string_view text) = 0;
@@ -55,9 +57,18 @@ public:
     // Ends the event loop; the window's own close handling has already run.
     virtual void QuitApplication() = 0;
 
-    // The patting window beside the main window.
+    // The patting window beside the main window: to its right, as tall as it, following it
+    // when it moves.
     virtual void SetPattingCaptions(const std::vector<std::u16string>& captions) = 0;
+    // Shows it if hidden, places it beside the main window and brings it to the front.
+    virtual void ShowPattingWindow() = 0;
     virtual void HidePattingWindow() = 0;
+    // Places it beside the main window again and gives it the main window's height.
+    virtual void FitPattingWindow() = 0;
+
+    // Opens a document (ANSI path turned UTF-16) or a web address with the desktop's opener;
+    // false when nothing could open it.
+    virtual bool OpenAddress(std::u16string_view address) = 0;
 
     // Messages and modal dialogs.
     virtual void ShowMessage(std::u16string_view text) = 0;
@@ -66,6 +77,8 @@ public:
     virtual void RunSelectionDialog(TCharacterSelection& selection) = 0;
     // The settings dialog; it does not close without a valid user profile.
     virtual void RunSettingsDialog() = 0;
+    // The about dialog with its program and character pages.
+    virtual void RunAboutDialog() = 0;
 
     // The progress window shown while a character loads.
     virtual void ShowSplash(std::u16string_view text) = 0;

@@ -10,12 +10,12 @@
 #include "CodePage.h"
 #include "PluginError.h"
 #include "TextUtils.h"
+#include "Version.h"
 
 namespace kiova {
 namespace {
 
 constexpr std::string_view kProgramFile = "kiova";
-constexpr std::string_view kVersion = "2.11.05";
 
 std::string NormalizeAnsi(std::string_view text) {
     return Utf16ToAnsi(NormalizeText(AnsiToUtf16(text)));

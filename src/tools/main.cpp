@@ -6,11 +6,11 @@
 
 #include "MatchCommand.h"
 #include "ToolCommand.h"
+#include "Version.h"
 
 namespace kiova::tool {
 namespace {
 
-constexpr std::string_view kVersion = "2.11.05";
 
 constexpr ToolCommand kCommands[] = {
     {"info", "info PACKAGE [--json]", RunInfoCommand},

@@ -41,11 +41,18 @@ public:
     void QuitApplication() override { quit_requested = true; }
 
     void SetPattingCaptions(const std::vector<std::u16string>& captions) override;
+    void ShowPattingWindow() override { patting_visible = true; }
     void HidePattingWindow() override { patting_visible = false; }
+    void FitPattingWindow() override { ++patting_fits; }
+    bool OpenAddress(std::u16string_view address) override {
+        opened.emplace_back(address);
+        return true;
+    }
 
     void ShowMessage(std::u16string_view text) override { messages.emplace_back(text); }
     void RunSelectionDialog(TCharacterSelection& selection) override;
     void RunSettingsDialog() override;
+    void RunAboutDialog() override { ++about_dialogs; }
 
     void ShowSplash(std::u16string_view text) override;
     void SetSplashText(std::u16string_view text) override { splash_texts.emplace_back(text); }
@@ -69,11 +76,14 @@ public:
     bool quit_requested = false;
     std::vector<std::u16string> patting_captions;
     bool patting_visible = false;
+    int patting_fits = 0;
+    std::vector<std::u16string> opened;  // documents and addresses, in order
     std::vector<std::u16string> messages;
     bool splash_visible = false;
     std::vector<std::u16string> splash_texts;
     int selection_dialogs = 0;
     int settings_dialogs = 0;
+    int about_dialogs = 0;
 
     // What the user does in the dialogs; by default the selection is cancelled and the
     // settings dialog closes untouched.
