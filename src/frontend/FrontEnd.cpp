@@ -31,6 +31,7 @@ namespace kiova {
 namespace {
 using enum TBalloonState;
 
+constexpr double kMillisecondsPerDay = 86400000.0;
 constexpr std::u16string_view kStartFailed = u"起動に失敗しました";
 constexpr std::u16string_view kErrorLogNote = u"(エラーメッセージはKiovaErr.logに記録されます)";
 
@@ -50,6 +51,7 @@ TFrontEnd::TFrontEnd(TFrontEndSetup setup, TView& view, TSoundOutput& sound, TTi
       settings_path_(setup_.program_folder + std::string(kSettingsFileName)),
       chat_log_(setup_.chat_log_path),
       error_log_(setup_.program_folder + std::string(kErrorLogName)),
+      hand_over_(setup_.wake_up),
       susie_(std::make_unique<TSusiePlugInList>()),
       extended_plugins_(std::make_unique<TPluginList>(setup_.program_folder, view.WindowId())),
       player_(*this, view) {
@@ -76,14 +78,14 @@ bool TFrontEnd::Start(std::string_view package_path) {
     return false;
 }
 
-void TFrontEnd::Close() {
+void TFrontEnd::Close(bool show_farewell) {
     if (closed_) return;
     closed_ = true;
     if (!character_) return;
     std::u16string farewell = character_->EvaluateTags(Think(u"CloseWindow", kTableMaskEvents));
     farewell = StripBraces(FireEvent("KE_BeginRespond", farewell));
     if (farewell.empty()) return;
-    view_.ShowMessage(farewell);
+    if (show_farewell) view_.ShowMessage(farewell);
     WriteChatLog(farewell);
 }
 
@@ -103,6 +105,14 @@ void TFrontEnd::Shutdown() {
 void TFrontEnd::Tick() {
     hand_over_.Drain();
     if (!closed_) player_.Tick();
+}
+
+std::optional<int> TFrontEnd::NextTickDelay() const {
+    if (closed_) return std::nullopt;
+    if (player_.State() == bsResponding && !player_.WaitingForReturn()) return settings_.interval;
+    if (!player_.TimerArmed()) return std::nullopt;
+    double milliseconds = (player_.TimerDue() - CurrentClock()->Now()) * kMillisecondsPerDay;
+    return static_cast<int>(std::clamp(std::ceil(milliseconds), 0.0, static_cast<double>(INT_MAX)));
 }
 
 void TFrontEnd::Enter() {
@@ -150,6 +160,10 @@ void TFrontEnd::ToggleVisibility() {
 
 void TFrontEnd::ShowSettingsDialog() {
     RunSuspended([this] { view_.RunSettingsDialog(); });
+}
+
+void TFrontEnd::ShowPattingWindow() {
+    view_.ShowPattingWindow();
 }
 
 void TFrontEnd::ShowAboutDialog() {

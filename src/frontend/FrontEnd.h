@@ -42,6 +42,9 @@ struct TFrontEndSetup {
     std::string chat_log_path;   // ANSI
     // How the tag "SHELL:" opens a document or address.
     TOpenDocument open_document = OpenWithXdgOpen;
+    // Called on a worker thread when it has handed a call over, so that an event loop that
+    // sleeps while nothing is due wakes up and calls DrainHandOver.
+    std::function<void()> wake_up;
 };
 
 class TFrontEnd final : private TBalloonHost {
@@ -56,9 +59,10 @@ public:
     // `package_path` (empty: the first known one), else one the user chooses. False when none
     // could be loaded; the error is logged and shown, and the program should end.
     bool Start(std::string_view package_path);
-    // The window is closing: the character's farewell is shown and logged. Runs once; ticks
-    // and keys are ignored afterwards.
-    void Close();
+    // The window is closing: the character's farewell is shown (unless the program is being
+    // ended from outside, by a signal or the session's end) and logged. Runs once; ticks and
+    // keys are ignored afterwards.
+    void Close(bool show_farewell = true);
     // The end: the log's end line, the settings file, then everything is released (the
     // character saves its state, the character list writes itself back). Runs once.
     void Shutdown();
@@ -66,6 +70,10 @@ public:
     // Events from the windows. A tick also runs what worker threads handed over (a delegated
     // program that has ended).
     void Tick();
+    void DrainHandOver() { hand_over_.Drain(); }
+    // Milliseconds until the timer must tick again: an interval while an answer plays, the due
+    // time of a deferred input, or nothing when nothing is due, so an idle program sleeps.
+    std::optional<int> NextTickDelay() const;
     void Enter();
     // The patting window's action `index`, sent as if typed after what the user has typed.
     void ChoosePattingAction(size_t index);
@@ -73,7 +81,7 @@ public:
     void ChangeCharacter() override;
     void ToggleStayOnTop();
     void ToggleVisibility();
-    void ShowPattingWindow() { view_.ShowPattingWindow(); }
+    void ShowPattingWindow();
     void ShowSettingsDialog();
     void ShowAboutDialog();
     // The help page through the desktop's opener, or the error (logged and shown) when the
