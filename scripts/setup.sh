@@ -15,6 +15,8 @@ packages=(
   libre2-dev                        # tests and benchmarks only: oracle and yardstick
   fonts-ipafont-gothic              # Japanese text in the balloon
   xdg-utils shared-mime-info desktop-file-utils
+  libfontconfig-dev                 # the balloon font's fallback for Windows font names
+  xvfb xdotool                      # end-to-end tests of the real window
 )
 
 missing=()

@@ -111,8 +111,10 @@ std::optional<int> TFrontEnd::NextTickDelay() const {
     if (closed_) return std::nullopt;
     if (player_.State() == bsResponding && !player_.WaitingForReturn()) return settings_.interval;
     if (!player_.TimerArmed()) return std::nullopt;
+    // A tick that comes a fraction early finds nothing due and asks again.
     double milliseconds = (player_.TimerDue() - CurrentClock()->Now()) * kMillisecondsPerDay;
-    return static_cast<int>(std::clamp(std::ceil(milliseconds), 0.0, static_cast<double>(INT_MAX)));
+    return static_cast<int>(
+        std::clamp(std::round(milliseconds), 0.0, static_cast<double>(INT_MAX)));
 }
 
 void TFrontEnd::Enter() {

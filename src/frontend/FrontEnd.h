@@ -44,7 +44,7 @@ struct TFrontEndSetup {
     TOpenDocument open_document = OpenWithXdgOpen;
     // Called on a worker thread when it has handed a call over, so that an event loop that
     // sleeps while nothing is due wakes up and calls DrainHandOver.
-    std::function<void()> wake_up;
+    std::function<void()> wake_up = {};
 };
 
 class TFrontEnd final : private TBalloonHost {

@@ -163,6 +163,29 @@ TEST_F(PlayerScenario, DeferredInputIsAnsweredWhenDueAndTheCharacterIsSilent) {
     EXPECT_EQ(PlayOut().back(), u"Wake\r\nup");
 }
 
+// The windows stop their timer when nothing is due; a tick that is never asked for must never
+// be needed.
+TEST_F(PlayerScenario, TicksAreAskedForOnlyWhileSomethingIsDue) {
+    Start(WriteGreeter("Alice", "a{WAITRETURN}b{TIMER30|alarm}", {{"ALARM", "Wake"}}));
+    EXPECT_EQ(front_end->NextTickDelay(), kDefaultInterval);
+    PlayOut();
+    ASSERT_TRUE(front_end->Player().WaitingForReturn());
+    EXPECT_EQ(front_end->NextTickDelay(), std::nullopt);
+    front_end->Enter();
+    PlayOut();
+    ASSERT_EQ(State(), bsAnswered);
+    SetNow(kTestStart + 10 / 86400.0);
+    EXPECT_EQ(front_end->NextTickDelay(), 20000);
+    SetNow(kTestStart + 31 / 86400.0);
+    EXPECT_EQ(front_end->NextTickDelay(), 0);
+    Tick();
+    EXPECT_EQ(State(), bsResponding);
+    PlayOut();
+    EXPECT_EQ(front_end->NextTickDelay(), std::nullopt);
+    front_end->Close();
+    EXPECT_EQ(front_end->NextTickDelay(), std::nullopt);
+}
+
 TEST_F(PlayerScenario, DeferredInputWithoutAnswerReturnsToTheFormerState) {
     Start(WriteGreeter("Alice", "{TIMER1|nothing}ok"));
     PlayOut();

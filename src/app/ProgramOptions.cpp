@@ -1,0 +1,58 @@
+#include "ProgramOptions.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string_view>
+
+namespace kiova {
+namespace {
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+}  // namespace
+
+TProgramOptions ParseProgramOptions(std::span<char* const> arguments) {
+    TProgramOptions options;
+    bool options_ended = false;
+    for (std::string_view argument : arguments) {
+        if (!options_ended && argument.starts_with("-") && argument != "-") {
+            if (argument == "--help" || argument == "-h")
+                options.action = TProgramOptions::EAction::Help;
+            else if (argument == "--version")
+                options.action = TProgramOptions::EAction::Version;
+            else if (argument == "--console")
+                options.console = true;
+            else if (argument == "--verbose")
+                options.verbose = true;
+            else if (argument == "--")
+                options_ended = true;
+            else
+                throw std::invalid_argument("unknown option \"" + std::string(argument) + "\"");
+            continue;
+        }
+        if (!options.package.empty())
+            throw std::invalid_argument("only one character package can be given");
+        options.package = argument;
+    }
+    return options;
+}
+
+std::string ProgramUsage() {
+    return "usage: kiova [--console] [--verbose] [PACKAGE]\n"
+           "\n"
+           "Starts Kiova with the character PACKAGE (a .ktc file), or with the first known\n"
+           "character when none is given.\n"
+           "\n"
+           "  --console   talk in the terminal instead of a window (chosen by itself when\n"
+           "              there is no display)\n"
+           "  --verbose   in the terminal, also report picture changes\n"
+           "  --help      print this text\n"
+           "  --version   print the version\n";
+}
+
+bool NoDisplay() {
+    return !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY");
+}
+
+}  // namespace kiova

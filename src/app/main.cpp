@@ -1,0 +1,32 @@
+// kiova: the program. The command line chooses between the windows and the terminal view; both
+// run the same front-end logic.
+#include <iostream>
+#include <span>
+#include <stdexcept>
+
+#include "ProgramOptions.h"
+#include "Version.h"
+#include "WindowsProgram.h"
+
+int main(int argc, char** argv) {
+    using kiova::TProgramOptions;
+    TProgramOptions options;
+    try {
+        options = kiova::ParseProgramOptions(
+            std::span<char* const>(argv + 1, static_cast<size_t>(argc - 1)));
+    } catch (const std::invalid_argument& error) {
+        std::cerr << "kiova: " << error.what() << '\n' << kiova::ProgramUsage();
+        return 2;
+    }
+    switch (options.action) {
+        case TProgramOptions::EAction::Help:
+            std::cout << kiova::ProgramUsage();
+            return 0;
+        case TProgramOptions::EAction::Version:
+            std::cout << "kiova " << kiova::kVersion << '\n';
+            return 0;
+        case TProgramOptions::EAction::Run:
+            break;
+    }
+    return kiova::RunWindowsProgram(argc, argv, options.package);
+}

@@ -1,0 +1,50 @@
+#include "BalloonEdit.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace kiova {
+
+TBalloonEdit::TBalloonEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(true);
+    // The balloon image shows through.
+    viewport()->setAutoFillBackground(false);
+    setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; color: black; }"));
+}
+
+std::u16string TBalloonEdit::Text() const {
+    QString text = toPlainText();
+    text.replace(QChar(0x2029), QLatin1Char('\n'));  // paragraph separators of pasted text
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text.toStdU16String();
+}
+
+void TBalloonEdit::SetText(std::u16string_view text) {
+    QString shown = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (shown != toPlainText()) setPlainText(shown);
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+}
+
+void TBalloonEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TBalloonEdit::contextMenuEvent(QContextMenuEvent* event) {
+    emit contextMenuWanted(event->globalPos());
+}
+
+}  // namespace kiova

@@ -1,0 +1,274 @@
+#include "FormMain.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+#include <exception>
+
+#include "FontFallback.h"
+#include "FormAbout.h"
+#include "FormConfig.h"
+#include "FormSelect.h"
+#include "FrontEnd.h"
+#include "ProgramIcon.h"
+#include "QtText.h"
+#include "QtTimerSource.h"
+#include "UiTexts.h"
+
+namespace kiova {
+namespace {
+constexpr QRect kBalloonControl(0, 20, 270, 160);  // left follows the layout
+
+QString WithLineFeeds(std::u16string_view text) {
+    QString converted = ToQString(text);
+    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return converted;
+}
+}  // namespace
+
+TFormMain::TFormMain()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      picture_area_(this),
+      balloon_area_(this),
+      balloon_edit_(this),
+      menu_(this),
+      tray_(ProgramIcon(), this),
+      patting_(this) {
+    setWindowTitle(ToQString(kApplicationTitle));
+    setWindowIcon(ProgramIcon());
+    SetLayout(LayoutForPicture(QSize()));
+    balloon_edit_.raise();
+    window_id_ = static_cast<std::uintptr_t>(winId());
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::Attach(TFrontEnd& front_end, TQtTimerSource& timer) {
+    front_end_ = &front_end;
+    timer_ = &timer;
+    timer.SetSchedule([this] { return front_end_->NextTickDelay(); });
+    ConnectMenu();
+    connect(&balloon_edit_, &TBalloonEdit::enterPressed, this,
+            [this] { Forward([this] { front_end_->Enter(); }); });
+    for (auto* area : {&picture_area_, &balloon_area_})
+        connect(area, &TImageArea::contextMenuWanted, this, &TFormMain::OpenMenu);
+    connect(&balloon_edit_, &TBalloonEdit::contextMenuWanted, this, &TFormMain::OpenMenu);
+    connect(&tray_, &TTrayIcon::doubleClicked, this, [this] {
+        if (!IsWindowVisible()) ShowWindow();
+    });
+    connect(&tray_, &TTrayIcon::menuWanted, this, &TFormMain::OpenTrayMenu);
+    connect(&patting_, &TFormNadenade::actionChosen, this, [this](int index) {
+        Forward([this, index] { front_end_->ChoosePattingAction(static_cast<size_t>(index)); });
+    });
+    connect(&patting_, &TFormNadenade::mainWindowWanted, this, &TFormMain::ShowAndActivate);
+}
+
+void TFormMain::ConnectMenu() {
+    auto on = [this](QAction* action, void (TFrontEnd::*run)()) {
+        connect(action, &QAction::triggered, this,
+                [this, run] { Forward([this, run] { (front_end_->*run)(); }); });
+    };
+    on(menu_.show_patting, &TFrontEnd::ShowPattingWindow);
+    on(menu_.stay_on_top, &TFrontEnd::ToggleStayOnTop);
+    on(menu_.change_state, &TFrontEnd::ToggleVisibility);
+    on(menu_.configure, &TFrontEnd::ShowSettingsDialog);
+    on(menu_.change_character, &TFrontEnd::ChangeCharacter);
+    on(menu_.help, &TFrontEnd::ShowHelp);
+    on(menu_.web_site, &TFrontEnd::ShowWebSite);
+    on(menu_.about, &TFrontEnd::ShowAboutDialog);
+    connect(menu_.quit, &QAction::triggered, this, &QWidget::close);
+    connect(&menu_.Menu(), &QMenu::aboutToShow, this, [this] {
+        menu_.stay_on_top->setChecked(front_end_->Settings().stay_on_top);
+        menu_.SetWindowShown(IsWindowVisible());
+    });
+}
+
+void TFormMain::Forward(const std::function<void()>& event) {
+    try {
+        event();
+    } catch (const std::exception& error) {
+        front_end_->ReportError(error.what());
+    }
+    timer_->Reschedule();
+}
+
+void TFormMain::OpenMenu(QPoint global_position) {
+    if (front_end_) menu_.Menu().popup(global_position);
+}
+
+void TFormMain::OpenTrayMenu(QPoint global_position) {
+    if (!front_end_ || !front_end_->TrayMenuAvailable()) return;
+    ShowAndActivate();
+    OpenMenu(global_position);
+}
+
+void TFormMain::SetBalloonReadOnly(bool read_only) {
+    balloon_edit_.setReadOnly(read_only);
+    if (!read_only) balloon_edit_.setFocus();
+}
+
+void TFormMain::SetBalloonFont(std::u16string_view name, int point_size) {
+    balloon_edit_.setFont(BalloonFont(ToQString(name), point_size));
+}
+
+void TFormMain::SetLayout(const TLayout& layout) {
+    picture_area_.setGeometry(QRect(QPoint(0, 0), layout.picture_area));
+    balloon_area_.setGeometry(layout.balloon_left, 0, kBalloonWidth, kBalloonHeight);
+    balloon_edit_.setGeometry(kBalloonControl.translated(layout.balloon_control_left, 0));
+    setFixedSize(layout.client);
+}
+
+QRgb TFormMain::BackgroundColor() const {
+    return palette().color(QPalette::Window).rgb();
+}
+
+void TFormMain::SetCaption(std::u16string_view caption) {
+    setWindowTitle(ToQString(caption));
+}
+
+void TFormMain::SetTrayTip(std::u16string_view tip) {
+    tray_.SetTip(ToQString(tip));
+}
+
+bool TFormMain::IsWindowVisible() const {
+    return isVisible() && !isMinimized();
+}
+
+void TFormMain::ShowWindow() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+}
+
+// Without a tray there would be no way back to a hidden window: it is minimised instead.
+void TFormMain::HideWindow() {
+    if (tray_.IsShown())
+        hide();
+    else if (isVisible())
+        showMinimized();
+}
+
+void TFormMain::ShowAndActivate() {
+    ShowWindow();
+    raise();
+    activateWindow();
+}
+
+// Changing a window's flags hides it; it comes back where it was.
+void TFormMain::SetStayOnTop(bool on_top) {
+    bool was_visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
+    if (was_visible) show();
+    bool patting_visible = patting_.isVisible();
+    patting_.setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
+    if (patting_visible) {
+        patting_.show();
+        patting_.raise();
+    }
+}
+
+// A stored position on a monitor that is no longer there centres the window.
+void TFormMain::MoveWindow(QPoint top_left) {
+    if (QGuiApplication::screenAt(top_left) == nullptr) {
+        CenterWindow();
+        return;
+    }
+    move(top_left);
+}
+
+void TFormMain::CenterWindow() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect frame = frameGeometry();
+    move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+// All monitors together: a position on a second monitor is inside it.
+QSize TFormMain::ScreenSize() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->virtualSize() : QSize();
+}
+
+void TFormMain::QuitApplication() {
+    QCoreApplication::quit();
+}
+
+void TFormMain::SetPattingCaptions(const std::vector<std::u16string>& captions) {
+    patting_.SetCaptions(captions);
+}
+
+// Its frame is known only once it is shown, so its height is fitted again then.
+void TFormMain::ShowPattingWindow() {
+    patting_.show();
+    FitPattingWindow();
+    patting_.raise();
+}
+
+void TFormMain::FitPattingWindow() {
+    patting_.PlaceBesideMainWindow();
+    patting_.FitHeightToMainWindow();
+}
+
+bool TFormMain::OpenAddress(std::u16string_view address) {
+    if (address.empty()) return false;
+    return QDesktopServices::openUrl(QUrl::fromUserInput(ToQString(address)));
+}
+
+void TFormMain::ShowMessage(std::u16string_view text) {
+    QMessageBox::information(IsWindowVisible() ? this : nullptr, ToQString(kApplicationTitle),
+                             WithLineFeeds(text));
+}
+
+void TFormMain::RunSelectionDialog(TCharacterSelection& selection) {
+    RunSelectDialog(IsWindowVisible() ? this : nullptr, selection);
+}
+
+void TFormMain::RunSettingsDialog() {
+    RunConfigDialog(IsWindowVisible() ? this : nullptr, *front_end_);
+}
+
+void TFormMain::RunAboutDialog() {
+    kiova::RunAboutDialog(this, *front_end_);
+}
+
+void TFormMain::ShowSplash(std::u16string_view text) {
+    splash_.ShowText(ToQString(text));
+}
+
+void TFormMain::SetSplashText(std::u16string_view text) {
+    splash_.SetText(ToQString(text));
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (front_end_) Forward([this] { front_end_->Close(); });
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TFormMain::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    patting_.PlaceBesideMainWindow();
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    menu_.SetWindowShown(true);
+}
+
+void TFormMain::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    menu_.SetWindowShown(false);
+}
+
+void TFormMain::contextMenuEvent(QContextMenuEvent* event) {
+    OpenMenu(event->globalPos());
+}
+
+}  // namespace kiova

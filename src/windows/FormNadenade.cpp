@@ -1,0 +1,63 @@
+#include "FormNadenade.h"
+
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "QtText.h"
+#include "UiTexts.h"
+
+namespace kiova {
+
+TFormNadenade::TFormNadenade(QWidget* main_window)
+    : QWidget(main_window, Qt::Tool), main_window_(*main_window), list_(this), menu_(this) {
+    setWindowTitle(ToQString(kPattingCaption));
+    resize(133, 227);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(&list_);
+
+    connect(&list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { emit actionChosen(list_.row(item)); });
+    list_.installEventFilter(this);
+
+    QAction* focus_main = menu_.addAction(ToQString(kPattingMenuFocusMain));
+    focus_main->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    menu_.addSeparator();
+    QAction* hide_self = menu_.addAction(ToQString(kPattingMenuHide));
+    hide_self->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(focus_main);
+    addAction(hide_self);
+    connect(focus_main, &QAction::triggered, this, &TFormNadenade::mainWindowWanted);
+    connect(hide_self, &QAction::triggered, this, &QWidget::hide);
+    list_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&list_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint position) { menu_.popup(list_.viewport()->mapToGlobal(position)); });
+}
+
+void TFormNadenade::SetCaptions(const std::vector<std::u16string>& captions) {
+    list_.clear();
+    for (const std::u16string& caption : captions) list_.addItem(ToQString(caption));
+}
+
+void TFormNadenade::PlaceBesideMainWindow() {
+    QRect frame = main_window_.frameGeometry();
+    move(frame.left() + frame.width(), frame.top());
+}
+
+void TFormNadenade::FitHeightToMainWindow() {
+    int frame_extra = frameGeometry().height() - geometry().height();
+    resize(width(), main_window_.frameGeometry().height() - frame_extra);
+}
+
+bool TFormNadenade::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &list_ && event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list_.currentRow() >= 0) {
+            emit actionChosen(list_.currentRow());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace kiova

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The real `kiova` in a real X server: a character written here greets, the user types a line
+# and presses Enter, Ctrl+Q quits; the conversation log and the settings file tell the rest.
+# Usage: window_e2e.sh PATH/TO/kiova
+set -euo pipefail
+kiova=$1
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+kiova_pid=
+cleanup() {
+  [ -n "$kiova_pid" ] && kill "$kiova_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A character of plain ASCII text, so the files read the same in every code page.
+mkdir -p "$work/home/Alice"
+printf 'name\r\nAlice\r\nfolder\r\nAlice\r\nversion\r\n210\r\ndata02\r\nevents.txt\r\ndatab2\r\nreplies.txt\r\n' \
+  >"$work/home/Alice.ktc"
+printf '"{EQ{OPERATEMESSAGE}|KCCALLED}","Hello"\r\n' >"$work/home/Alice/events.txt"
+printf '"HELLO","Nice to meet you"\r\n' >"$work/home/Alice/replies.txt"
+printf '[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n[Balloon]\r\nSpeed=5\r\n' \
+  >"$work/home/Kiova.ini"
+
+# Xvfb picks a free display and writes its number to the pipe.
+exec 3<> <(:)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 20 display <&3 || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$display"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$work/home/Alice.ktc" &
+kiova_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Alice - Kiova$' | head -n 1)
+[ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
+xdotool windowfocus --sync "$window"
+sleep 0.5                         # the greeting plays
+xdotool key --window "$window" Return   # the balloon opens for typing
+xdotool type --window "$window" --delay 20 hello
+xdotool key --window "$window" Return
+sleep 1
+xdotool key --window "$window" ctrl+q
+for _ in $(seq 100); do kill -0 "$kiova_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$kiova_pid" 2>/dev/null; then echo "FAIL: kiova did not quit on Ctrl+Q"; exit 1; fi
+wait "$kiova_pid" && status=0 || status=$?
+kiova_pid=
+[ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; exit 1; }
+
+log="$work/home/kiova.log"
+expect_line() {
+  grep -qxF -- "$2" <(tr -d '\r' <"$1") || { echo "FAIL: $1 lacks the line '$2'"; cat "$1"; exit 1; }
+}
+expect_line "$log" "Hello"
+expect_line "$log" "hello"
+expect_line "$log" "Nice to meet you"
+grep -q '# End chatting with Alice$' <(tr -d '\r' <"$log") || { echo "FAIL: no end line"; exit 1; }
+ini="$work/home/Kiova.ini"
+grep -q '^Top=[0-9]' <(tr -d '\r' <"$ini") || { echo "FAIL: no window position"; cat "$ini"; exit 1; }
+expect_line "$ini" "Speed=5"
+expect_line "$ini" "User=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05"
+echo "PASS"

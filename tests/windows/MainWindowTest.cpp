@@ -1,0 +1,195 @@
+// The main window over the real front end on Qt's offscreen platform: what the user sees of
+// its geometry, menu, balloon and patting window, and that an idle window does not tick.
+#include <gmock/gmock.h>
+
+#include <QElapsedTimer>
+#include <QInputMethodEvent>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "Clock.h"
+#include "CodePage.h"
+#include "Files.h"
+#include "FormMain.h"
+#include "FrontEnd.h"
+#include "QtText.h"
+#include "QtTimerSource.h"
+#include "RecordingView.h"
+#include "TempFolder.h"
+#include "TestCharacters.h"
+#include "UiTexts.h"
+
+namespace kiova::testing {
+namespace {
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using enum TBalloonState;
+
+constexpr char kGreeting[] = "{EQ{OPERATEMESSAGE}|KCCALLED}";
+
+bool WaitUntil(const std::function<bool()>& done, int timeout_ms = 5000) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < timeout_ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        // A fast balloon, a valid profile: the tests play whole answers in milliseconds.
+        folder.Write("Kiova.ini",
+                     "[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n"
+                     "[Balloon]\r\nSpeed=1\r\n");
+    }
+    ~MainWindowTest() override {
+        if (front_end) front_end->Shutdown();
+    }
+
+    void Start(const TTestCharacter& character) {
+        std::string program_folder = AnsiPath(folder.Path()) + "/";
+        front_end = std::make_unique<TFrontEnd>(
+            TFrontEndSetup{program_folder, program_folder + "chat.log"}, form, sound, timer);
+        form.Attach(*front_end, timer);
+        bool started = false;
+        form.Forward([&] { started = front_end->Start(WriteCharacter(folder, character)); });
+        ASSERT_TRUE(started);
+    }
+    TBalloonState State() const { return front_end->Player().State(); }
+    void WaitForAnswer() {
+        ASSERT_TRUE(WaitUntil([this] { return State() != bsResponding; }));
+    }
+    void WritePicture(const std::string& name, QSize size) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        std::string path = folder / name;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        ASSERT_TRUE(picture.save(QString::fromStdString(path), "BMP"));
+    }
+    std::vector<std::string> ChatLog() const {
+        std::vector<std::string> lines;
+        for (const std::string& line : ReadFileLines(AnsiPath(folder.Path()) + "/chat.log"))
+            lines.push_back(AnsiToUtf8(line));
+        return lines;
+    }
+
+    TempFolder folder;
+    TFormMain form;
+    TQtTimerSource timer;
+    TRecordingSound sound;
+    std::unique_ptr<TFrontEnd> front_end;
+};
+
+TEST_F(MainWindowTest, WindowFollowsThePictureSize) {
+    struct Case {
+        QSize picture, client;
+        int balloon_left;
+    };
+    for (const Case& c : {Case{{100, 100}, {550, 200}, 200}, Case{{300, 400}, {650, 400}, 300}}) {
+        WritePicture("Alice/face.bmp", c.picture);
+        Start({"Alice", {{kGreeting, "Hi"}}, {}, {{"DefaultBitmap", "face.bmp"}}});
+        EXPECT_EQ(form.size(), c.client);
+        EXPECT_EQ(form.PictureArea().geometry(), QRect(QPoint(0, 0), c.client - QSize(350, 0)));
+        EXPECT_EQ(form.BalloonArea().geometry(), QRect(c.balloon_left, 0, 350, 200));
+        EXPECT_EQ(form.Balloon().geometry(), QRect(c.balloon_left + 40, 20, 270, 160));
+        EXPECT_EQ(form.PictureArea().Image().size(), c.picture);
+        EXPECT_EQ(form.windowTitle(), "Alice - Kiova");
+        EXPECT_TRUE(form.isVisible());
+        front_end->Shutdown();
+        front_end.reset();
+    }
+}
+
+TEST_F(MainWindowTest, ContextMenuHasEveryItemInOrderWithShortcuts) {
+    Start({"Alice", {{kGreeting, "Hi"}}, {}, {}});
+    std::vector<std::string> items;
+    for (QAction* action : form.MainMenu().Menu().actions())
+        items.push_back(action->isSeparator()
+                            ? "-"
+                            : (action->text() + " " + action->shortcut().toString()).toStdString());
+    EXPECT_THAT(items, ElementsAre("なでなでメニューを表示(&N) Ctrl+N", "常に前面に表示(&T) ",
+                                   "隠す(&S) ", "設定(&P)... ", "人格の切り替え(&C)... ", "-",
+                                   "ヘルプを表示する(&H) F1", "Kiova のウェブサイト(&W) ",
+                                   "Kiova について(&A)... ", "-", "終了(&Q) Ctrl+Q"));
+
+    form.MainMenu().stay_on_top->trigger();
+    EXPECT_TRUE(front_end->Settings().stay_on_top);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    emit form.MainMenu().Menu().aboutToShow();
+    EXPECT_TRUE(form.MainMenu().stay_on_top->isChecked());
+
+    // Without a tray (as here) hiding minimises, so the window can always come back.
+    form.MainMenu().change_state->trigger();
+    EXPECT_FALSE(form.IsWindowVisible());
+    emit form.MainMenu().Menu().aboutToShow();
+    EXPECT_EQ(form.MainMenu().change_state->text(), "戻す(&S)");
+    form.MainMenu().change_state->trigger();
+    EXPECT_TRUE(form.IsWindowVisible());
+    emit form.MainMenu().Menu().aboutToShow();
+    EXPECT_EQ(form.MainMenu().change_state->text(), "隠す(&S)");
+}
+
+TEST_F(MainWindowTest, TypedLinesReachTheCharacterAndAnswersPlayInTheBalloon) {
+    Start(
+        {"Alice", {{kGreeting, "Hello"}}, {{"HELLO", "Hi{BR}there"}, {"こんにちは", "やあ"}}, {}});
+    EXPECT_TRUE(form.Balloon().isReadOnly());
+    WaitForAnswer();
+    EXPECT_EQ(form.Balloon().toPlainText(), "Hello");
+    QTest::keyClick(&form.Balloon(), Qt::Key_Return);
+    ASSERT_EQ(State(), bsListening);
+    EXPECT_FALSE(form.Balloon().isReadOnly());
+    QTest::keyClicks(&form.Balloon(), "hello");
+    QTest::keyClick(&form.Balloon(), Qt::Key_Return);
+    WaitForAnswer();
+    EXPECT_EQ(form.Balloon().toPlainText(), "Hi\nthere");
+    EXPECT_EQ(form.BalloonText(), u"Hi\r\nthere");  // the logic sees CR LF
+
+    QTest::keyClick(&form.Balloon(), Qt::Key_Return);
+    QInputMethodEvent composed;  // Japanese arrives through the input method
+    composed.setCommitString(QString::fromUtf8("こんにちは"));
+    QCoreApplication::sendEvent(&form.Balloon(), &composed);
+    QTest::keyClick(&form.Balloon(), Qt::Key_Return);
+    WaitForAnswer();
+    EXPECT_EQ(form.Balloon().toPlainText(), QString::fromUtf8("やあ"));
+    EXPECT_THAT(ChatLog(),
+                ElementsAre(::testing::_, "Hello", "hello", "Hi{BR}there", "こんにちは", "やあ"));
+}
+
+TEST_F(MainWindowTest, TimerSleepsOnceTheAnswerIsShown) {
+    Start({"Alice", {{kGreeting, "Hello{TIMER1|alarm}"}}, {{"ALARM", "Wake"}}, {}});
+    EXPECT_TRUE(timer.IsRunning());
+    ASSERT_TRUE(WaitUntil([this] { return front_end->Player().TimerArmed(); }));
+    EXPECT_TRUE(timer.IsRunning());  // for the deferred input
+    ASSERT_TRUE(WaitUntil([this] { return form.Balloon().toPlainText() == "Wake"; }, 5000));
+    WaitForAnswer();
+    EXPECT_FALSE(timer.IsRunning());
+}
+
+TEST_F(MainWindowTest, PattingWindowStandsBesideTheMainWindowAndSendsActions) {
+    folder.Write("Alice/pat.txt", "Head,PATHEAD\r\nCheek,PATCHEEK\r\n");
+    Start({"Alice",
+           {{kGreeting, "Hi"}},
+           {{"PATCHEEK", "Tickles"}},
+           {{"nadenade", "1"}, {"datanadenade", "pat.txt"}}});
+    WaitForAnswer();
+    form.MainMenu().show_patting->trigger();
+    TFormNadenade& patting = form.PattingWindow();
+    ASSERT_TRUE(patting.isVisible());
+    EXPECT_EQ(patting.windowTitle(), "なでなでめにゅー");
+    EXPECT_EQ(patting.frameGeometry().topLeft(),
+              form.frameGeometry().topLeft() + QPoint(form.frameGeometry().width(), 0));
+    EXPECT_EQ(patting.frameGeometry().height(), form.frameGeometry().height());
+    form.move(form.pos() + QPoint(30, 40));
+    EXPECT_EQ(patting.frameGeometry().left(), form.frameGeometry().right() + 1);
+
+    QTest::keyClick(&form.Balloon(), Qt::Key_Return);  // listening
+    patting.List().setCurrentRow(1);
+    QTest::keyClick(&patting.List(), Qt::Key_Return);
+    WaitForAnswer();
+    EXPECT_EQ(form.Balloon().toPlainText(), "Tickles");
+}
+
+}  // namespace
+}  // namespace kiova::testing
