@@ -1,14 +1,10 @@
-// The main of every test executable: a fixed environment first, so tests behave the same from
-// ctest, a terminal or a debugger - no display, no sound card, the default code page.
+// The main of every test executable but the window tests'.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "TestEnvironment.h"
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    unsetenv("KIOVA_CODEPAGE");
-    unsetenv("KIOVA_HOME");
+    kiova::testing::SetTestEnvironment();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -56,7 +56,10 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
             package_path,
             MakeCharacterServices(hand_over_, setup_.open_document,
                                   PluginListFactory(setup_.program_folder, view_.WindowId())));
-    } catch (const EKiovaError&) {
+    } catch (const EKiovaInvalidCharacter&) {
+        return false;
+    } catch (const EKiovaError& error) {
+        ReportError(error.what());
         return false;
     }
     TakeCharacter(std::move(loaded));

@@ -173,13 +173,13 @@ void TFrontEnd::ShowAboutDialog() {
 }
 
 void TFrontEnd::ShowHelp() {
-    std::string page = setup_.program_folder + std::string(kHelpPage);
+    std::filesystem::path page = NativePath(setup_.program_folder + std::string(kHelpPage));
+    std::u16string shown = AnsiToUtf16(AnsiPath(page));
     std::error_code error;
-    if (std::filesystem::is_regular_file(NativePath(page), error)) {
-        view_.OpenAddress(AnsiToUtf16(AnsiPath(NativePath(page))));
-        return;
-    }
-    WriteErrorLog(std::u16string(kHelpMissing) + u"\r\n" + AnsiToUtf16(page), true);
+    if (std::filesystem::is_regular_file(page, error))
+        view_.OpenAddress(shown);
+    else
+        WriteErrorLog(std::u16string(kHelpMissing) + u"\r\n" + shown, true);
 }
 
 void TFrontEnd::ShowWebSite() {
@@ -192,11 +192,11 @@ bool TFrontEnd::TrayMenuAvailable() const {
 
 void TFrontEnd::ReportError(std::string_view what) noexcept {
     try {
-        WriteErrorLog(AnsiToUtf16(what), true);
+        WriteErrorLog(Utf8ToUtf16(what), true);
     } catch (const std::exception&) {
         // The error log itself failed: the box is all that is left.
         try {
-            view_.ShowMessage(AnsiToUtf16(what));
+            view_.ShowMessage(Utf8ToUtf16(what));
         } catch (...) {
         }
     }

@@ -91,12 +91,14 @@ public:
     // The tray icon's menu answers only while an answer has been shown or the user types.
     bool TrayMenuAvailable() const;
     // The one handler for an error that reaches the event loop: shown, logged, and the program
-    // goes on. Never throws.
+    // goes on. `what` is UTF-8, as the program's exceptions say it. Never throws.
     void ReportError(std::string_view what) noexcept;
     // Runs a modal dialog with the balloon suspended, restoring its state afterwards.
     void RunSuspended(const std::function<void()>& dialog);
 
-    // Loads a package; false (nothing changed, nothing reported) when it is no usable character.
+    // Loads a package; false (nothing changed) when it is no usable character. A package that
+    // is no character is not reported; a character whose files cannot be read or written (its
+    // state file, say) is, with the reason.
     bool LoadCharacter(std::string_view package_path) override;
 
     // The settings file round trip.

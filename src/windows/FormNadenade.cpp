@@ -10,6 +10,8 @@ namespace kiova {
 
 TFormNadenade::TFormNadenade(QWidget* main_window)
     : QWidget(main_window, Qt::Tool), main_window_(*main_window), list_(this), menu_(this) {
+    // Hidden until asked for: a child window not hidden explicitly would show with its parent.
+    hide();
     setWindowTitle(ToQString(kPattingCaption));
     resize(133, 227);
     auto* layout = new QVBoxLayout(this);

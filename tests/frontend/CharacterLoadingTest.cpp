@@ -241,6 +241,17 @@ TEST_F(CharacterLoading, PictureSizesTheWindowAndMayBeTransparent) {
     EXPECT_EQ(view.layout.balloon_control_left, 340);
 }
 
+TEST_F(CharacterLoading, StateFileThatCannotBeReadIsReportedWithItsPath) {
+    std::string alice = WriteGreeter("Alice", "Hi");
+    std::filesystem::create_directories(folder / "Alice/Alice.kts");  // no file can be there
+    Create();
+    EXPECT_FALSE(front_end->LoadCharacter(alice));
+    EXPECT_EQ(front_end->Character(), nullptr);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_THAT(Utf16ToUtf8(view.messages[0]), HasSubstr("Alice.kts"));
+    EXPECT_THAT(ErrorLog(), ElementsAre(HasSubstr("Alice.kts")));
+}
+
 TEST_F(CharacterLoading, UnreadablePictureIsLoggedAsInvalid) {
     folder.Write("Alice/face.bmp", "BM but not really a bitmap");
     TTestCharacter alice{"Alice", {{kOnGreeting, "Hi"}}, {}, {{"DefaultBitmap", "face.bmp"}}};

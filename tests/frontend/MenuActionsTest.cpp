@@ -1,0 +1,43 @@
+// What the menu items that leave the balloon alone ask of the view: the help page, the web
+// site, and when the tray icon's menu may open.
+#include <gmock/gmock.h>
+
+#include "CodePage.h"
+#include "FrontEndFixture.h"
+#include "UiTexts.h"
+
+namespace kiova::testing {
+namespace {
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+using MenuActions = FrontEndFixture;
+
+TEST_F(MenuActions, HelpPageOpensOrItsAbsenceIsReportedWithThePath) {
+    Start(WriteGreeter("Alice", "Hi"));
+    front_end->ShowHelp();
+    EXPECT_TRUE(view.opened.empty());
+    ASSERT_EQ(view.messages.size(), 1u);
+    std::string message = Utf16ToUtf8(view.messages[0]);
+    EXPECT_THAT(message, HasSubstr("ヘルプが見つかりません\r\n" + (folder / "Help/index.htm")));
+    EXPECT_THAT(ErrorLog(), Contains(HasSubstr("ヘルプが見つかりません{BR}")));
+
+    folder.Write("Help/index.htm", "<html></html>");
+    front_end->ShowHelp();
+    EXPECT_THAT(view.opened, ElementsAre(Utf8ToUtf16(folder / "Help/index.htm")));
+    front_end->ShowWebSite();
+    EXPECT_EQ(view.opened.back(), kHomePage);
+}
+
+TEST_F(MenuActions, TrayMenuOnlyOnceTheAnswerHasBeenShown) {
+    Start(WriteGreeter("Alice", "Hi"));
+    EXPECT_FALSE(front_end->TrayMenuAvailable());  // still speaking
+    PlayOut();
+    EXPECT_TRUE(front_end->TrayMenuAvailable());
+    front_end->Enter();
+    EXPECT_TRUE(front_end->TrayMenuAvailable());  // typing
+}
+
+}  // namespace
+}  // namespace kiova::testing
