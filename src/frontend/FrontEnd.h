@@ -99,7 +99,8 @@ public:
     // Loads a package; false (nothing changed, nothing reported) when it is no usable character.
     bool LoadCharacter(std::string_view package_path) override;
 
-    // The settings file round trip.
+    // The settings file round trip. Reading opens the settings dialog, again and again, while
+    // the stored profile is missing or invalid.
     void ReadSettings();
     void WriteSettings();
     bool ParseUserProfile(std::string_view text);
@@ -143,6 +144,7 @@ private:
     void Quit() override;
 
     std::optional<std::string> ChooseCharacter();
+    void AskForProfile();
     void TakeCharacter(std::unique_ptr<TCharacter> character);
     void LoadCharacterPlugIns(std::string_view package_path);
     void LoadBalloonImages();
