@@ -30,6 +30,8 @@ public:
     bool AddPlugin(std::string_view) override { return false; }
     void FireEvent(std::string&, std::string&) override {}
     std::string ExpandTag(std::string_view) override { return {}; }
+    std::string PluginInfo(int, std::int32_t) const override { return {}; }
+    void ConfigurationDialog(int) override {}
 };
 
 class TIdentityEvaluator final : public TTagEvaluator {

@@ -3,6 +3,7 @@
 // two interfaces, created by the factories it is given.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +24,13 @@ public:
     virtual void FireEvent(std::string& event_name, std::string& data) = 0;
     // "Name.rest": the first plug-in named Name expands rest; empty when none does.
     virtual std::string ExpandTag(std::string_view tag) = 0;
+
+    // For the settings dialog's plug-in pages. Information string `index` of the plug-in at
+    // `item` (0 its name, 2 the short text shown after it, 3 its description); empty when the
+    // plug-in cannot give it.
+    virtual std::string PluginInfo(int item, std::int32_t index) const = 0;
+    // The plug-in at `item` shows its own settings. Throws std::exception when that fails.
+    virtual void ConfigurationDialog(int item) = 0;
 };
 
 // The tag language bound to one character.

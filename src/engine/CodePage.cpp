@@ -142,6 +142,12 @@ std::string Utf16ToAnsi(std::u16string_view text) {
     return Convert<char, char16_t>(AnsiCharsetName(), "UTF-16LE", text, '?', SkipOneCharacter);
 }
 
+std::optional<std::string> Utf16ToAnsiExact(std::u16string_view text) {
+    std::string ansi = Utf16ToAnsi(text);
+    if (AnsiToUtf16(ansi) != text) return std::nullopt;
+    return ansi;
+}
+
 std::u16string Utf8ToUtf16(std::string_view utf8) {
     if (IsAscii(utf8)) return Widen<char16_t>(utf8);
     return Convert<char16_t, char>("UTF-16LE", "UTF-8", utf8, kReplacementCharacter, SkipOneByte);

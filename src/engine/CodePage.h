@@ -5,6 +5,7 @@
 // cannot hold becomes '?', an invalid byte sequence decodes to U+FFFD.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ bool IsLeadByte(unsigned char byte);
 
 std::u16string AnsiToUtf16(std::string_view ansi);
 std::string Utf16ToAnsi(std::u16string_view text);
+// The text in the code page, or nothing when a character of it would not come back unchanged
+// (where a path or a name must not turn into question marks).
+std::optional<std::string> Utf16ToAnsiExact(std::u16string_view text);
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view text);
 std::string AnsiToUtf8(std::string_view ansi);

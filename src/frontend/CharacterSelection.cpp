@@ -7,6 +7,7 @@
 #include "CharacterFile.h"
 #include "CodePage.h"
 #include "Files.h"
+#include "UiTexts.h"
 
 namespace kiova {
 namespace {
@@ -39,10 +40,12 @@ void TCharacterSelection::AddRow(std::string_view package_path) {
     rows_.push_back({TCharacterFile(package_path).ReadValue("name"), std::string(package_path)});
 }
 
-bool TCharacterSelection::Browse(std::string_view package_path) {
-    if (!IsValidCharacterFile(package_path)) return false;
-    AddRow(package_path);
-    return true;
+std::optional<std::u16string_view> TCharacterSelection::Browse(std::u16string_view picked_path) {
+    std::optional<std::string> package_path = Utf16ToAnsiExact(picked_path);
+    if (!package_path) return kUnrepresentablePathMessage;
+    if (!IsValidCharacterFile(*package_path)) return kInvalidFileMessage;
+    AddRow(*package_path);
+    return std::nullopt;
 }
 
 void TCharacterSelection::Delete(size_t row) {

@@ -13,10 +13,6 @@
 
 namespace kiova {
 
-inline constexpr std::u16string_view kSelectionCaption = u"人格の選択";
-inline constexpr std::u16string_view kInvalidFileMessage = u"無効なファイルです";
-inline constexpr std::u16string_view kNothingSelectedMessage = u"人格を選択してください";
-
 class TCharacterSelection {
 public:
     struct TRow {
@@ -30,9 +26,10 @@ public:
 
     const std::vector<TRow>& Rows() const { return rows_; }
 
-    // A package picked with the file dialog: a new last row; false when it is no valid package
-    // (the dialog then shows kInvalidFileMessage).
-    bool Browse(std::string_view package_path);
+    // A file picked with the file dialog, its path as the file system names it: a new last
+    // row, or the message the dialog shows instead - the path holds a letter that the code page
+    // cannot hold (the list could not keep it), or the file is no valid package.
+    std::optional<std::u16string_view> Browse(std::u16string_view picked_path);
     // Removes a row; the character leaves the list only if OK follows.
     void Delete(size_t row);
     // OK with `selected` (nothing: no row selected, the dialog shows kNothingSelectedMessage

@@ -19,6 +19,7 @@
 #include "Files.h"
 #include "PluginList.h"
 #include "PluginLoading.h"
+#include "ProfileFields.h"
 #include "SoundOutput.h"
 #include "SusiePlugInList.h"
 #include "TextUtils.h"
@@ -224,7 +225,15 @@ void TFrontEnd::ReadSettings() {
     SetInterval(read.interval);
     SetPluginsEnabled(read.plugins_enabled);
     SetAllowExecute(read.allow_execute);
-    if (!ParseUserProfile(read.user_profile)) ShowSettingsDialog();
+    if (!ParseUserProfile(read.user_profile)) AskForProfile();
+}
+
+// The dialog should not close without a valid profile; should a view let it close anyway, it is
+// asked again, unless the program is ending meanwhile.
+void TFrontEnd::AskForProfile() {
+    do {
+        ShowSettingsDialog();
+    } while (!closed_ && ProfileProblem(ProfileFieldsOf(user_)));
 }
 
 void TFrontEnd::PlaceWindow(const TSettings& settings) {

@@ -101,7 +101,8 @@ public:
     // state file, say) is, with the reason.
     bool LoadCharacter(std::string_view package_path) override;
 
-    // The settings file round trip.
+    // The settings file round trip. Reading opens the settings dialog, again and again, while
+    // the stored profile is missing or invalid.
     void ReadSettings();
     void WriteSettings();
     bool ParseUserProfile(std::string_view text);
@@ -145,6 +146,7 @@ private:
     void Quit() override;
 
     std::optional<std::string> ChooseCharacter();
+    void AskForProfile();
     void TakeCharacter(std::unique_ptr<TCharacter> character);
     void LoadCharacterPlugIns(std::string_view package_path);
     void LoadBalloonImages();

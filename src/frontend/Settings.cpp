@@ -66,4 +66,20 @@ void WriteSettings(std::string_view path, const TSettings& settings) {
     file.Save();
 }
 
+TConfigKeys ReadConfigKeys(std::string_view path) {
+    TIniFile file{std::string(path)};
+    TConfigKeys defaults;
+    return {ReadBool(file, "Main", "ExtensionChar", defaults.associate),
+            ReadBool(file, "Main", "AllowExecute", defaults.allow_execute),
+            ReadBool(file, "Main", "Plugin", defaults.plugins_enabled)};
+}
+
+void WriteConfigKeys(std::string_view path, const TConfigKeys& keys) {
+    TIniFile file{std::string(path)};
+    WriteBool(file, "Main", "ExtensionChar", keys.associate);
+    WriteBool(file, "Main", "AllowExecute", keys.allow_execute);
+    WriteBool(file, "Main", "Plugin", keys.plugins_enabled);
+    file.Save();
+}
+
 }  // namespace kiova

@@ -27,10 +27,21 @@ struct TSettings {
     TSettings();
 };
 
+// The keys the settings dialog itself reads when it opens and writes, all at once, on OK.
+struct TConfigKeys {
+    bool associate = false;        // "Main"/"ExtensionChar": the .ktc file association is wanted
+    bool allow_execute = false;    // "Main"/"AllowExecute"
+    bool plugins_enabled = false;  // "Main"/"Plugin"
+};
+
 // A missing file or key gives the default. Booleans are integers, non-zero meaning true; an
 // interval below 1 is read as 55.
 TSettings ReadSettings(std::string_view path);
 // Changes the keys of `settings` in the file, keeping all others. Throws std::runtime_error.
 void WriteSettings(std::string_view path, const TSettings& settings);
+
+TConfigKeys ReadConfigKeys(std::string_view path);
+// Changes the three keys in the file, keeping all others. Throws std::runtime_error.
+void WriteConfigKeys(std::string_view path, const TConfigKeys& keys);
 
 }  // namespace kiova

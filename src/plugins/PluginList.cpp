@@ -70,6 +70,18 @@ std::string TPluginList::ExpandTag(std::string_view tag) {
     }
 }
 
+std::string TPluginList::PluginInfo(int item, std::int32_t index) const {
+    try {
+        return items_.at(static_cast<size_t>(item)).Obj.GetPluginInfo(index);
+    } catch (const EPluginError&) {
+        return {};
+    }
+}
+
+void TPluginList::ConfigurationDialog(int item) {
+    items_.at(static_cast<size_t>(item)).Obj.ConfigurationDialog();
+}
+
 std::function<std::unique_ptr<TPluginListBase>()> PluginListFactory(std::string program_folder,
                                                                     std::uintptr_t main_window) {
     return [program_folder = std::move(program_folder), main_window] {

@@ -36,8 +36,10 @@ public:
     // "Name.rest": the first plug-in whose name equals the normalised Name expands rest;
     // empty when there is no "." or no such plug-in, or when that plug-in fails.
     std::string ExpandTag(std::string_view tag) override;
+    std::string PluginInfo(int item, std::int32_t index) const override;
+    // Throws EPluginError when the plug-in fails.
+    void ConfigurationDialog(int item) override;
 
-    // For the settings dialog: information strings and each plug-in's ConfigurationDialog.
     const std::vector<TKiovaPlugin>& Items() const { return items_; }
 
 private:

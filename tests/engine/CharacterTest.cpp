@@ -288,6 +288,8 @@ public:
     }
     void FireEvent(std::string&, std::string&) override {}
     std::string ExpandTag(std::string_view) override { return {}; }
+    std::string PluginInfo(int, std::int32_t) const override { return {}; }
+    void ConfigurationDialog(int) override {}
 
 private:
     std::vector<std::string>& added_;

@@ -4,7 +4,9 @@
 
 #include "CharacterList.h"
 #include "CharacterSelection.h"
+#include "CodePage.h"
 #include "TempFolder.h"
+#include "UiTexts.h"
 
 namespace kiova {
 namespace {
@@ -25,6 +27,8 @@ protected:
     std::string Package(const std::string& file, const std::string& name) {
         return folder.Write(file, "name\r\n" + name + "\r\nversion\r\n210\r\n");
     }
+    // A path as the file dialog hands it over.
+    static std::u16string Picked(const std::string& path) { return Utf8ToUtf16(path); }
     std::string Path(const std::string& name) const { return folder / ("chars/" + name + ".ktc"); }
     std::string ProgramFolder() const { return folder / "program/"; }
     std::vector<std::string> ListedPaths() const { return list->Paths(); }
@@ -50,14 +54,14 @@ TEST_F(CharacterSelectionTest, TheChosenCharacterMovesToTheHead) {
 TEST_F(CharacterSelectionTest, BrowsedPackagesJoinAtTheEnd) {
     {
         TCharacterSelection selection(*list, ProgramFolder());
-        ASSERT_TRUE(selection.Browse(Path("D")));
+        ASSERT_EQ(selection.Browse(Picked(Path("D"))), std::nullopt);
         EXPECT_EQ(Names(selection), (std::vector<std::string>{"A", "B", "C", "D"}));
         ASSERT_TRUE(selection.Accept(0));  // D, not chosen, stays behind the rows before it
         EXPECT_EQ(ListedPaths(),
                   (std::vector<std::string>{Path("A"), Path("B"), Path("C"), Path("D")}));
     }
     TCharacterSelection selection(*list, ProgramFolder());
-    ASSERT_TRUE(selection.Browse(Path("D")));  // listed twice now
+    ASSERT_EQ(selection.Browse(Picked(Path("D"))), std::nullopt);  // listed twice now
     ASSERT_TRUE(selection.Accept(4));
     EXPECT_EQ(ListedPaths(),
               (std::vector<std::string>{Path("D"), Path("A"), Path("B"), Path("C")}));
@@ -92,7 +96,10 @@ TEST_F(CharacterSelectionTest, RefusesInvalidChoices) {
     std::filesystem::remove(Path("B"));  // no longer a package: no row, gone after OK
     TCharacterSelection selection(*list, ProgramFolder());
     EXPECT_EQ(Names(selection), (std::vector<std::string>{"A", "C"}));
-    EXPECT_FALSE(selection.Browse(folder / "chars/missing.ktc"));
+    EXPECT_EQ(selection.Browse(Picked(folder / "chars/missing.ktc")), kInvalidFileMessage);
+    // A folder name the code page cannot hold would be stored as question marks.
+    std::string unrepresentable = Package("chars/한/F.ktc", "F");
+    EXPECT_EQ(selection.Browse(Picked(unrepresentable)), kUnrepresentablePathMessage);
     EXPECT_FALSE(selection.Accept(std::nullopt));
     EXPECT_FALSE(selection.Accept(7));
     EXPECT_EQ(selection.Rows().size(), 2u);

@@ -201,12 +201,12 @@ TEST(PluginListTest, ConfigurationDialogReachesThePluginAndItsFailureIsReported)
     for (const char* class_name : {"echo", "failing.ConfigurationDialog", "renamer"})
         ASSERT_TRUE(list.AddPlugin(class_name)) << class_name;
 
-    list.Items()[0].Obj.ConfigurationDialog();
+    list.ConfigurationDialog(0);
     EXPECT_EQ(folder.EchoLog().back(), "Echo\tConfigurationDialog\t");
-    EXPECT_THROW(list.Items()[1].Obj.ConfigurationDialog(), EPluginError);
-    EXPECT_THROW(list.Items()[2].Obj.ConfigurationDialog(), EPluginError);
-    EXPECT_EQ(list.Items()[1].Obj.GetPluginInfo(2), "fails on purpose");
-    EXPECT_EQ(list.Items()[0].Obj.GetPluginInfo(99), "");
+    EXPECT_THROW(list.ConfigurationDialog(1), EPluginError);
+    EXPECT_THROW(list.ConfigurationDialog(2), EPluginError);
+    EXPECT_EQ(list.PluginInfo(1, 2), "fails on purpose");
+    EXPECT_EQ(list.PluginInfo(0, 99), "");
 }
 
 }  // namespace

@@ -154,6 +154,8 @@ public:
         if (dot == std::string_view::npos || (name != "Echo" && name != "MEMO01")) return {};
         return "<" + std::string(tag.substr(dot + 1)) + ">";
     }
+    std::string PluginInfo(int, std::int32_t) const override { return {}; }
+    void ConfigurationDialog(int) override {}
 };
 
 class PluginStep : public TagFixture {

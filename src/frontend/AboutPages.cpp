@@ -1,0 +1,40 @@
+#include "AboutPages.h"
+
+#include "Character.h"
+#include "CodePage.h"
+#include "TextUtils.h"
+#include "UiTexts.h"
+#include "Version.h"
+
+namespace kiova {
+namespace {
+
+TAboutPage ProgramPage() {
+    return {std::u16string(kAboutProgramCaption), std::u16string(kAboutProgramButton),
+            std::u16string(kHomePage),
+            std::u16string(kAboutProgramTitle) + u"\r\nver" + AnsiToUtf16(kVersion) + u"\r\n\r\n" +
+                std::u16string(kAboutLegalLines)};
+}
+
+TAboutPage CharacterPage(TCharacter* character) {
+    TAboutPage page{std::u16string(kAboutCharacterCaption), std::u16string(kAboutCharacterButton),
+                    u"", u""};
+    std::u16string name, parents, comment;
+    if (character) {
+        const TCharacterFile& package = character->Package();
+        page.address = AnsiToUtf16(package.ReadValue("url"));
+        name = AnsiToUtf16(package.ReadValue("name"));
+        parents = AnsiToUtf16(package.ReadValue("parents"));
+        comment = StripBraces(character->EvaluateTags(AnsiToUtf16(package.ReadValue("comment"))));
+    }
+    page.text = name + u"\r\nbrought up by " + parents + u"\r\n\r\n" + comment;
+    return page;
+}
+
+}  // namespace
+
+TAboutPage BuildAboutPage(EAboutPage page, TCharacter* character) {
+    return page == EAboutPage::Program ? ProgramPage() : CharacterPage(character);
+}
+
+}  // namespace kiova
