@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 

@@ -3,10 +3,12 @@
 #include <gmock/gmock.h>
 
 #include "Character.h"
+#include "CodePage.h"
 #include "ConfigModel.h"
 #include "FakeDesktopTools.h"
 #include "FileAssociation.h"
 #include "FrontEndFixture.h"
+#include "PluginList.h"
 #include "UiTexts.h"
 
 namespace kiova::testing {
@@ -135,9 +137,10 @@ TEST_F(ConfigModel, PluginPagesListBothKindsWithTheirInformation) {
 TEST_F(ConfigModel, StartUpAsksAgainWhileTheProfileIsInvalid) {
     std::filesystem::remove(folder.Path() / "Kiova.ini");
     view.on_settings = [this] {
-        if (view.settings_dialogs == 2)
+        if (view.settings_dialogs == 2) {
             ASSERT_TRUE(front_end->ParseUserProfile(
                 "Sato\r\nHanako\r\nhana\r\nHana\r\nFemale\r\n1999/12/31"));
+        }
     };
     Start(WriteGreeter("Alice", "Hi"));
     EXPECT_EQ(view.settings_dialogs, 2);
