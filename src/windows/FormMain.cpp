@@ -22,12 +22,6 @@
 namespace kiova {
 namespace {
 constexpr QRect kBalloonControl(0, 20, 270, 160);  // left follows the layout
-
-QString WithLineFeeds(std::u16string_view text) {
-    QString converted = ToQString(text);
-    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return converted;
-}
 }  // namespace
 
 TFormMain::TFormMain()

@@ -1,12 +1,147 @@
-// Placeholder until the selection dialog lands: the program must build meanwhile.
+// The character selection dialog: the rows of a TCharacterSelection in a two-column list. The
+// selection decides; the dialog shows its rows and the messages it asks for.
 #include "FormSelect.h"
 
+#include <QDialog>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
 #include "CharacterSelection.h"
+#include "CodePage.h"
+#include "QtText.h"
+#include "UiTexts.h"
 
 namespace kiova {
+namespace {
 
-void RunSelectDialog(QWidget*, TCharacterSelection& selection) {
-    selection.Cancel();
+class TFormSelect final : public QDialog {
+public:
+    TFormSelect(QWidget* parent, TCharacterSelection& selection);
+
+    void reject() override {
+        selection_.Cancel();
+        QDialog::reject();
+    }
+
+protected:
+    // The Delete key, once released in the list, removes the selected row.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == list_view_char_ && event->type() == QEvent::KeyRelease &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+            DeleteSelectedRow();
+            return true;
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+
+private:
+    void AddRow(const TCharacterSelection::TRow& row);
+    std::optional<size_t> SelectedRow() const;
+    void ShowMessage(std::u16string_view text);
+    void ButtonBrowseClick();
+    void ButtonOkClick();
+    void DeleteSelectedRow();
+
+    TCharacterSelection& selection_;
+    QTreeWidget* list_view_char_;
+};
+
+TFormSelect::TFormSelect(QWidget* parent, TCharacterSelection& selection)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      selection_(selection),
+      list_view_char_(new QTreeWidget(this)) {
+    setWindowTitle(ToQString(kSelectionCaption));
+    list_view_char_->setObjectName(QStringLiteral("ListViewChar"));
+    list_view_char_->setHeaderLabels(
+        {ToQString(kSelectionNameColumn), ToQString(kSelectionPathColumn)});
+    list_view_char_->setRootIsDecorated(false);
+    list_view_char_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_view_char_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_view_char_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_view_char_->setSortingEnabled(false);
+    list_view_char_->header()->setSectionsClickable(false);
+    for (const TCharacterSelection::TRow& row : selection_.Rows()) AddRow(row);
+    list_view_char_->resizeColumnToContents(0);
+    list_view_char_->installEventFilter(this);
+
+    auto* button_browse = new QPushButton(ToQString(kSelectionBrowse), this);
+    auto* button_ok = new QPushButton(ToQString(kButtonOk), this);
+    auto* button_cancel = new QPushButton(ToQString(kButtonCancel), this);
+    button_browse->setObjectName(QStringLiteral("ButtonBrowse"));
+    button_ok->setObjectName(QStringLiteral("ButtonOK"));
+    button_cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    button_ok->setDefault(true);
+    connect(button_browse, &QPushButton::clicked, this, [this] { ButtonBrowseClick(); });
+    connect(button_ok, &QPushButton::clicked, this, [this] { ButtonOkClick(); });
+    connect(button_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button_browse);
+    buttons->addStretch();
+    buttons->addWidget(button_ok);
+    buttons->addWidget(button_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_view_char_);
+    layout->addLayout(buttons);
+    resize(480, 260);
+    list_view_char_->setFocus();
+}
+
+void TFormSelect::AddRow(const TCharacterSelection::TRow& row) {
+    new QTreeWidgetItem(list_view_char_,
+                        {ToQString(AnsiToUtf16(row.name)), ToQString(AnsiToUtf16(row.path))});
+}
+
+std::optional<size_t> TFormSelect::SelectedRow() const {
+    QList<QTreeWidgetItem*> selected = list_view_char_->selectedItems();
+    if (selected.size() != 1) return std::nullopt;
+    return static_cast<size_t>(list_view_char_->indexOfTopLevelItem(selected.front()));
+}
+
+void TFormSelect::ShowMessage(std::u16string_view text) {
+    QMessageBox::information(this, ToQString(kApplicationTitle), ToQString(text));
+}
+
+void TFormSelect::ButtonBrowseClick() {
+    QFileDialog dialog(this, ToQString(kSelectionFileTitle), QString(),
+                       ToQString(kSelectionFileFilter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    if (std::optional<std::u16string_view> refused =
+            selection_.Browse(FromQString(dialog.selectedFiles().front()))) {
+        ShowMessage(*refused);
+        return;
+    }
+    AddRow(selection_.Rows().back());
+}
+
+void TFormSelect::ButtonOkClick() {
+    if (!selection_.Accept(SelectedRow())) {
+        ShowMessage(kNothingSelectedMessage);
+        return;
+    }
+    accept();
+}
+
+void TFormSelect::DeleteSelectedRow() {
+    std::optional<size_t> row = SelectedRow();
+    if (!row) return;
+    selection_.Delete(*row);
+    delete list_view_char_->takeTopLevelItem(static_cast<int>(*row));
+}
+
+}  // namespace
+
+void RunSelectDialog(QWidget* parent, TCharacterSelection& selection) {
+    TFormSelect dialog(parent, selection);
+    dialog.exec();
 }
 
 }  // namespace kiova

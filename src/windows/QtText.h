@@ -11,6 +11,14 @@ inline QString ToQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A text whose lines end in CR LF, as the logic writes them, with the line feeds that Qt's
+// widgets break lines at.
+inline QString WithLineFeeds(std::u16string_view text) {
+    QString converted = ToQString(text);
+    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return converted;
+}
+
 inline std::u16string FromQString(const QString& text) {
     return text.toStdU16String();
 }
