@@ -18,12 +18,14 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "CharacterServices.h"
 #include "CodePage.h"
 #include "ConfigModel.h"
 #include "FileAssociation.h"
+#include "FontFallback.h"
 #include "FrontEnd.h"
 #include "PluginList.h"
 #include "QtText.h"
@@ -90,7 +92,10 @@ private:
     void ButtonCancelClick();
 
     TFrontEnd& front_end_;
-    QFont font_;
+    // The balloon font as the settings name it; a Windows name stays unless the user picks
+    // another font.
+    std::string font_name_;
+    int font_size_ = 0;
     QTabWidget* page_config_ = nullptr;
     QLabel* label_font_name_ = nullptr;
     TUpDown* edit_interval_ = nullptr;
@@ -286,7 +291,8 @@ void TFormConfig::AddPluginTab(const QString& name, const std::vector<TPluginEnt
 }
 
 void TFormConfig::ShowValues(const TConfigValues& values) {
-    font_ = QFont(AnsiText(values.font_name), values.font_size);
+    font_name_ = values.font_name;
+    font_size_ = values.font_size;
     ShowFontName();
     edit_interval_->setValue(values.interval);
     check_ex_char_->setChecked(values.associate);
@@ -307,8 +313,8 @@ void TFormConfig::ShowValues(const TConfigValues& values) {
 
 TConfigValues TFormConfig::ShownValues() const {
     TConfigValues values;
-    values.font_name = AnsiOf(font_.family());
-    values.font_size = font_.pointSize();
+    values.font_name = font_name_;
+    values.font_size = font_size_;
     values.interval = edit_interval_->value();
     values.associate = check_ex_char_->isChecked();
     values.keep_log = check_log_->isChecked();
@@ -328,14 +334,16 @@ TConfigValues TFormConfig::ShownValues() const {
 
 void TFormConfig::ButtonFontClick() {
     bool chosen = false;
-    QFont font = QFontDialog::getFont(&chosen, font_, this);
+    // The dialog starts at the font the balloon really uses.
+    QFont font = QFontDialog::getFont(&chosen, BalloonFont(AnsiText(font_name_), font_size_), this);
     if (!chosen) return;
-    font_ = font;
+    font_name_ = AnsiOf(font.family());
+    font_size_ = font.pointSize();
     ShowFontName();
 }
 
 void TFormConfig::ShowFontName() {
-    label_font_name_->setText(font_.family() + QStringLiteral(" %1pt").arg(font_.pointSize()));
+    label_font_name_->setText(AnsiText(font_name_) + QStringLiteral(" %1pt").arg(font_size_));
 }
 
 bool TFormConfig::ProfileIsValid() {

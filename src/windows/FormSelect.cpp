@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "CharacterSelection.h"
 #include "CodePage.h"
@@ -19,6 +20,8 @@
 
 namespace kiova {
 namespace {
+
+constexpr int kColumnPadding = 16;
 
 class TFormSelect final : public QDialog {
 public:
@@ -67,7 +70,11 @@ TFormSelect::TFormSelect(QWidget* parent, TCharacterSelection& selection)
     list_view_char_->setSortingEnabled(false);
     list_view_char_->header()->setSectionsClickable(false);
     for (const TCharacterSelection::TRow& row : selection_.Rows()) AddRow(row);
+    // The name column fits the longest name and its own caption.
     list_view_char_->resizeColumnToContents(0);
+    list_view_char_->setColumnWidth(0, std::max(list_view_char_->columnWidth(0),
+                                                list_view_char_->header()->sectionSizeHint(0)) +
+                                           kColumnPadding);
     list_view_char_->installEventFilter(this);
 
     auto* button_browse = new QPushButton(ToQString(kSelectionBrowse), this);
