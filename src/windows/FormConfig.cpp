@@ -116,6 +116,13 @@ private:
     QTabWidget* page_plugin_ = nullptr;
 };
 
+// Lays `parts` out on `parent` from top to bottom; with `stretch` the free space stays below.
+void Column(QWidget* parent, std::initializer_list<QWidget*> parts, bool stretch = false) {
+    auto* layout = new QVBoxLayout(parent);
+    for (QWidget* part : parts) layout->addWidget(part);
+    if (stretch) layout->addStretch();
+}
+
 template <class Widget>
 Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -172,26 +179,21 @@ QWidget* TFormConfig::MakeGeneralPage() {
 
     auto* log = Named(new QGroupBox(ToQString(kConfigGroupLog), page), "GroupLog");
     check_log_ = Named(new QCheckBox(ToQString(kConfigKeepLog)), "CheckLog");
-    (new QVBoxLayout(log))->addWidget(check_log_);
+    Column(log, {check_log_});
 
     auto* other = Named(new QGroupBox(ToQString(kConfigGroupOther), page), "GroupOther");
     check_sound_ = Named(new QCheckBox(ToQString(kConfigPlaySound)), "CheckSound");
     check_execute_ = Named(new QCheckBox(ToQString(kConfigAllowExecute)), "CheckExecute");
-    auto* other_layout = new QVBoxLayout(other);
-    other_layout->addWidget(check_sound_);
-    other_layout->addWidget(check_execute_);
-
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(general);
-    layout->addWidget(log);
-    layout->addWidget(other);
-    layout->addStretch();
+    Column(other, {check_sound_, check_execute_});
+    Column(page, {general, log, other}, true);
     return page;
 }
 
 QWidget* TFormConfig::MakeUserPage() {
     auto* page = Named(new QWidget, "TabUser");
-    auto* form = new QFormLayout;
+    auto* fields = new QWidget(page);
+    auto* form = new QFormLayout(fields);
+    form->setContentsMargins(0, 0, 0, 0);
     auto add_name = [&](std::u16string_view label, const char* name) {
         auto* edit = Named(new QLineEdit(page), name);
         form->addRow(ToQString(label), edit);
@@ -229,10 +231,7 @@ QWidget* TFormConfig::MakeUserPage() {
 
     auto* note = new QLabel(ToQString(kProfileNote));
     note->setWordWrap(true);
-    auto* layout = new QVBoxLayout(page);
-    layout->addLayout(form);
-    layout->addWidget(note);
-    layout->addStretch();
+    Column(page, {fields, note}, true);
     return page;
 }
 
