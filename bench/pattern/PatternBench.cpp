@@ -3,10 +3,13 @@
 // all on the same patterns and lines; and one line against 10,000 compiled patterns. The
 // "Filtered" cases search as the dialogue tables do: each line is prepared once
 // (TbmRESearchText) and each pattern's match filter, kept beside it, rules most lines out.
+// Long texts: every match of nine alternations in 5 MB of DNA letters (ns per byte, against RE2),
+// a* b in a run of "a" (the cost of restarting at every position), and refusing a 1 MB pattern.
 #include <benchmark/benchmark.h>
 #include <iconv.h>
 #include <re2/re2.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <regex>
@@ -14,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "PeakMemory.h"
 #include "bmREDFA.h"
 #include "bmREMatchFilter.h"
 #include "bmRESearchText.h"
@@ -345,6 +349,103 @@ void BM_TenThousandPatternsCompileRe2(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TenThousandPatternsCompileRe2)->Unit(benchmark::kMillisecond);
+
+// DNA-style text: the letters a, c, g, t drawn at random.
+const std::string& DnaText() {
+    static const std::string text = [] {
+        std::mt19937 random(5);
+        std::string dna(5 << 20, 'a');
+        for (char& c : dna) c = "acgt"[random() % 4];
+        return dna;
+    }();
+    return text;
+}
+
+const std::vector<std::string> kDnaPatterns = {
+    "agggtaaa|tttaccct",         "[cgt]gggtaaa|tttaccc[acg]", "a[act]ggtaaa|tttacc[agt]t",
+    "ag[act]gtaaa|tttac[agt]ct", "agg[act]taaa|ttta[agt]cct", "aggg[acg]aaa|ttt[cgt]ccct",
+    "agggt[cgt]aa|tt[acg]accct", "agggta[cgt]a|t[acg]taccct", "agggtaa[cgt]|[acg]ttaccct"};
+
+// Items: bytes scanned; every match of each pattern is found by searching on after the last.
+void BM_DnaKiova(benchmark::State& state) {
+    std::vector<std::unique_ptr<TbmRExp>> patterns;
+    for (const std::string& p : kDnaPatterns) {
+        patterns.push_back(std::make_unique<TbmRExp>(TbmCharCode::ShiftJIS));
+        patterns.back()->SetPattern(p);
+    }
+    const std::string& text = DnaText();
+    long matches = 0;
+    for (auto _ : state) {
+        matches = 0;
+        for (const auto& re : patterns) {
+            int length = 0;
+            for (int at = re->Match(text, 1, length); at != 0;
+                 at = re->Match(text, at + std::max(length, 1), length)) {
+                ++matches;
+            }
+        }
+    }
+    state.counters["matches"] = static_cast<double>(matches);
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(text.size() * patterns.size()));
+}
+BENCHMARK(BM_DnaKiova)->Unit(benchmark::kMillisecond);
+
+void BM_DnaRe2(benchmark::State& state) {
+    const RE2::Options options = Re2Options();
+    std::vector<std::unique_ptr<RE2>> patterns;
+    for (const std::string& p : kDnaPatterns) patterns.push_back(std::make_unique<RE2>(p, options));
+    const std::string& text = DnaText();
+    long matches = 0;
+    for (auto _ : state) {
+        matches = 0;
+        for (const auto& re : patterns) {
+            re2::StringPiece found;
+            for (std::size_t at = 0;
+                 re->Match(text, at, text.size(), RE2::UNANCHORED, &found, 1);) {
+                ++matches;
+                at = static_cast<std::size_t>(found.data() - text.data()) +
+                     std::max<std::size_t>(found.size(), 1);
+            }
+        }
+    }
+    state.counters["matches"] = static_cast<double>(matches);
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(text.size() * patterns.size()));
+}
+BENCHMARK(BM_DnaRe2)->Unit(benchmark::kMillisecond);
+
+// a*b in a run of "a" with no b: a search that restarts at every position is quadratic.
+void BM_RunWithoutMatch(benchmark::State& state) {
+    TbmRExp re(TbmCharCode::ShiftJIS);
+    re.SetPattern("a*b");
+    const std::string text(static_cast<std::size_t>(state.range(0)), 'a');
+    for (auto _ : state) benchmark::DoNotOptimize(re.Match(text, 1));
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_RunWithoutMatch)->Arg(20000)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+// A pattern of plain letters far past what the automaton may hold: time and the peak resident
+// set it adds before it is refused as too complex.
+void BM_RefuseHugePattern(benchmark::State& state) {
+    std::mt19937 random(3);
+    std::string pattern(static_cast<std::size_t>(state.range(0)), 'a');
+    for (char& c : pattern) c = static_cast<char>('a' + random() % 26);
+    double peak = 0;
+    for (auto _ : state) {
+        const bench::TPeakMemory peakMemory;
+        TbmRExp re(TbmCharCode::ShiftJIS);
+        re.SetPattern(pattern);
+        try {
+            re.Match("", 1);
+            state.SkipWithError("the pattern compiled");
+        } catch (const EbmREToken&) {
+        }
+        peak = std::max(peak, peakMemory.AddedMegabytes());
+    }
+    state.counters["peak_MB"] = peak;
+}
+BENCHMARK(BM_RefuseHugePattern)->Arg(1 << 20)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace kiova

@@ -1,0 +1,302 @@
+// A whole reply of a large character, and loading it: generated characters of 1k to 100k kind-B
+// records whose patterns share their vocabulary with chat-like inputs of 20 to 200 bytes in
+// Shift_JIS, so that many records pass the match filter. Each reply (table walk, choice and tag
+// expansion) is timed on its own, giving p50 and p99 over a pool of inputs; RE2::Set on the same
+// patterns and lines (UTF-8) is timed in the same run as the yardstick.
+//
+// Figures: counters p50_us and p99_us (replies, or RE2::Set matches); for loading, load_ms,
+// peak_MB (the process's peak resident set over the load, reset before it) and allocs/record
+// (operator new calls during the load).
+#include <benchmark/benchmark.h>
+#include <re2/set.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <new>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "Character.h"
+#include "Clock.h"
+#include "CodePage.h"
+#include "HandOverQueue.h"
+#include "KiovaData.h"
+#include "PeakMemory.h"
+#include "TagInterpreter.h"
+#include "TextUtils.h"
+#include "engine/TestCharacter.h"
+
+// Counts allocations, so that loading can be charged per record. (GCC takes the free in the
+// replaced operator delete for a mismatch with operator new.)
+namespace {
+std::atomic<long> g_allocations{0};
+}  // namespace
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+#pragma GCC diagnostic pop
+
+namespace kiova {
+namespace {
+
+constexpr int kInputCount = 1000;
+
+// Chat vocabulary: kana words and a few kanji compounds, as UTF-8.
+class Vocabulary {
+public:
+    Vocabulary() {
+        const std::u16string kana =
+            u"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれ"
+            u"ろわんがぎぐげござじずぜぞだでどばびぶべぼぱぴぷぺぽ";
+        const std::u16string kanji =
+            u"天気好嫌仕事疲眠食飯映画音楽猫犬雨雪夏冬学校友達旅行海山"
+            u"電車本料理朝夜今日明昨週末時間家族話聞見行来";
+        std::mt19937 random(11);
+        while (words_.size() < 1500) {
+            std::u16string word;
+            const bool compound = random() % 4 == 0;
+            const int length = 2 + static_cast<int>(random() % 3);
+            for (int i = 0; i < length; ++i) {
+                const std::u16string& letters = compound && i < 2 ? kanji : kana;
+                word += letters[random() % letters.size()];
+            }
+            words_.push_back(Utf16ToUtf8(word));
+        }
+    }
+    const std::string& operator[](std::size_t n) const { return words_[n % words_.size()]; }
+    std::size_t Size() const { return words_.size(); }
+
+private:
+    std::vector<std::string> words_;
+};
+
+const Vocabulary& Words() {
+    static const Vocabulary words;
+    return words;
+}
+
+// Keys as authors write them: words, alternatives, gaps, digits, particles, line heads.
+std::string Key(std::mt19937& random) {
+    const Vocabulary& words = Words();
+    const auto word = [&] { return words[random()]; };
+    switch (random() % 6) {
+        case 0:
+            return word();
+        case 1:
+            return "(" + word() + "|" + word() + ")";
+        case 2:
+            return word() + ".*" + word();
+        case 3:
+            return word() + "##";
+        case 4:
+            return word() + "[をにでがは]" + word();
+        default:
+            return "^" + word() + "(ね|よ)?";
+    }
+}
+
+// A line of chat: words joined by particles, 20 to 200 bytes in Shift_JIS.
+std::string Input(std::mt19937& random) {
+    static const std::vector<std::string> particles = {"は", "が", "を", "に", "で", "の",
+                                                       "ね", "よ", "、", "と", "も"};
+    const std::size_t target = 20 + random() % 181;
+    std::string line;
+    while (true) {
+        std::string next = line + Words()[random()] + particles[random() % particles.size()];
+        if (random() % 8 == 0) next += std::to_string(random() % 100);
+        if (Utf8ToAnsi(next).size() > target) break;
+        line = std::move(next);
+    }
+    return line.empty() ? Words()[random()] : line;
+}
+
+// A character with `records` kind-B records and a plain-answer table, on disk, and the inputs.
+struct GeneratedCharacter {
+    testing::TestCharacter files{"Reply", "reply"};
+    std::string package;
+    std::vector<std::string> keys;  // as written, UTF-8
+    std::vector<std::u16string> inputs;
+
+    explicit GeneratedCharacter(int records) {
+        std::mt19937 random(static_cast<unsigned>(records));
+        std::vector<std::string> lines;
+        for (int i = 0; i < records; ++i) {
+            keys.push_back(Key(random));
+            lines.push_back(Utf8ToAnsi(keys.back() + ",\"{NICKNAME}さん、" + Words()[random()] +
+                                       "の話だね。{CHOICEうん|へえ|そうなんだ}\""));
+        }
+        files.Data("datab2", "records.txt", lines)
+            .Data("datac2", "plain.txt", {Utf8ToAnsi("ふうん。{CHOICEそれで？|なるほど}")});
+        package = files.Write();
+        for (int i = 0; i < kInputCount; ++i) inputs.push_back(Utf8ToUtf16(Input(random)));
+    }
+};
+
+const GeneratedCharacter& Generated(int records) {
+    static std::map<int, std::unique_ptr<GeneratedCharacter>> cache;
+    auto& entry = cache[records];
+    if (!entry) entry = std::make_unique<GeneratedCharacter>(records);
+    return *entry;
+}
+
+using Clock = std::chrono::steady_clock;
+
+double Microseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+// p50 and p99 of the durations, as counters.
+void ReportPercentiles(benchmark::State& state, std::vector<double>& durations) {
+    if (durations.empty()) return;
+    std::sort(durations.begin(), durations.end());
+    const auto at = [&](double q) {
+        return durations[static_cast<std::size_t>(q * static_cast<double>(durations.size() - 1))];
+    };
+    state.counters["p50_us"] = at(0.50);
+    state.counters["p99_us"] = at(0.99);
+}
+
+void BM_Reply(benchmark::State& state) {
+    const GeneratedCharacter& generated = Generated(static_cast<int>(state.range(0)));
+    SetClock(std::make_shared<TFixedClock>(*EncodeDateTime({2003, 5, 4, 18, 7, 9, 0}),
+                                           *EncodeDateTime({2003, 5, 4, 9, 7, 9, 0})));
+    THandOverQueue hand_over;
+    TCharacter character(generated.package, MakeCharacterServices(hand_over));
+    TUser user;
+    user.NickName = Utf8ToAnsi("たろう");
+    character.SetUserProfile(user);
+
+    std::vector<double> durations;
+    std::size_t next = 0;
+    long answered = 0;
+    for (auto _ : state) {
+        const std::u16string& input = generated.inputs[next++ % generated.inputs.size()];
+        const Clock::time_point start = Clock::now();
+        const std::u16string reply =
+            character.EvaluateTags(character.Respond(input, kTableMaskAll));
+        durations.push_back(Microseconds(Clock::now() - start));
+        answered += reply.find(u"の話だね") != std::u16string::npos;
+    }
+    ReportPercentiles(state, durations);
+    state.counters["from_patterns_%"] =
+        100.0 * static_cast<double>(answered) / static_cast<double>(durations.size());
+    SetClock(nullptr);
+}
+// 1k to 100k records; each input of the pool three times.
+void OverTableSizes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(1000)->Arg(10000)->Arg(50000)->Arg(100000);
+    benchmark->Unit(benchmark::kMicrosecond)->Iterations(3 * kInputCount);
+}
+BENCHMARK(BM_Reply)->Apply(OverTableSizes);
+
+// RE2::Set over the same patterns (normalised as the tables normalise them) and the same
+// normalised lines, in UTF-8: which patterns occur in the line.
+void BM_Re2Set(benchmark::State& state) {
+    const GeneratedCharacter& generated = Generated(static_cast<int>(state.range(0)));
+    RE2::Options options;
+    options.set_max_mem(int64_t{1} << 30);
+    options.set_log_errors(false);
+    RE2::Set set(options, RE2::UNANCHORED);
+    for (const std::string& key : generated.keys) {
+        if (set.Add(AnsiToUtf8(DigitPattern(NormalizeAnsi(Utf8ToAnsi(key)))), nullptr) < 0)
+            state.SkipWithError("RE2::Set refused a pattern");
+    }
+    if (!set.Compile()) state.SkipWithError("RE2::Set did not compile");
+    std::vector<std::string> lines;
+    for (const std::u16string& input : generated.inputs)
+        lines.push_back(AnsiToUtf8(NormalizeAnsi(Utf16ToAnsi(input))));
+
+    std::vector<double> durations;
+    std::vector<int> matched;
+    std::size_t next = 0;
+    long matchedLines = 0;
+    for (auto _ : state) {
+        const std::string& line = lines[next++ % lines.size()];
+        const Clock::time_point start = Clock::now();
+        matched.clear();
+        matchedLines += set.Match(line, &matched);
+        durations.push_back(Microseconds(Clock::now() - start));
+    }
+    ReportPercentiles(state, durations);
+    state.counters["matched_%"] =
+        100.0 * static_cast<double>(matchedLines) / static_cast<double>(durations.size());
+}
+BENCHMARK(BM_Re2Set)->Apply(OverTableSizes);
+
+// Loading the character: time, the peak resident set it adds, and allocations per record.
+void BM_Load(benchmark::State& state) {
+    const int records = static_cast<int>(state.range(0));
+    const std::string& package = Generated(records).package;
+    double peak = 0;
+    long allocations = 0;
+    for (auto _ : state) {
+        const bench::TPeakMemory peakMemory;
+        const long allocationsBefore = g_allocations.load();
+        {
+            TCharacter character(package);
+            benchmark::DoNotOptimize(character.DataB2().AvailableCount());
+            allocations = g_allocations.load() - allocationsBefore;
+        }
+        peak = std::max(peak, peakMemory.AddedMegabytes());
+    }
+    state.counters["peak_MB"] = peak;
+    state.counters["allocs/record"] = static_cast<double>(allocations) / records;
+}
+BENCHMARK(BM_Load)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A hostile table: 100,000 records X.?.?.?.?.?.?Y whose X come from ten kana, so that thousands
+// of runs live through every stretch of a message and no cache of matched states can hold them.
+// It must load, answer through the record-by-record walk, and stay within bounded memory.
+void BM_PathologicalTable(benchmark::State& state) {
+    const std::u16string kana = u"あいうえおかきくけこさしすせそたちつてと";
+    std::mt19937 random(17);
+    std::vector<std::string> lines;
+    for (int i = 0; i < 100000; ++i) {
+        std::u16string key(1, kana[random() % 10]);
+        for (int dot = 0; dot < 6; ++dot) key += u".?";
+        key += kana[random() % kana.size()];
+        lines.push_back(Utf16ToAnsi(key) + ",hit");
+    }
+    testing::TestCharacter files{"Hostile", "hostile"};
+    files.Data("datab2", "hostile.txt", lines).Data("datac2", "plain.txt", {"miss"});
+    const std::string package = files.Write();
+
+    const bench::TPeakMemory peakMemory;
+    const Clock::time_point loadStart = Clock::now();
+    TCharacter character(package);
+    const double loadMs = Microseconds(Clock::now() - loadStart) / 1000;
+    std::vector<double> durations;
+    long hits = 0;
+    for (auto _ : state) {
+        std::u16string input;
+        for (int i = 0; i < 60; ++i) input += kana[random() % kana.size()];
+        const Clock::time_point start = Clock::now();
+        hits += character.Respond(input, kTableMaskAll) == u"hit";
+        durations.push_back(Microseconds(Clock::now() - start));
+    }
+    ReportPercentiles(state, durations);
+    state.counters["load_ms"] = loadMs;
+    state.counters["peak_MB"] = peakMemory.AddedMegabytes();
+    state.counters["hits_%"] =
+        100.0 * static_cast<double>(hits) / static_cast<double>(durations.size());
+}
+BENCHMARK(BM_PathologicalTable)->Unit(benchmark::kMicrosecond)->Iterations(50);
+
+}  // namespace
+}  // namespace kiova
