@@ -13,6 +13,9 @@ namespace kiova {
 namespace {
 
 constexpr std::uint32_t kNoMember = UINT32_MAX;
+constexpr std::int64_t kStateBytes = sizeof(TbmRELeafNodeSet) +
+                                     sizeof(std::vector<TbmREStateIndex>) + 64 +
+                                     3 * TbmREBudget::kBlockOverhead;
 
 // The states' position sets while the automaton grows, found again by content.
 class StateSets {
@@ -29,6 +32,9 @@ public:
         }
         budget_.SpendState();
         budget_.SpendElements(static_cast<std::int64_t>(set.Count()));
+        // The set, its place in the list and in the hash index, and the state it becomes.
+        budget_.SpendMemory(static_cast<std::int64_t>(set.Count() * sizeof(TbmRELeafIndex)) +
+                            kStateBytes);
         const auto state = static_cast<TbmREStateIndex>(sets_.size());
         sets_.push_back(std::move(set));
         sameHash.push_back(state);
@@ -98,11 +104,16 @@ void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmR
         }
 
         budget.SpendElements(static_cast<std::int64_t>(descending.size()));
+        budget.SpendMemory(static_cast<std::int64_t>(descending.size() * sizeof(TbmRETransition)));
         states_.push_back({sets[state].Contains(tree.EndMarker()),
                            static_cast<std::uint32_t>(transitions_.size()),
                            static_cast<std::uint32_t>(descending.size())});
         transitions_.insert(transitions_.end(), descending.rbegin(), descending.rend());
     }
+    // The dense rows a search lays the automaton out in: at most one class per partition member
+    // and per gap between members.
+    budget.SpendMemory(static_cast<std::int64_t>(states_.size() * (2 * partition.Count() + 1) *
+                                                 sizeof(std::uint16_t)));
 }
 
 }  // namespace kiova

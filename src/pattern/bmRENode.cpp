@@ -1,6 +1,6 @@
 // Nodes: child nodes in, a node with Nullable, First and Last out (and Follow sets of the leaves
-// below updated). What always holds: leaf sets stay sorted without duplicates, and every element
-// written is charged to the compile's budget.
+// below updated). What always holds: leaf sets stay sorted without duplicates; every element
+// written, and every byte a set grows by, is charged to the compile's budget.
 #include "bmRENode.h"
 
 #include <algorithm>
@@ -11,10 +11,25 @@
 namespace kiova {
 namespace {
 
+void ChargeGrowth(const TbmRELeafNodeSet& set, std::size_t capacityBefore, TbmREBudget& budget) {
+    if (set.Capacity() == capacityBefore) return;
+    budget.SpendMemory(
+        static_cast<std::int64_t>((set.Capacity() - capacityBefore) * sizeof(TbmRELeafIndex)) +
+        (capacityBefore == 0 ? TbmREBudget::kBlockOverhead : 0));
+}
+
 void AddCharged(TbmRELeafNodeSet& into, const TbmRELeafNodeSet& from, TbmREBudget& budget) {
     if (from.Empty()) return;
-    budget.SpendElements(static_cast<std::int64_t>(into.Count() + from.Count()));
-    into.AddSet(from);
+    const std::size_t capacity = into.Capacity();
+    budget.SpendElements(static_cast<std::int64_t>(into.AddSet(from)));
+    ChargeGrowth(into, capacity, budget);
+}
+
+// `into` := `from`, whose elements become the new node's.
+void CopyCharged(TbmRELeafNodeSet& into, const TbmRELeafNodeSet& from, TbmREBudget& budget) {
+    budget.SpendElements(static_cast<std::int64_t>(from.Count()));
+    into = from;
+    ChargeGrowth(into, 0, budget);
 }
 
 // Follow(p) += leaves for every p in `last`.
@@ -26,18 +41,19 @@ void AddToFollows(const TbmRELeafNodeSet& last, const TbmRELeafNodeSet& leaves,
 
 }  // namespace
 
-void TbmRELeafNodeSet::AddSet(const TbmRELeafNodeSet& other) {
+std::size_t TbmRELeafNodeSet::AddSet(const TbmRELeafNodeSet& other) {
     if (&other == this) throw std::logic_error("TbmRELeafNodeSet.AddSet: Internal Error");
-    if (other.leaves_.empty()) return;
+    if (other.leaves_.empty()) return 0;
     if (leaves_.empty() || leaves_.back() < other.leaves_.front()) {
         leaves_.insert(leaves_.end(), other.leaves_.begin(), other.leaves_.end());
-        return;
+        return other.leaves_.size();
     }
     std::vector<TbmRELeafIndex> united;
     united.reserve(leaves_.size() + other.leaves_.size());
     std::set_union(leaves_.begin(), leaves_.end(), other.leaves_.begin(), other.leaves_.end(),
                    std::back_inserter(united));
     leaves_.swap(united);
+    return leaves_.size();
 }
 
 bool TbmRELeafNodeSet::Contains(TbmRELeafIndex leaf) const {
@@ -61,28 +77,27 @@ TbmRECharNode::TbmRECharNode(TbmRELeafIndex index, std::int32_t lo, std::int32_t
     last_ = TbmRELeafNodeSet(index);
 }
 
-TbmRECatNode::TbmRECatNode(const TbmRENode& a, const TbmRENode& b, TbmRELeafList& leaves,
-                           TbmREBudget& budget)
+TbmRECatNode::TbmRECatNode(TbmRENode& a, TbmRENode& b, TbmRELeafList& leaves, TbmREBudget& budget)
     : TbmREInternalNode(a.Nullable() && b.Nullable()), a_(a), b_(b) {
-    AddCharged(first_, a.First(), budget);
-    if (a.Nullable()) AddCharged(first_, b.First(), budget);
-    AddCharged(last_, b.Last(), budget);
-    if (b.Nullable()) AddCharged(last_, a.Last(), budget);
     AddToFollows(a.Last(), b.First(), leaves, budget);
+    first_ = a.TakeFirst();
+    if (a.Nullable()) AddCharged(first_, b.First(), budget);
+    last_ = b.TakeLast();
+    if (b.Nullable()) AddCharged(last_, a.Last(), budget);
 }
 
-TbmREUnionNode::TbmREUnionNode(const TbmRENode& a, const TbmRENode& b, TbmREBudget& budget)
+TbmREUnionNode::TbmREUnionNode(TbmRENode& a, TbmRENode& b, TbmREBudget& budget)
     : TbmREInternalNode(a.Nullable() || b.Nullable()), a_(a), b_(b) {
-    AddCharged(first_, a.First(), budget);
+    first_ = a.TakeFirst();
     AddCharged(first_, b.First(), budget);
-    AddCharged(last_, a.Last(), budget);
+    last_ = a.TakeLast();
     AddCharged(last_, b.Last(), budget);
 }
 
 TbmREClosureNode::TbmREClosureNode(const TbmRENode& a, TbmRELeafList& leaves, TbmREBudget& budget)
     : TbmREInternalNode(true), a_(a) {
-    AddCharged(first_, a.First(), budget);
-    AddCharged(last_, a.Last(), budget);
+    CopyCharged(first_, a.First(), budget);
+    CopyCharged(last_, a.Last(), budget);
     AddToFollows(a.Last(), a.First(), leaves, budget);
 }
 

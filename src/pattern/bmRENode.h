@@ -3,6 +3,9 @@
 // Leaves are numbered in creation order; a leaf set is a sorted list of those numbers. Every
 // node computes Nullable, First and Last when it is constructed, and internal nodes add to the
 // Follow sets of the leaves below them at the same time, so a node is complete once it exists.
+// A cat or union node takes its children's First and Last over (they are needed nowhere else),
+// so a chain of n nodes holds O(n) set elements, not O(n^2); a closure copies its child's, as
+// "a+" is Cat(a, Closure(a)) over the same child.
 #pragma once
 
 #include <cstddef>
@@ -24,9 +27,11 @@ public:
     explicit TbmRELeafNodeSet(std::vector<TbmRELeafIndex> sorted) : leaves_(std::move(sorted)) {}
 
     // Throws std::logic_error "TbmRELeafNodeSet.AddSet: Internal Error" when `other` is this set.
-    void AddSet(const TbmRELeafNodeSet& other);
+    // Returns the elements written: `other`'s count when it only appends, else the result's.
+    std::size_t AddSet(const TbmRELeafNodeSet& other);
     bool Contains(TbmRELeafIndex leaf) const;
     std::size_t Count() const { return leaves_.size(); }
+    std::size_t Capacity() const { return leaves_.capacity(); }
     bool Empty() const { return leaves_.empty(); }
     auto begin() const { return leaves_.begin(); }
     auto end() const { return leaves_.end(); }
@@ -46,6 +51,10 @@ public:
     bool Nullable() const { return nullable_; }
     const TbmRELeafNodeSet& First() const { return first_; }
     const TbmRELeafNodeSet& Last() const { return last_; }
+
+    // Hands First / Last over to a parent, leaving them empty here.
+    TbmRELeafNodeSet TakeFirst() { return std::move(first_); }
+    TbmRELeafNodeSet TakeLast() { return std::move(last_); }
 
 protected:
     explicit TbmRENode(bool nullable) : nullable_(nullable) {}
@@ -103,8 +112,7 @@ protected:
 
 class TbmRECatNode final : public TbmREInternalNode {
 public:
-    TbmRECatNode(const TbmRENode& a, const TbmRENode& b, TbmRELeafList& leaves,
-                 TbmREBudget& budget);
+    TbmRECatNode(TbmRENode& a, TbmRENode& b, TbmRELeafList& leaves, TbmREBudget& budget);
     const TbmRENode& A() const { return a_; }
     const TbmRENode& B() const { return b_; }
 
@@ -115,7 +123,7 @@ private:
 
 class TbmREUnionNode final : public TbmREInternalNode {
 public:
-    TbmREUnionNode(const TbmRENode& a, const TbmRENode& b, TbmREBudget& budget);
+    TbmREUnionNode(TbmRENode& a, TbmRENode& b, TbmREBudget& budget);
     const TbmRENode& A() const { return a_; }
     const TbmRENode& B() const { return b_; }
 

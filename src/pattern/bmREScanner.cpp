@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+#include "bmREBudget.h"
+
 namespace kiova {
 
 TbmREScanner::TbmREScanner() : reader_(bmccCreateReader(TbmCharCode::ShiftJIS)) {}
@@ -160,6 +162,7 @@ TbmRETokenRec TbmREScanner::NextBracketItem() {
 void Tokenize(TbmRETokens& tokens, TbmREScanner& scanner) {
     tokens.clear();
     do {
+        TbmREBudget::CheckTokenCount(tokens.size() + 1);
         tokens.push_back(scanner.NextToken());
     } while (tokens.back().Kind != TbmRETokenKind::End);
 }

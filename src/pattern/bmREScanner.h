@@ -41,7 +41,8 @@ private:
     bool logicalSyntax_ = false;
 };
 
-// Clears `tokens`, then appends scanner tokens up to and including the one "end" token.
+// Clears `tokens`, then appends scanner tokens up to and including the one "end" token. Throws
+// EbmREToken "pattern too complex" rather than holding more than TbmREBudget::kMaxTokens.
 void Tokenize(TbmRETokens& tokens, TbmREScanner& scanner);
 
 }  // namespace kiova

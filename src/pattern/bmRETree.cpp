@@ -29,7 +29,7 @@ void TbmRETree::Build(const TbmRETokens& tokens, const TbmREWchRanges& partition
     budget_ = &budget;
     nesting_ = 0;
 
-    const TbmRENode& expression = Expression();
+    TbmRENode& expression = Expression();
     if (!CurrentIs(TbmRETokenKind::End)) Fail(TbmRETokenKind::InvalidCharacter);  // a stray )
     root_ = &NewCat(expression, NewChar(bmreEndMarker, bmreEndMarker));
     ResolveAnchors();
@@ -38,8 +38,8 @@ void TbmRETree::Build(const TbmRETokens& tokens, const TbmREWchRanges& partition
     budget_ = nullptr;
 }
 
-const TbmRENode& TbmRETree::Expression() {
-    const TbmRENode* left = &Sequence();
+TbmRENode& TbmRETree::Expression() {
+    TbmRENode* left = &Sequence();
     while (CurrentIs(TbmRETokenKind::Union)) {
         Advance();
         left = &NewUnion(*left, Sequence());
@@ -47,20 +47,20 @@ const TbmRENode& TbmRETree::Expression() {
     return *left;
 }
 
-const TbmRENode& TbmRETree::Sequence() {
+TbmRENode& TbmRETree::Sequence() {
     using K = TbmRETokenKind;
     const auto endsSequence = [this] {
         return CurrentIs(K::Union) || CurrentIs(K::RightParenthesis) || CurrentIs(K::End);
     };
     if (endsSequence()) return NewEpsilon();
-    const TbmRENode* left = &Postfix();
+    TbmRENode* left = &Postfix();
     while (!endsSequence()) left = &NewCat(*left, Postfix());
     return *left;
 }
 
-const TbmRENode& TbmRETree::Postfix() {
+TbmRENode& TbmRETree::Postfix() {
     using K = TbmRETokenKind;
-    const TbmRENode& primary = Primary();
+    TbmRENode& primary = Primary();
     switch (Current().Kind) {
         case K::Asterisk:
             Advance();
@@ -76,19 +76,19 @@ const TbmRENode& TbmRETree::Postfix() {
     }
 }
 
-const TbmRENode& TbmRETree::Primary() {
+TbmRENode& TbmRETree::Primary() {
     using K = TbmRETokenKind;
     const TbmRETokenRec& token = Current();
     switch (token.Kind) {
         case K::Character: {
-            const TbmRENode& leaves = LeavesOf(token.Lo, token.Hi);
+            TbmRENode& leaves = LeavesOf(token.Lo, token.Hi);
             Advance();
             return leaves;
         }
         case K::LeftParenthesis: {
             if (++nesting_ > TbmREBudget::kMaxNesting) Fail(K::PatternTooComplex);
             Advance();
-            const TbmRENode& expression = Expression();
+            TbmRENode& expression = Expression();
             if (!CurrentIs(K::RightParenthesis)) Fail(K::NeedRightParenthesis);
             Advance();
             --nesting_;
@@ -97,9 +97,9 @@ const TbmRENode& TbmRETree::Primary() {
         case K::LeftBracket:
             return Bracket();
         case K::Dot: {
-            const TbmRENode& below10 = LeavesOf(0, 9);
-            const TbmRENode& between = LeavesOf(11, 12);
-            const TbmRENode& any = NewUnion(NewUnion(below10, between), LeavesOf(14, bmreMaxChar));
+            TbmRENode& below10 = LeavesOf(0, 9);
+            TbmRENode& between = LeavesOf(11, 12);
+            TbmRENode& any = NewUnion(NewUnion(below10, between), LeavesOf(14, bmreMaxChar));
             Advance();
             return any;
         }
@@ -114,13 +114,13 @@ const TbmRENode& TbmRETree::Primary() {
     }
 }
 
-const TbmRENode& TbmRETree::Bracket() {
+TbmRENode& TbmRETree::Bracket() {
     using K = TbmRETokenKind;
     Advance();
     // Only a negated bracket that excludes every character can be empty here.
     const auto isItem = [this] { return CurrentIs(K::Character) || CurrentIs(K::CharacterClass); };
     if (!isItem()) Fail(K::NeedNormalCharOrLeftParenthesis);
-    const TbmRENode* left = &LeavesOf(Current().Lo, Current().Hi);
+    TbmRENode* left = &LeavesOf(Current().Lo, Current().Hi);
     for (Advance(); !CurrentIs(K::RightBracket); Advance()) {
         if (!isItem()) Fail(K::NeedRightBracket);
         left = &NewUnion(*left, LeavesOf(Current().Lo, Current().Hi));
@@ -129,9 +129,9 @@ const TbmRENode& TbmRETree::Bracket() {
     return *left;
 }
 
-const TbmRENode& TbmRETree::LeavesOf(std::int32_t lo, std::int32_t hi) {
+TbmRENode& TbmRETree::LeavesOf(std::int32_t lo, std::int32_t hi) {
     const auto [first, last] = partition_->Span(lo, hi);
-    const TbmRENode* leaves = &NewChar((*partition_)[first].Lo, (*partition_)[first].Hi);
+    TbmRENode* leaves = &NewChar((*partition_)[first].Lo, (*partition_)[first].Hi);
     for (std::size_t member = first + 1; member <= last; ++member) {
         leaves = &NewUnion(*leaves, NewChar((*partition_)[member].Lo, (*partition_)[member].Hi));
     }
@@ -157,26 +157,41 @@ void TbmRETree::ResolveAnchors() {
     }
 }
 
-const TbmRENode& TbmRETree::NewChar(std::int32_t lo, std::int32_t hi) {
+namespace {
+
+// A node's block and its slot in the tree's list.
+template <class Node>
+constexpr std::int64_t kNodeBytes = sizeof(Node) + TbmREBudget::kBlockOverhead + sizeof(void*);
+// A leaf's one-element First and Last.
+constexpr std::int64_t kLeafSetBytes = 2 * (sizeof(TbmRELeafIndex) + TbmREBudget::kBlockOverhead);
+
+}  // namespace
+
+TbmRENode& TbmRETree::NewChar(std::int32_t lo, std::int32_t hi) {
     const auto index = static_cast<TbmRELeafIndex>(leaves_.size());
     budget_->SpendElements(2);
+    budget_->SpendMemory(kNodeBytes<TbmRECharNode> + kLeafSetBytes);
     return *leaves_.emplace_back(std::make_unique<TbmRECharNode>(index, lo, hi));
 }
 
-const TbmRENode& TbmRETree::NewEpsilon() {
+TbmRENode& TbmRETree::NewEpsilon() {
     const auto index = static_cast<TbmRELeafIndex>(leaves_.size());
+    budget_->SpendMemory(kNodeBytes<TbmREEpsilonNode>);
     return *leaves_.emplace_back(std::make_unique<TbmREEpsilonNode>(index));
 }
 
-const TbmRENode& TbmRETree::NewCat(const TbmRENode& a, const TbmRENode& b) {
+TbmRENode& TbmRETree::NewCat(TbmRENode& a, TbmRENode& b) {
+    budget_->SpendMemory(kNodeBytes<TbmRECatNode>);
     return *internalNodes_.emplace_back(std::make_unique<TbmRECatNode>(a, b, leaves_, *budget_));
 }
 
-const TbmRENode& TbmRETree::NewUnion(const TbmRENode& a, const TbmRENode& b) {
+TbmRENode& TbmRETree::NewUnion(TbmRENode& a, TbmRENode& b) {
+    budget_->SpendMemory(kNodeBytes<TbmREUnionNode>);
     return *internalNodes_.emplace_back(std::make_unique<TbmREUnionNode>(a, b, *budget_));
 }
 
-const TbmRENode& TbmRETree::NewClosure(const TbmRENode& a) {
+TbmRENode& TbmRETree::NewClosure(const TbmRENode& a) {
+    budget_->SpendMemory(kNodeBytes<TbmREClosureNode>);
     return *internalNodes_.emplace_back(std::make_unique<TbmREClosureNode>(a, leaves_, *budget_));
 }
 

@@ -27,13 +27,13 @@ public:
     bool LineTail() const { return lineTail_; }
 
 private:
-    const TbmRENode& Expression();
-    const TbmRENode& Sequence();
-    const TbmRENode& Postfix();
-    const TbmRENode& Primary();
-    const TbmRENode& Bracket();
+    TbmRENode& Expression();
+    TbmRENode& Sequence();
+    TbmRENode& Postfix();
+    TbmRENode& Primary();
+    TbmRENode& Bracket();
     // One leaf per partition member in [lo, hi], joined left to right by unions.
-    const TbmRENode& LeavesOf(std::int32_t lo, std::int32_t hi);
+    TbmRENode& LeavesOf(std::int32_t lo, std::int32_t hi);
     void ResolveAnchors();
 
     const TbmRETokenRec& Current() const { return (*tokens_)[current_]; }
@@ -41,11 +41,11 @@ private:
     void Advance() { ++current_; }
     [[noreturn]] void Fail(TbmRETokenKind error) const { bmRaiseTokenError(Current(), error); }
 
-    const TbmRENode& NewChar(std::int32_t lo, std::int32_t hi);
-    const TbmRENode& NewEpsilon();
-    const TbmRENode& NewCat(const TbmRENode& a, const TbmRENode& b);
-    const TbmRENode& NewUnion(const TbmRENode& a, const TbmRENode& b);
-    const TbmRENode& NewClosure(const TbmRENode& a);
+    TbmRENode& NewChar(std::int32_t lo, std::int32_t hi);
+    TbmRENode& NewEpsilon();
+    TbmRENode& NewCat(TbmRENode& a, TbmRENode& b);
+    TbmRENode& NewUnion(TbmRENode& a, TbmRENode& b);
+    TbmRENode& NewClosure(const TbmRENode& a);
 
     std::vector<std::unique_ptr<TbmREInternalNode>> internalNodes_;
     TbmRELeafList leaves_;

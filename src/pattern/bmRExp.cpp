@@ -92,9 +92,11 @@ void TbmRExp::Compile() {
     Tokenize(tokens, scanner);
     TbmRETokens rewritten;
     TbmRETokens& filtered = FilterTokens(tokens, rewritten);
+    TbmREBudget::CheckTokenCount(filtered.size());
 
     TbmREWchRanges partition;
     Standardize(filtered, partition);
+    TbmREBudget::CheckTokenCount(filtered.size());
     TbmREBudget budget;
     TbmRETree tree;
     tree.Build(filtered, partition, budget);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <stdexcept>
 
 #include "Dumps.h"
@@ -114,6 +115,18 @@ TEST(DfaTest, SetBudgetStopsQuadraticPositionSets) {
     }
     pattern += "]..";
     EXPECT_THROW(DfaOf(pattern, TbmCharCode::ShiftJIS), EbmREToken);
+}
+
+TEST(DfaTest, LongPatternsAreRefusedBeforeTheyCostMuch) {
+    std::mt19937 random(1);
+    std::string letters(1 << 20, 'a');
+    for (char& letter : letters) letter = static_cast<char>('a' + random() % 26);
+    EXPECT_THROW(DfaOf(letters), EbmREToken);                   // while it is scanned
+    EXPECT_THROW(DfaOf(letters.substr(0, 40000)), EbmREToken);  // while its tree grows
+    // An alternation holds sets linear in its length: a thousand words compile.
+    std::string words;
+    for (std::size_t w = 0; w < 1000; ++w) words += (w == 0 ? "" : "|") + letters.substr(w * 5, 4);
+    EXPECT_NO_THROW(DfaOf(words));
 }
 
 TEST(TreeTest, NestingBudgetStopsRunawayRecursion) {
