@@ -1,124 +1,274 @@
-// Search: text bytes, a start offset and an automaton in; the leftmost match start and its
-// longest length out. The automaton is restarted at every character boundary from the start
-// offset on, including the position just after the last character, until one run accepts.
-// A second run, started from the state after a line head, covers starts that follow a line
-// break (or the text start); both runs share the length, which ends as the longest either
-// accepted. What always holds: a match lies inside the text (offset + length <= size).
+// One-pass search: text bytes, a start offset and a search table in; the leftmost match start and
+// its longest length out.
+//
+// The runs that a search restarting at every character boundary would make are kept side by
+// side, in the order of their starts, and all step over the same character. Two runs in the same
+// state go on alike, so only the one that started earlier is kept: at most one run per state, and
+// time linear in the text. Once a run accepts, runs that started later cannot win and are
+// dropped, no new ones start, and the search ends when no run that started no later than the
+// best is left. While no run is alive, text that no match can start in is skipped (memmem of a
+// literal prefix, memchr of a single first byte, or a scan for possible first bytes), then the
+// character boundary is checked.
+// What always holds: the result equals that of the restarting search (position and length), and
+// a match lies inside the text.
 #include "bmRESearch.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
 #include <stdexcept>
+#include <vector>
 
+#include "bmREDecoders.h"
 #include "bmWchReader.h"
 
 namespace kiova {
 namespace {
 
-constexpr std::int32_t kLF = 10;
-constexpr std::int32_t kCR = 13;
-
+// Whether `start` is a line start for a ^ anchor: the text start, after LF, or after a CR that
+// is not followed by LF. The character before is found as the readers step back.
 template <class Reader, class... ReaderArgs>
-int Search(std::string_view text, int start, const TbmREDFATable& dfa, int& length,
-           ReaderArgs... readerArgs) {
-    if (text.size() > static_cast<std::size_t>(INT32_MAX / 2)) {  // positions are ints
-        length = 0;
-        return -1;
-    }
-    const int size = static_cast<int>(text.size());
-    if (start < 0 || start > size) {
-        length = 0;
-        return -1;
-    }
-    Reader scan(readerArgs...);      // reads one attempt from its start position
-    Reader position(readerArgs...);  // steps over the start positions
-    const TbmREStateIndex afterLineHead = dfa.Lookup(0, bmreLineHead);
-    const bool lineHead = dfa.LineHead();
-    const bool lineTail = dfa.LineTail();
-    position.SetTextBuff(text);
-    position.SetPos(start);
+bool StartsLine(std::string_view text, int start, ReaderArgs... readerArgs) {
+    if (start == 0) return true;
+    Reader reader(readerArgs...);
+    reader.SetTextBuff(text);
+    reader.SetPos(start);
+    reader.UnreadChar();
+    const std::int32_t before = reader.ReadChar();
+    reader.SetPos(start);
+    return before == bmreLF || (before == bmreCR && reader.ReadChar() != bmreLF);
+}
 
-    // The run from the state after a line head, when the current start follows a line break.
-    TbmREStateIndex lineRun = bmreNoState;
-    if (lineHead) {
-        if (start == 0) {
-            lineRun = afterLineHead;
-        } else {
-            position.UnreadChar();
-            const std::int32_t before = position.ReadChar();
-            position.SetPos(start);
-            if (before == kLF || (before == kCR && position.ReadChar() != kLF)) {
-                lineRun = afterLineHead;
-            }
-            position.SetPos(start);
-        }
-    }
+// How runs step, through the dense rows of a search table.
+class DenseSteps {
+public:
+    using TState = TbmRESearchTable::TState;
+    using TClass = std::uint32_t;
+    static constexpr TState kNone = TbmRESearchTable::kNoState;
 
-    int longest = -1;
-    // One step of a run: record where it accepts, then move it on `c`.
-    const auto step = [&](TbmREStateIndex& state, std::int32_t c, int consumed) {
-        if (state == bmreNoState) return;
-        if (dfa.Accepting(state)) longest = consumed;
-        if (lineTail && (c < 0 || c == kLF || c == kCR) &&
-            dfa.Lookup(state, bmreLineTail) != bmreNoState) {
-            longest = consumed;
-        }
-        state = dfa.Lookup(state, c);
+    explicit DenseSteps(const TbmRESearchTable& table) : table_(table) {}
+
+    std::size_t StateCount() const { return table_.StateCount(); }
+    TClass ClassOf(std::int32_t c) const { return table_.ClassOf(c); }
+    TState Next(TState state, TClass charClass) const { return table_.Next(state, charClass); }
+    bool Accepts(TState state, bool atLineEnd) const { return table_.Accepts(state, atLineEnd); }
+    bool LineHead() const { return table_.LineHead(); }
+    TState AfterLineHead() const { return table_.AfterLineHead(); }
+    const TbmRESearchTable* Skips() const { return table_.CanSkip() ? &table_ : nullptr; }
+
+private:
+    const TbmRESearchTable& table_;
+};
+
+// How runs step, through the range transitions of the automaton itself: no table to build, for
+// texts too short to repay one.
+class RangeSteps {
+public:
+    using TState = TbmREStateIndex;
+    using TClass = std::int32_t;
+    static constexpr TState kNone = bmreNoState;
+
+    explicit RangeSteps(const TbmREDFATable& dfa) : dfa_(dfa) {}
+
+    std::size_t StateCount() const { return dfa_.StateCount(); }
+    TClass ClassOf(std::int32_t c) const { return c; }
+    TState Next(TState state, TClass c) const { return dfa_.Lookup(state, c); }
+    bool Accepts(TState state, bool atLineEnd) const {
+        return dfa_.Accepting(state) ||
+               (atLineEnd && dfa_.LineTail() && dfa_.Lookup(state, bmreLineTail) != kNone);
+    }
+    bool LineHead() const { return dfa_.LineHead(); }
+    TState AfterLineHead() const { return dfa_.Lookup(0, bmreLineHead); }
+    const TbmRESearchTable* Skips() const { return nullptr; }
+
+private:
+    const TbmREDFATable& dfa_;
+};
+
+// The live runs, in the order of their starts, with at most one per state.
+template <class TState, TState kNone>
+class Runs {
+public:
+    struct Run {
+        TState state;
+        int start;
     };
-    for (;;) {
-        // A lead byte at the very end pairs with a byte past the text: stop at the end.
-        const int from = std::min(position.GetPos(), size);
-        position.SetPos(from);
-        // The first character of an attempt is also the step to the next start, so most
-        // starts are decided without a second reader.
-        const std::int32_t first = position.ReadChar();
-        TbmREStateIndex run = 0;
-        step(run, first, 0);
-        step(lineRun, first, 0);
-        if (run != bmreNoState || lineRun != bmreNoState) {
-            const int available = size - from;
-            scan.SetTextBuff(text.substr(static_cast<std::size_t>(from)));
-            scan.SetPos(position.GetPos() - from);
-            while (run != bmreNoState || lineRun != bmreNoState) {
-                const int consumed = std::min(scan.GetPos(), available);
-                const std::int32_t c = scan.ReadChar();
-                step(run, c, consumed);
-                step(lineRun, c, consumed);
-            }
-        }
-        if (longest != -1) {
-            length = longest;
-            return from;
-        }
 
-        if (lineHead) {
-            if (first == kLF) {
-                lineRun = afterLineHead;
-            } else if (first == kCR) {
-                if (position.ReadChar() != kLF) lineRun = afterLineHead;
-                position.UnreadChar();
-            }
+    explicit Runs(std::size_t states) {
+        if (states > kInline) {
+            heapRuns_ = std::make_unique<Run[]>(states);
+            heapStamps_ = std::make_unique<std::uint32_t[]>(states);
+            runs_ = heapRuns_.get();
+            stamps_ = heapStamps_.get();
         }
-        if (first < 0) break;
     }
+
+    int Count() const { return count_; }
+    const Run& operator[](int i) const { return runs_[i]; }
+
+    // Starts a run unless one in `state` is already live (that one started earlier).
+    void Start(TState state, int start) {
+        for (int i = 0; i < count_; ++i) {
+            if (runs_[i].state == state) return;
+        }
+        runs_[count_++] = {state, start};
+    }
+
+    // Moves every run that started no later than `latestStart` one step on; drops dead runs and
+    // later duplicates.
+    template <class StepFn>
+    void Step(int latestStart, StepFn next) {
+        ++stamp_;
+        int kept = 0;
+        for (int i = 0; i < count_ && runs_[i].start <= latestStart; ++i) {
+            const TState state = next(runs_[i].state);
+            if (state == kNone || stamps_[state] == stamp_) continue;
+            stamps_[state] = stamp_;
+            runs_[kept++] = {state, runs_[i].start};
+        }
+        count_ = kept;
+    }
+
+private:
+    static constexpr std::size_t kInline = 64;
+
+    std::array<Run, kInline> inlineRuns_;
+    std::array<std::uint32_t, kInline> inlineStamps_{};
+    std::unique_ptr<Run[]> heapRuns_;
+    std::unique_ptr<std::uint32_t[]> heapStamps_;
+    Run* runs_ = inlineRuns_.data();
+    std::uint32_t* stamps_ = inlineStamps_.data();
+    std::uint32_t stamp_ = 0;
+    int count_ = 0;
+};
+
+template <class Decoder, class Steps>
+class Searcher {
+public:
+    Searcher(std::string_view text, Steps steps, Decoder decoder)
+        : bytes_(reinterpret_cast<const std::uint8_t*>(text.data())),
+          size_(static_cast<int>(text.size())),
+          steps_(steps),
+          decoder_(decoder) {}
+
+    int Run(int start, bool lineStart, bool useLiteral, int& length) const {
+        using TState = typename Steps::TState;
+        Runs<TState, Steps::kNone> runs(steps_.StateCount());
+        int best = -1;
+        int bestLength = 0;
+        const TbmRESearchTable* skips = steps_.Skips();
+        for (int pos = start;;) {
+            if (skips && runs.Count() == 0 && !lineStart)
+                pos = NextPossibleStart(*skips, pos, useLiteral);
+            int next = pos;
+            const std::int32_t c = decoder_.Read(bytes_, size_, next);
+            if (best < 0) {
+                runs.Start(0, pos);
+                if (lineStart) runs.Start(steps_.AfterLineHead(), pos);
+            }
+            // Runs are in start order: the first that accepts has the earliest start.
+            const bool atLineEnd = c < 0 || c == bmreLF || c == bmreCR;
+            for (int i = 0; i < runs.Count(); ++i) {
+                if (!steps_.Accepts(runs[i].state, atLineEnd)) continue;
+                if (best < 0 || runs[i].start <= best) {
+                    best = runs[i].start;
+                    bestLength = std::min(pos, size_) - best;
+                }
+                break;
+            }
+            const typename Steps::TClass charClass = steps_.ClassOf(c);
+            runs.Step(best < 0 ? size_ : best,
+                      [&](TState state) { return steps_.Next(state, charClass); });
+            if (c < 0 || (best >= 0 && runs.Count() == 0)) break;
+            if (steps_.LineHead()) {
+                int after = next;
+                lineStart =
+                    c == bmreLF || (c == bmreCR && decoder_.Read(bytes_, size_, after) != bmreLF);
+            }
+            pos = std::min(next, size_);  // a character cut off by the end ends at the end
+        }
+        length = best < 0 ? 0 : bestLength;
+        return best;
+    }
+
+private:
+    // The first character start at or after `pos` (itself one) where a match may begin, or the
+    // text's end.
+    int NextPossibleStart(const TbmRESearchTable& skips, int pos, bool useLiteral) const {
+        for (int from = pos;;) {
+            const int at = NextCandidateByte(skips, pos, useLiteral);
+            if (at >= size_ || decoder_.StartsCharacter(bytes_, from, at)) return at;
+            from = pos = at + 1;  // `at` ended a character
+        }
+    }
+
+    int NextCandidateByte(const TbmRESearchTable& skips, int pos, bool useLiteral) const {
+        const std::uint8_t* rest = bytes_ + pos;
+        const auto left = static_cast<std::size_t>(size_ - pos);
+        const void* found = nullptr;
+        if (useLiteral) {
+            const std::string& literal = skips.Literal();
+            found = ::memmem(rest, left, literal.data(), literal.size());
+        } else if (skips.SingleStartByte() >= 0) {
+            found = std::memchr(rest, skips.SingleStartByte(), left);
+        } else {
+            const std::uint8_t* end = bytes_ + size_;
+            found = std::find_if(rest, end, [&skips](std::uint8_t b) { return skips.MayStart(b); });
+            if (found == end) found = nullptr;
+        }
+        return found == nullptr
+                   ? size_
+                   : static_cast<int>(static_cast<const std::uint8_t*>(found) - bytes_);
+    }
+
+    const std::uint8_t* bytes_;
+    int size_;
+    Steps steps_;
+    Decoder decoder_;
+};
+
+template <class Reader, class Steps, class Decoder, class... ReaderArgs>
+int Search(std::string_view text, int start, Steps steps, int& length, Decoder decoder,
+           ReaderArgs... readerArgs) {
+    Reader(readerArgs...).SetTextBuff(text);  // refuses what the readers refuse
+    const bool lineStart = steps.LineHead() && StartsLine<Reader>(text, start, readerArgs...);
+    // A unit cut off by the end would hold a byte past the text, which no literal finds.
+    const TbmRESearchTable* skips = steps.Skips();
+    const bool useLiteral = skips && !skips->Literal().empty() &&
+                            (skips->CharCode() != TbmCharCode::UniCode ||
+                             (text.size() - static_cast<std::size_t>(start)) % 2 == 0);
+    return Searcher<Decoder, Steps>(text, steps, decoder).Run(start, lineStart, useLiteral, length);
+}
+
+template <class Steps>
+int SearchIn(std::string_view text, int start, TbmCharCode code, Steps steps, int& length) {
     length = 0;
-    return -1;
+    if (text.size() > static_cast<std::size_t>(INT32_MAX / 2)) return -1;  // positions are ints
+    if (start < 0 || start > static_cast<int>(text.size())) return -1;
+    switch (code) {
+        case TbmCharCode::ShiftJIS:
+        case TbmCharCode::JapaneseEUC:
+            return Search<TbmMBCSReader>(text, start, steps, length,
+                                         MbcsDecoder{bmccLeadByteTable(code)}, code);
+        case TbmCharCode::Western:
+            return Search<TbmSBCSReader>(text, start, steps, length, SbcsDecoder{});
+        case TbmCharCode::UniCode:
+            return Search<TbmUniCodeReader>(text, start, steps, length, Utf16Decoder{});
+        default:
+            throw std::invalid_argument("SearchDFA: no reader for this character code");
+    }
 }
 
 }  // namespace
 
+int SearchDFA(std::string_view text, int start, const TbmRESearchTable& table, int& length) {
+    return SearchIn(text, start, table.CharCode(), DenseSteps(table), length);
+}
+
 int SearchDFA(std::string_view text, int start, TbmCharCode code, const TbmREDFATable& dfa,
               int& length) {
-    switch (code) {
-        case TbmCharCode::ShiftJIS:
-        case TbmCharCode::JapaneseEUC:
-            return Search<TbmMBCSReader>(text, start, dfa, length, code);
-        case TbmCharCode::Western:
-            return Search<TbmSBCSReader>(text, start, dfa, length);
-        case TbmCharCode::UniCode:
-            return Search<TbmUniCodeReader>(text, start, dfa, length);
-        default:
-            throw std::invalid_argument("SearchDFA: no reader for this character code");
-    }
+    return SearchIn(text, start, code, RangeSteps(dfa), length);
 }
 
 }  // namespace kiova

@@ -2,21 +2,32 @@
 // Compiling runs scanner -> (ignore-case rewrite) -> Standardize -> tree -> automaton, each
 // stage with working objects of its own, so compiles of different objects never interfere.
 // What always holds: the object is compiled exactly when `dfa_` holds the automaton of the
-// current pattern, code and options; a failed compile leaves it uncompiled.
+// current pattern, code and options; a failed compile leaves it uncompiled; `searchTable_`, when
+// present, is laid out from `dfa_`.
 #include "bmRExp.h"
 
 #include "bmREDFA.h"
 #include "bmREDic.h"
 #include "bmREScanner.h"
 #include "bmRESearch.h"
+#include "bmRESearchTable.h"
 #include "bmRETokens.h"
 #include "bmRETree.h"
 
 namespace kiova {
 
+namespace {
+
+// Texts shorter than this are searched through the automaton's range transitions: a search table
+// would cost more to build (and to keep, for every pattern of a large table) than it saves.
+constexpr std::size_t kSearchTableTextSize = 256;
+
+}  // namespace
+
 int TbmRExpABC::Match(std::string_view text, int start, int& length) {
-    const TbmREDFATable& dfa = GetDFATable();
-    const int found = SearchDFA(text, start - 1, GetCharCode(), dfa, length);
+    const int found = text.size() < kSearchTableTextSize
+                          ? SearchDFA(text, start - 1, GetCharCode(), GetDFATable(), length)
+                          : SearchDFA(text, start - 1, GetSearchTable(), length);
     return found < 0 ? 0 : found + 1;
 }
 
@@ -51,6 +62,12 @@ const TbmREDFATable& TbmRExp::GetDFATable() {
     return *dfa_;
 }
 
+const TbmRESearchTable& TbmRExp::GetSearchTable() {
+    const TbmREDFATable& dfa = GetDFATable();
+    if (!searchTable_) searchTable_ = std::make_unique<TbmRESearchTable>(dfa, charCode_);
+    return *searchTable_;
+}
+
 void TbmRExp::SetCharCode(TbmCharCode code) {
     if (code == charCode_) return;
     charCode_ = code;
@@ -81,6 +98,7 @@ void TbmRExp::SetOption(int index, bool on) {
 void TbmRExp::Invalidate() {
     compiled_ = false;
     dfa_.reset();
+    searchTable_.reset();
 }
 
 void TbmRExp::Compile() {

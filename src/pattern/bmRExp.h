@@ -26,6 +26,7 @@
 namespace kiova {
 
 class TbmREDFATable;
+class TbmRESearchTable;
 
 // Indices for SetOption.
 inline constexpr int bmreoRegExpSyntax = 0;  // on: operators; off: the pattern is a plain string
@@ -38,6 +39,8 @@ public:
     virtual TbmCharCode GetCharCode() const = 0;
     // The automaton, compiled first when needed. Throws EbmREToken for an invalid pattern.
     virtual const TbmREDFATable& GetDFATable() = 0;
+    // The automaton laid out for searching, built on the first search. Throws as GetDFATable.
+    virtual const TbmRESearchTable& GetSearchTable() = 0;
 
     // Searches `text` (bytes in the character code) from the 1-based byte index `start`.
     // Returns the 1-based byte position of the leftmost-longest match, or 0 when there is none
@@ -64,6 +67,7 @@ public:
 
     TbmCharCode GetCharCode() const override { return charCode_; }
     const TbmREDFATable& GetDFATable() override;
+    const TbmRESearchTable& GetSearchTable() override;
     // Each change below drops the compiled automaton.
     virtual void SetCharCode(TbmCharCode code);
     // With IgnoreCase off returns `tokens`; with it on, rewrites them into `rewritten` and
@@ -80,6 +84,7 @@ private:
     TbmCharCode charCode_;
     std::string pattern_;
     std::unique_ptr<TbmREDFATable> dfa_;
+    std::unique_ptr<TbmRESearchTable> searchTable_;  // built from dfa_ on the first search
     bool compiled_ = false;
     bool regExpSyntax_ = true;
     bool ignoreCase_ = false;

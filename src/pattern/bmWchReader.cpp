@@ -21,7 +21,9 @@ int DigitValue(std::int32_t c, int radix) {
     return value < radix ? value : -1;
 }
 
-const std::array<bool, 256>& LeadByteTable(TbmCharCode code) {
+}  // namespace
+
+const std::array<bool, 256>& bmccLeadByteTable(TbmCharCode code) {
     const auto tabulate = [](TbmIsLeadByteFunc isLeadByte) {
         std::array<bool, 256> table{};
         for (unsigned byte = 0; byte < 256; ++byte) {
@@ -39,8 +41,6 @@ const std::array<bool, 256>& LeadByteTable(TbmCharCode code) {
            : code == TbmCharCode::JapaneseEUC ? euc
                                               : never;
 }
-
-}  // namespace
 
 std::string TbmWchReader::GetText() const {
     return std::string(buffer_, size_);
@@ -155,7 +155,7 @@ std::string TbmWchReader::CharToEscape(std::int32_t c) const {
 }
 
 TbmMBCSReader::TbmMBCSReader(TbmCharCode code)
-    : TbmWchReader(code), leadBytes_(&LeadByteTable(code)) {}
+    : TbmWchReader(code), leadBytes_(&bmccLeadByteTable(code)) {}
 
 bool TbmMBCSReader::UnreadChar() {
     if (pos_ <= 0) return false;

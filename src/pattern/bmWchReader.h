@@ -134,6 +134,10 @@ public:
     std::string CharToEscape(std::int32_t c) const override;
 };
 
+// The lead-byte test of `code` as a table (all false for Western); throws as
+// bmccGetIsLeadByteFunc does for a code without one.
+const std::array<bool, 256>& bmccLeadByteTable(TbmCharCode code);
+
 // A new reader for `code`; nullptr for JIS or any other code without one.
 std::unique_ptr<TbmWchReader> bmccCreateReader(TbmCharCode code);
 
