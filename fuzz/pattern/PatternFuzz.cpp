@@ -1,12 +1,18 @@
 // Compile and search any pattern and text in any character code: no crash, no leak, bounded
-// memory, every match lies inside the text, and the match filter never rules out a text in
-// which a search from its first byte finds a match. Input: one byte of settings, then the pattern
+// memory, every match lies inside the text, the search through range transitions and the one
+// through the search table agree, the match filter never rules out a text in which a search from
+// its first byte finds a match, and a pattern set holding the pattern reports it exactly then.
+// Input: one byte of settings, then the pattern
 // (length-prefixed by the fuzzer's data provider), then the text.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
+#include "bmRESearch.h"
 #include "bmRESearchText.h"
+#include "bmRESet.h"
 #include "bmRExp.h"
 
 namespace {
@@ -38,9 +44,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The cached automaton gives the same answer.
         int again = -1;
         if (re.Match(text, start, again) != position || again != length) __builtin_trap();
+        int byRanges = -1, byTable = -1;
+        if (SearchDFA(text, start - 1, re.GetCharCode(), re.GetDFATable(), byRanges) !=
+                SearchDFA(text, start - 1, re.GetSearchTable(), byTable) ||
+            byRanges != byTable || byTable != length) {
+            __builtin_trap();
+        }
         if (start == 1 && position > 0 &&
             !re.Filter().MayMatchIn(kiova::TbmRESearchText(text, re.GetCharCode()))) {
             __builtin_trap();
+        }
+        if (start == 1) {
+            kiova::TbmRESet set(re.GetCharCode());
+            set.Add(re.GetDFATable());
+            std::vector<std::uint32_t> found;
+            if (set.Match(text, found) && found.empty() == (position > 0)) __builtin_trap();
         }
     } catch (const kiova::EbmREToken&) {
         if (re.Compiled()) __builtin_trap();  // a failed compile leaves the pattern uncompiled

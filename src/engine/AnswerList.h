@@ -12,6 +12,8 @@ public:
     explicit TAnswerList(int growth_step);
 
     void Add(int32_t record_index);
+    // Empties the list, keeping its room.
+    void Clear() { items_.clear(); }
     int Count() const { return static_cast<int>(items_.size()); }
     // Reseeds the generator from the clock and returns a uniformly drawn item; 0 when empty.
     int32_t Choose() const;

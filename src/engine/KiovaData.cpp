@@ -6,7 +6,6 @@
 // a marker record is never a candidate; a used record never comes back.
 #include "KiovaData.h"
 
-#include "AnswerList.h"
 #include "CodePage.h"
 #include "DataFile.h"
 #include "Files.h"
@@ -30,28 +29,26 @@ void TKiovaData::LoadFromFile(std::string_view path) {
         const std::string& first_key = record->keys.front();
         if (first_key == kEndOfDataMarker) break;
         const bool prior = first_key == kPriorMarker;
+        if (prior) ++groups_;
         entries_.push_back(
-            {prior ? std::string(kPriorMarker) : std::move(record->answer), false, prior});
+            {prior ? std::string(kPriorMarker) : std::move(record->answer), groups_, false, prior});
         AddKeys(std::move(record->keys), prior);
         if (!prior) ++available_count_;
     }
     Prepare();
+    candidates_ = TAnswerList(static_cast<int>(entries_.size()));
 }
 
 std::string TKiovaData::Answer(std::string_view message) {
     if (entries_.empty()) return {};
-    TAnswerList candidates(static_cast<int>(entries_.size()));
+    candidates_.Clear();
     const TbmRESearchText searched(std::string{message});  // read once for all the patterns
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        const TEntry& entry = entries_[i];
-        if (entry.prior) {
-            if (candidates.Count() > 0) break;
-            continue;
-        }
-        if (!entry.used && Test(i, searched)) candidates.Add(static_cast<int32_t>(i));
-    }
-    if (candidates.Count() == 0) return {};
-    TEntry& chosen = entries_[static_cast<size_t>(candidates.Choose())];
+    if (FindMatches(searched, matches_))
+        TakeFirstGroup(matches_);
+    else
+        WalkGroups(searched);
+    if (candidates_.Count() == 0) return {};
+    TEntry& chosen = entries_[static_cast<size_t>(candidates_.Choose())];
     if (once_only_) {
         chosen.used = true;
         --available_count_;
@@ -59,8 +56,31 @@ std::string TKiovaData::Answer(std::string_view message) {
     return chosen.answer;
 }
 
+void TKiovaData::WalkGroups(const TbmRESearchText& message) {
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        const TEntry& entry = entries_[i];
+        if (entry.prior) {
+            if (candidates_.Count() > 0) return;
+            continue;
+        }
+        if (!entry.used && Test(i, message)) candidates_.Add(static_cast<int32_t>(i));
+    }
+}
+
+void TKiovaData::TakeFirstGroup(const std::vector<std::uint32_t>& matches) {
+    std::uint32_t group = 0;
+    for (const std::uint32_t i : matches) {
+        const TEntry& entry = entries_[i];
+        if (entry.prior || entry.used) continue;
+        if (candidates_.Count() > 0 && entry.group != group) return;
+        group = entry.group;
+        candidates_.Add(static_cast<int32_t>(i));
+    }
+}
+
 void TKiovaData::Clear() {
     entries_.clear();
+    groups_ = 0;
     ClearKeys();
     available_count_ = 0;
     loaded_files_.clear();

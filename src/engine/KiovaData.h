@@ -11,11 +11,14 @@
 // All texts are ANSI.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "AnswerList.h"
 
 namespace kiova {
 
@@ -62,6 +65,13 @@ protected:
     virtual void Prepare() {}
     // Whether the record at `index` (no marker, not used) is a candidate for `message`.
     virtual bool Test(size_t index, const TbmRESearchText& message) = 0;
+    // Fills `records` with the ascending indices of every record whose keys hold for `message`
+    // (markers and used records may be among them) and returns true; false when the records
+    // must be tested one by one instead.
+    virtual bool FindMatches(const TbmRESearchText& /*message*/,
+                             std::vector<std::uint32_t>& /*records*/) {
+        return false;
+    }
     virtual void ClearKeys() = 0;
 
     // The field-list line of kinds 0, A and B: `key_count` keys (normalised, "#" meaning a
@@ -73,11 +83,20 @@ protected:
 private:
     struct TEntry {
         std::string answer;
+        std::uint32_t group = 0;  // markers before the record
         bool used = false;
         bool prior = false;
     };
 
+    // The candidates of the first group that has any: by testing each record, or from the
+    // records the kind found matching.
+    void WalkGroups(const TbmRESearchText& message);
+    void TakeFirstGroup(const std::vector<std::uint32_t>& matches);
+
     std::vector<TEntry> entries_;  // in file order; kinds keep their keys at the same index
+    std::uint32_t groups_ = 0;     // markers read so far
+    TAnswerList candidates_{1};    // reused from turn to turn
+    std::vector<std::uint32_t> matches_;
     int available_count_ = 0;
     TEvaluator evaluator_;
     bool once_only_;

@@ -1,5 +1,7 @@
 #include "KiovaDataA.h"
 
+#include <algorithm>
+
 namespace kiova {
 
 void TKiovaDataA::SetPreviousAnswer(std::string_view answer) {
@@ -19,8 +21,12 @@ void TKiovaDataA::AddKeys(std::vector<std::string>&& keys, bool marker) {
 
 void TKiovaDataA::Prepare() {
     for (; prepared_count_ < keys_.size(); ++prepared_count_) {
-        keys_[prepared_count_].previous_answer.Prepare();
-        keys_[prepared_count_].input.Prepare();
+        TKeys& keys = keys_[prepared_count_];
+        keys.previous_answer.Prepare();
+        keys.input.Prepare();
+        const auto record = static_cast<std::uint32_t>(prepared_count_);
+        previous_answer_set_.Add(record, keys.previous_answer);
+        input_set_.Add(record, keys.input);
     }
 }
 
@@ -29,7 +35,21 @@ bool TKiovaDataA::Test(size_t index, const TbmRESearchText& message) {
     return keys.previous_answer.FoundIn(previous_answer_) && keys.input.FoundIn(message);
 }
 
+bool TKiovaDataA::FindMatches(const TbmRESearchText& message, std::vector<std::uint32_t>& records) {
+    if (!previous_answer_set_.FindIn(previous_answer_, previous_answer_matches_) ||
+        !input_set_.FindIn(message, records))
+        return false;
+    // Both keys must hold.
+    std::erase_if(records, [this](std::uint32_t record) {
+        return !std::binary_search(previous_answer_matches_.begin(), previous_answer_matches_.end(),
+                                   record);
+    });
+    return true;
+}
+
 void TKiovaDataA::ClearKeys() {
+    previous_answer_set_.Clear();
+    input_set_.Clear();
     keys_.clear();
     prepared_count_ = 0;
 }

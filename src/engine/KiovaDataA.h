@@ -1,9 +1,11 @@
 // Kind A: records keyed by two patterns, one searched in the character's previous answer, the
-// other in the message. The reply cycle sets the previous answer after every turn.
+// other in the message. The reply cycle sets the previous answer after every turn. Each column's
+// patterns are matched at once through a set, record by record when a set cannot tell.
 #pragma once
 
 #include "KiovaData.h"
 #include "RecordPattern.h"
+#include "RecordPatternSet.h"
 #include "bmRESearchText.h"
 
 namespace kiova {
@@ -21,6 +23,7 @@ protected:
     void AddKeys(std::vector<std::string>&& keys, bool marker) override;
     void Prepare() override;
     bool Test(size_t index, const TbmRESearchText& message) override;
+    bool FindMatches(const TbmRESearchText& message, std::vector<std::uint32_t>& records) override;
     void ClearKeys() override;
 
 private:
@@ -29,6 +32,9 @@ private:
         TRecordPattern input;
     };
     std::vector<TKeys> keys_;
+    TRecordPatternSet previous_answer_set_;
+    TRecordPatternSet input_set_;
+    std::vector<std::uint32_t> previous_answer_matches_;
     size_t prepared_count_ = 0;
     TbmRESearchText previous_answer_{std::string()};
 };

@@ -14,15 +14,22 @@ void TKiovaDataB::AddKeys(std::vector<std::string>&& keys, bool marker) {
 }
 
 void TKiovaDataB::Prepare() {
-    for (; prepared_count_ < patterns_.size(); ++prepared_count_)
+    for (; prepared_count_ < patterns_.size(); ++prepared_count_) {
         patterns_[prepared_count_].Prepare();
+        set_.Add(static_cast<std::uint32_t>(prepared_count_), patterns_[prepared_count_]);
+    }
 }
 
 bool TKiovaDataB::Test(size_t index, const TbmRESearchText& message) {
     return patterns_[index].FoundIn(message);
 }
 
+bool TKiovaDataB::FindMatches(const TbmRESearchText& message, std::vector<std::uint32_t>& records) {
+    return set_.FindIn(message, records);
+}
+
 void TKiovaDataB::ClearKeys() {
+    set_.Clear();
     patterns_.clear();
     prepared_count_ = 0;
 }

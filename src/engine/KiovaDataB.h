@@ -1,8 +1,10 @@
-// Kind B: records keyed by one pattern, searched in the message.
+// Kind B: records keyed by one pattern, searched in the message: all patterns at once through
+// their set, record by record when the set cannot tell.
 #pragma once
 
 #include "KiovaData.h"
 #include "RecordPattern.h"
+#include "RecordPatternSet.h"
 
 namespace kiova {
 
@@ -15,10 +17,12 @@ protected:
     void AddKeys(std::vector<std::string>&& keys, bool marker) override;
     void Prepare() override;
     bool Test(size_t index, const TbmRESearchText& message) override;
+    bool FindMatches(const TbmRESearchText& message, std::vector<std::uint32_t>& records) override;
     void ClearKeys() override;
 
 private:
     std::vector<TRecordPattern> patterns_;
+    TRecordPatternSet set_;
     size_t prepared_count_ = 0;
 };
 

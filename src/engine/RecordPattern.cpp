@@ -16,11 +16,18 @@ TRecordPattern::~TRecordPattern() = default;
 void TRecordPattern::Prepare() {
     if (!regexp_) return;
     try {
-        regexp_->Match("", 1);
-        filter_ = regexp_->Filter();
+        filter_ = regexp_->Filter();  // compiles
     } catch (const EbmREToken&) {
         regexp_.reset();
     }
+}
+
+const TbmREDFATable* TRecordPattern::Automaton() const {
+    return regexp_ && regexp_->Compiled() ? &regexp_->GetDFATable() : nullptr;
+}
+
+TbmCharCode TRecordPattern::CharCode() const {
+    return regexp_ ? regexp_->GetCharCode() : bmccDefaultCharCode();
 }
 
 bool TRecordPattern::FoundIn(const TbmRESearchText& text) {

@@ -5,10 +5,12 @@
 #include <memory>
 #include <string_view>
 
+#include "bmCharCode.h"
 #include "bmREMatchFilter.h"
 
 namespace kiova {
 
+class TbmREDFATable;
 class TbmRExp;
 
 class TRecordPattern {
@@ -23,6 +25,10 @@ public:
     void Prepare();
     // Whether the pattern occurs in `text`.
     bool FoundIn(const TbmRESearchText& text);
+    // The automaton built by Prepare; nullptr when there is none (no pattern, or one that did
+    // not compile). It lives as long as this object.
+    const TbmREDFATable* Automaton() const;
+    TbmCharCode CharCode() const;
 
 private:
     std::unique_ptr<TbmRExp> regexp_;

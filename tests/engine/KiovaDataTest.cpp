@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <random>
 #include <set>
 
 #include "CodePage.h"
@@ -100,6 +101,28 @@ TEST(KiovaDataB, MalformedPatternNeverMatchesAndStopsNothing) {
     b.Load({"(abc,Broken", "[abc,Broken too", "abc,Fine"});
     EXPECT_EQ(b.table.AvailableCount(), 3);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(b.Answer("(abc [abc abc"), "Fine");
+}
+
+// A message whose matching needs more states than a pattern set may cache is answered by testing
+// record by record, then and on every later turn once the set has given up.
+TEST(KiovaDataB, MessagesTooLargeForThePatternSetAreAnsweredRecordByRecord) {
+    // Forty patterns whose runs from every "a" live twenty characters: almost every character of
+    // a long message of a and b makes a new state of hundreds of runs.
+    std::string near = "a";
+    for (int i = 0; i < 20; ++i) near += ".?";
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i) lines.push_back(near + "!" + std::to_string(i) + ",Near");
+    lines.insert(lines.end(), {"{PRIOR},x", "b,Bee"});
+    Table<TKiovaDataB> b(false);
+    b.Load(lines);
+    std::mt19937 random(3);
+    std::string message;
+    for (int i = 0; i < 8000; ++i) message += "ab"[random() % 2];
+    for (int turn = 0; turn < 4; ++turn) {
+        EXPECT_EQ(b.Answer(message + "!7"), "Near");
+        EXPECT_EQ(b.Answer(message), "Bee");
+    }
+    EXPECT_EQ(b.Answer("a!3"), "Near");
 }
 
 TEST(KiovaData, GroupsAndEndOfDataAcrossFiles) {

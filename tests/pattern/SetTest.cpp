@@ -1,0 +1,109 @@
+// Pattern sets against searching each pattern on its own, on random sets, texts and codes.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "RandomPatterns.h"
+#include "bmRESet.h"
+#include "bmRExp.h"
+
+namespace kiova {
+namespace {
+
+std::string Widen(const std::string& bytes) {
+    std::string units;
+    for (const char byte : bytes) units += {byte, '\0'};
+    return units;
+}
+
+struct Case {
+    TbmCharCode code;
+    std::vector<std::int32_t> alphabet;
+    std::string junk;  // bytes that put texts out of step with characters
+};
+
+// Sets of random patterns (anchors included) must report exactly the patterns whose search finds
+// a match; with a budget too small for the text they may give up, but never answer wrongly.
+void CompareWithSearches(const Case& c, std::size_t budget, std::uint32_t seed) {
+    test::PatternGenerator generator(c.code, c.alphabet, seed);
+    std::mt19937 random(seed);
+    const auto encode = [&](const std::string& bytes) {
+        return c.code == TbmCharCode::UniCode ? Widen(bytes) : bytes;
+    };
+    int failures = 0;
+    int gaveUp = 0;
+    for (int round = 0; round < 60 && failures < 5; ++round) {
+        std::vector<std::unique_ptr<TbmRExp>> patterns;
+        TbmRESet set(c.code, budget);
+        while (patterns.size() < 1 + random() % 40) {
+            auto re = std::make_unique<TbmRExp>(c.code);
+            re->SetPattern(encode(test::OurSyntax(generator.Pattern(true))));
+            try {
+                set.Add(re->GetDFATable());
+            } catch (const EbmREToken&) {
+                continue;
+            }
+            patterns.push_back(std::move(re));
+        }
+        for (int t = 0; t < 20; ++t) {
+            std::string text =
+                generator.Text(t % 4 == 0 ? 60 : 10, c.code == TbmCharCode::ShiftJIS);
+            if (random() % 3 == 0) text.insert(random() % (text.size() + 1), c.junk);
+            text = encode(text);
+            std::vector<std::uint32_t> expected, found;
+            for (std::uint32_t p = 0; p < patterns.size(); ++p) {
+                if (patterns[p]->Match(text, 1) != 0) expected.push_back(p);
+            }
+            if (!set.Match(text, found)) {
+                ++gaveUp;
+                continue;
+            }
+            if (found == expected) continue;
+            ++failures;
+            std::string listing;
+            for (const auto& re : patterns) listing += testing::PrintToString(re->Pattern()) + " ";
+            ADD_FAILURE() << bmccCharCodeName(c.code) << " text " << testing::PrintToString(text)
+                          << ": found " << testing::PrintToString(found) << ", searches find "
+                          << testing::PrintToString(expected) << "; patterns " << listing;
+        }
+    }
+    if (budget == TbmRESet::kDefaultMemory) {
+        EXPECT_EQ(gaveUp, 0);
+    }
+}
+
+const Case kCases[] = {
+    {TbmCharCode::ShiftJIS, {'A', 'a', 0x8341, 0x889F, 0x8800, '\n', '\r'}, "\x83"},
+    {TbmCharCode::JapaneseEUC, {'a', 0xA4A2, 0xA4A4, '\n', '\r'}, "\xA4"},
+    {TbmCharCode::Western, {'a', 'b', 'c', '^', '$', '\n', '\r', 0xE9}, "x"},
+    {TbmCharCode::UniCode, {'a', 'b', '\n', '\r', 0xE9}, "\x0A"},
+};
+
+TEST(SetTest, ReportsExactlyThePatternsWhoseSearchMatches) {
+    std::uint32_t seed = 1;
+    for (const Case& c : kCases) CompareWithSearches(c, TbmRESet::kDefaultMemory, seed++);
+}
+
+TEST(SetTest, GivesUpRatherThanAnswerWronglyWhenTheBudgetIsSpent) {
+    std::uint32_t seed = 11;
+    for (const Case& c : kCases) CompareWithSearches(c, 2048, seed++);
+
+    // Runs of a.?.?... (twenty) from every "a" make a new state at almost every character: a
+    // long text outgrows a small budget, a short one does not.
+    TbmRExp re(TbmCharCode::Western);
+    std::string pattern = "a";
+    for (int i = 0; i < 20; ++i) pattern += ".?";
+    re.SetPattern(pattern + "!");
+    TbmRESet set(TbmCharCode::Western, 64 << 10);
+    set.Add(re.GetDFATable());
+    std::mt19937 random(5);
+    std::string text;
+    for (int i = 0; i < 3000; ++i) text += "ab"[random() % 2];
+    std::vector<std::uint32_t> found;
+    EXPECT_FALSE(set.Match(text, found));
+    EXPECT_TRUE(set.Match(text.substr(0, 30) + "!", found));
+    EXPECT_EQ(found, std::vector<std::uint32_t>{0});
+}
+
+}  // namespace
+}  // namespace kiova
