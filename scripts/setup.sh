@@ -17,6 +17,8 @@ packages=(
   xdg-utils shared-mime-info desktop-file-utils
   libfontconfig-dev                 # the balloon font's fallback for Windows font names
   xvfb xdotool                      # end-to-end tests of the real window
+  librsvg2-bin                      # the icon's PNG sizes
+  appstream file dpkg-dev           # install check (metainfo), Debian package (shlibdeps)
 )
 
 missing=()

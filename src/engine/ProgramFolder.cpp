@@ -1,20 +1,119 @@
 #include "ProgramFolder.h"
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
-#include <filesystem>
+#include <cstring>
 #include <system_error>
 
 #include "Files.h"
+#include "InstalledFolders.h"
+#include "PerUserFolder.h"
+
+namespace fs = std::filesystem;
 
 namespace kiova {
+namespace {
 
-std::string ProgramFolder() {
-    if (const char* home = std::getenv("KIOVA_HOME"); home != nullptr && *home != '\0')
-        return IncludeTrailingDelimiter(AnsiPath(std::filesystem::absolute(home)));
+std::optional<fs::path> Environment(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') return std::nullopt;
+    return fs::path(value);
+}
+
+// $XDG_DATA_HOME (only an absolute path counts), else ~/.local/share, else empty.
+fs::path PerUserDataFolder() {
+    if (std::optional<fs::path> data_home = Environment("XDG_DATA_HOME");
+        data_home && data_home->is_absolute())
+        return *data_home;
+    std::optional<fs::path> home = Environment("HOME");
+    if (!home) {
+        const passwd* user = ::getpwuid(::getuid());
+        if (user == nullptr || user->pw_dir == nullptr || *user->pw_dir == '\0') return {};
+        home = fs::path(user->pw_dir);
+    }
+    return *home / ".local/share";
+}
+
+// The name of the file that makes `folder` a portable program folder, or empty.
+std::string PortableFolderMark(const fs::path& folder) {
     std::error_code error;
-    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return IncludeTrailingDelimiter(AnsiPath(std::filesystem::current_path()));
-    return IncludeTrailingDelimiter(AnsiPath(executable.parent_path()));
+    for (std::string_view mark : {kSettingsFileName, kPortableMarker})
+        if (fs::exists(folder / mark, error)) return std::string(mark);
+    return {};
+}
+
+void RequireWritableFolder(const fs::path& folder, std::string_view described_as) {
+    std::error_code error;
+    const fs::file_status status = fs::status(folder, error);
+    const std::string name = std::string(described_as) + " " + folder.string();
+    if (status.type() == fs::file_type::not_found)
+        throw EProgramFolderError(name + " does not exist");
+    if (status.type() != fs::file_type::directory)
+        throw EProgramFolderError(name + " is not a folder");
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+        throw EProgramFolderError(name + " cannot be written (" + std::strerror(errno) +
+                                  "): the settings, logs and characters' state files live there");
+}
+
+TProgramFolder Chosen(const fs::path& folder, EProgramFolderChoice choice, std::string reason) {
+    return {IncludeTrailingDelimiter(AnsiPath(folder.lexically_normal())), choice,
+            std::move(reason)};
+}
+
+}  // namespace
+
+TProgramFolderPlaces ProgramFolderPlaces() {
+    TProgramFolderPlaces places;
+    if (std::optional<fs::path> home = Environment("KIOVA_HOME"))
+        places.kiova_home = fs::absolute(*home);
+    const fs::path executable = ExecutablePath();
+    places.executable_folder = executable.empty() ? fs::current_path() : executable.parent_path();
+    if (fs::path data = PerUserDataFolder(); !data.empty()) places.per_user = data / "kiova";
+    places.demo_characters = NativePath(InstalledFolders().data + "characters");
+    return places;
+}
+
+TProgramFolder ChooseProgramFolder(const TProgramFolderPlaces& places) {
+    if (places.kiova_home) {
+        RequireWritableFolder(*places.kiova_home, "KIOVA_HOME names the folder");
+        return Chosen(*places.kiova_home, EProgramFolderChoice::KiovaHome, "KIOVA_HOME is set");
+    }
+    if (std::string mark = PortableFolderMark(places.executable_folder); !mark.empty()) {
+        RequireWritableFolder(places.executable_folder, "the portable program folder");
+        return Chosen(places.executable_folder, EProgramFolderChoice::Portable,
+                      "the executable's folder holds " + mark);
+    }
+    if (places.per_user.empty())
+        throw EProgramFolderError(
+            "no per-user folder: neither XDG_DATA_HOME nor HOME is set, and the user has no home "
+            "folder");
+    CreatePerUserFolder(places.per_user);
+    RequireWritableFolder(places.per_user, "the per-user folder");
+    SeedPerUserFolder(places.per_user, places.demo_characters);
+    return Chosen(places.per_user, EProgramFolderChoice::PerUser,
+                  "KIOVA_HOME is not set and the executable's folder " +
+                      places.executable_folder.string() + " holds neither " +
+                      std::string(kSettingsFileName) + " nor " + std::string(kPortableMarker));
+}
+
+TProgramFolder OpenProgramFolder() {
+    return ChooseProgramFolder(ProgramFolderPlaces());
+}
+
+std::string_view ChoiceName(EProgramFolderChoice choice) {
+    switch (choice) {
+        case EProgramFolderChoice::KiovaHome:
+            return "KIOVA_HOME";
+        case EProgramFolderChoice::Portable:
+            return "portable";
+        case EProgramFolderChoice::PerUser:
+            return "per-user";
+    }
+    return {};
 }
 
 }  // namespace kiova

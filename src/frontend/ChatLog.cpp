@@ -5,9 +5,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <system_error>
 
 #include "Files.h"
+#include "InstalledFolders.h"
 #include "LogFormat.h"
 
 namespace kiova {
@@ -38,9 +38,8 @@ std::string EndChattingEntry(TDateTime moment, std::string_view name) {
 }
 
 std::string ConversationLogPath(std::string_view program_folder) {
-    std::error_code error;
-    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    std::string stem = error ? "kiova" : AnsiPath(executable.stem());
+    std::filesystem::path executable = ExecutablePath();
+    std::string stem = executable.empty() ? "kiova" : AnsiPath(executable.stem());
     return std::string(program_folder) + stem + ".log";
 }
 

@@ -17,6 +17,7 @@
 #include "CodePage.h"
 #include "ColorKey.h"
 #include "Files.h"
+#include "InstalledFolders.h"
 #include "PluginList.h"
 #include "PluginLoading.h"
 #include "ProfileFields.h"
@@ -62,7 +63,8 @@ TFrontEnd::TFrontEnd(TFrontEndSetup setup, TView& view, TSoundOutput& sound, TTi
 TFrontEnd::~TFrontEnd() = default;
 
 bool TFrontEnd::Start(std::string_view package_path) {
-    susie_->AddFolder(NativePath(setup_.program_folder + "SPIs/"));
+    for (const std::string& folder : DecoderFolders(setup_.program_folder))
+        susie_->AddFolder(NativePath(folder));
     character_list_ = std::make_unique<TCharacterList>(settings_path_);
     std::string path(package_path);
     if (path.empty() && !character_list_->Paths().empty()) path = character_list_->Paths().front();

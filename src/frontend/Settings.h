@@ -6,9 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "ProgramFolder.h"  // kSettingsFileName
+
 namespace kiova {
 
-inline constexpr std::string_view kSettingsFileName = "Kiova.ini";
 inline constexpr int kDefaultInterval = 55;
 
 struct TSettings {

@@ -4,9 +4,11 @@
 #include "PluginObject.h"
 
 #include <utility>
+#include <vector>
 
 #include "CodePage.h"
 #include "Files.h"
+#include "InstalledFolders.h"
 #include "PluginError.h"
 
 namespace kiova {
@@ -44,12 +46,17 @@ void Check(int status, const char* name) {
 }
 
 // The library serving `class_name`: the part before the first "." (which no double-byte
-// character of the code page contains), as long as it is a plain file name.
+// character of the code page contains), as long as it is a plain file name. The first plug-in
+// folder holding it wins; without one, the program folder's own is named.
 std::filesystem::path LibraryFile(std::string_view program_folder, std::string_view class_name) {
     std::string_view library = class_name.substr(0, class_name.find('.'));
     if (library.empty() || library.find_first_of("/\\") != std::string_view::npos)
         throw EPluginError("class not registered: \"" + AnsiToUtf8(class_name) + "\"");
-    return NativePath(std::string(program_folder) + "plugins/" + std::string(library) + ".so");
+    const std::string file_name = std::string(library) + ".so";
+    const std::vector<std::string> folders = PluginFolders(program_folder);
+    for (const std::string& folder : folders)
+        if (FileExists(folder + file_name)) return NativePath(folder + file_name);
+    return NativePath(folders.front() + file_name);
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ namespace kiova {
 class TPluginObject {
 public:
     // Creates an object of `class_name` from the library that the part of the name before its
-    // first "." names in `program_folder`'s plugins/ (see kiova/plugin.h).
+    // first "." names (see kiova/plugin.h), looked for in `program_folder`'s plugins/, then in
+    // the installed plug-in folder.
     static TPluginObject Create(std::string_view program_folder, std::string_view class_name);
 
     std::string GetPluginInfo(std::int32_t index) const;

@@ -53,7 +53,7 @@ ToolCharacter::ToolCharacter(std::string_view package_utf8, const CharacterOptio
     if (options.now) FixClockAt(*options.now);
     bmccSetDefaultCharCode(bmccCodePage2CharCode(CodePage()));
 
-    const std::string program_folder = ProgramFolder();
+    const std::string program_folder = OpenProgramFolder().path;
     const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(package_utf8).string());
     character_ = std::make_unique<TCharacter>(
         package_path,

@@ -1,4 +1,5 @@
-// info: what the program reads from a package.
+// info: what the program reads from a package, or without one, where the program keeps its
+// folder and looks for its shared parts.
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -6,9 +7,46 @@
 #include "CharacterFile.h"
 #include "CodePage.h"
 #include "Files.h"
+#include "InstalledFolders.h"
+#include "ProgramFolder.h"
 #include "ToolCommand.h"
 
 namespace kiova::tool {
+namespace {
+
+nlohmann::json Utf8List(const std::vector<std::string>& ansi_texts) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const std::string& text : ansi_texts) list.push_back(AnsiToUtf8(text));
+    return list;
+}
+
+std::string Joined(const nlohmann::json& list) {
+    std::string text;
+    for (const auto& item : list) text += (text.empty() ? "" : ", ") + item.get<std::string>();
+    return text;
+}
+
+int ReportProgramFolder(bool json) {
+    const TProgramFolder folder = OpenProgramFolder();
+    const nlohmann::json out = {{"programFolder", AnsiToUtf8(folder.path)},
+                                {"choice", ChoiceName(folder.choice)},
+                                {"reason", folder.reason},
+                                {"decoderFolders", Utf8List(DecoderFolders(folder.path))},
+                                {"pluginFolders", Utf8List(PluginFolders(folder.path))},
+                                {"helpPage", AnsiToUtf8(HelpPagePath(folder.path))}};
+    if (json) {
+        std::cout << out.dump() << '\n';
+        return 0;
+    }
+    std::cout << "program folder: " << out["programFolder"].get<std::string>() << " ("
+              << folder.reason << ")\n"
+              << "decoders:       " << Joined(out["decoderFolders"]) << '\n'
+              << "plug-ins:       " << Joined(out["pluginFolders"]) << '\n'
+              << "help page:      " << out["helpPage"].get<std::string>() << '\n';
+    return 0;
+}
+
+}  // namespace
 
 int RunInfoCommand(const Arguments& args) {
     bool json = false;
@@ -21,7 +59,7 @@ int RunInfoCommand(const Arguments& args) {
         else
             throw UsageError("unexpected argument \"" + arg + "\"");
     }
-    if (package_utf8.empty()) throw UsageError("info needs a PACKAGE");
+    if (package_utf8.empty()) return ReportProgramFolder(json);
 
     const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(package_utf8).string());
     if (!FileExists(package_path)) throw ToolError(package_utf8 + " does not exist");

@@ -13,7 +13,7 @@ namespace {
 
 
 constexpr ToolCommand kCommands[] = {
-    {"info", "info PACKAGE [--json]", RunInfoCommand},
+    {"info", "info [PACKAGE] [--json]", RunInfoCommand},
     {"encrypt", "encrypt --key KEY INPUT OUTPUT", RunEncryptCommand},
     {"decrypt", "decrypt INPUT OUTPUT", RunDecryptCommand},
     {"chat",

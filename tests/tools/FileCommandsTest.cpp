@@ -59,5 +59,27 @@ TEST(Tool, InfoShowsWhatTheProgramReads) {
     EXPECT_EQ(RunTool({"info", dir / "none.ktc"}).status, 1);
 }
 
+TEST(Tool, InfoWithoutAPackageTellsWhichProgramFolderAndWhy) {
+    auto portable = RunTool({"info", "--json"});
+    ASSERT_EQ(portable.status, 0) << portable.err;
+    auto json = nlohmann::json::parse(portable.out);
+    EXPECT_EQ(json["choice"], "portable");  // the build's program folder
+    EXPECT_TRUE(json["reason"].get<std::string>().starts_with("the executable's folder holds"));
+    EXPECT_EQ(json["decoderFolders"][0], json["programFolder"].get<std::string>() + "SPIs/");
+
+    TempFolder home;
+    ::setenv("KIOVA_HOME", home.Path().c_str(), 1);
+    json = nlohmann::json::parse(RunTool({"info", "--json"}).out);
+    EXPECT_EQ(json["programFolder"], home.Path().string() + "/");
+    EXPECT_EQ(json["choice"], "KIOVA_HOME");
+
+    ::setenv("KIOVA_HOME", (home / "none").c_str(), 1);
+    auto missing = RunTool({"info"});
+    ::unsetenv("KIOVA_HOME");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err,
+              "kiova-tool: KIOVA_HOME names the folder " + (home / "none") + " does not exist\n");
+}
+
 }  // namespace
 }  // namespace kiova

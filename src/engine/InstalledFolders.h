@@ -1,0 +1,34 @@
+// The running executable, and the shared, read-only parts of an installed program: decoders and
+// plug-ins in the library folder, the help page and the demo characters in the data folder.
+// They are found from the executable's folder through the install's own layout (bin/ beside
+// lib/.../kiova/ and share/kiova/), so an install under any prefix finds its own parts.
+//
+// Shared parts are looked for in the program folder first, then in the installed folders.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kiova {
+
+// The executable's path (symbolic links resolved); empty when the system cannot tell.
+std::filesystem::path ExecutablePath();
+
+struct TInstalledFolders {
+    std::string library;  // ANSI, trailing delimiter: SPIs/, plugins/
+    std::string data;     // ANSI, trailing delimiter: characters/, Help/
+};
+
+const TInstalledFolders& InstalledFolders();
+
+// Folders holding picture decoders (*.spi), in the order they are loaded.
+std::vector<std::string> DecoderFolders(std::string_view program_folder);
+// Folders holding plug-in libraries, in the order a library is looked for.
+std::vector<std::string> PluginFolders(std::string_view program_folder);
+// The help page that exists, the program folder's first; the program folder's when neither
+// exists, so that the error names the place where users put their own.
+std::string HelpPagePath(std::string_view program_folder);
+
+}  // namespace kiova

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# install_check.sh BUILD_DIR: installs the build under a temporary DESTDIR with prefix /usr,
+# checks the desktop's files with their validators (when the machine has them), then runs the
+# installed programs as a new user would: a temporary HOME, no KIOVA_HOME.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "install_check: $*" >&2; exit 1; }
+
+DESTDIR=$tmp/root cmake --install "$build" --prefix /usr >/dev/null
+usr=$tmp/root/usr
+library=$(find "$usr/lib" -type d -name kiova | head -n 1)
+[ -n "$library" ] || fail "no library folder lib/.../kiova"
+
+for file in bin/kiova-tool share/kiova/characters/hina.ktc share/kiova/Help/index.htm \
+    share/kiova/kiova.svg share/applications/kiova.desktop share/mime/packages/kiova.xml \
+    share/icons/hicolor/scalable/apps/kiova.svg share/man/man1/kiova.1.gz \
+    share/man/man1/kiova-tool.1.gz; do
+  [ -f "$usr/$file" ] || fail "$file is not installed"
+done
+for size in 16 22 24 32 48 64 128 256; do
+  png=$usr/share/icons/hicolor/${size}x${size}/apps/kiova.png
+  file "$png" | grep -q "PNG image data, $size x $size" || fail "no $size x $size icon"
+done
+[ -f "$library/SPIs/qtimage.spi" ] && [ -f "$library/plugins/dice.so" ] ||
+  fail "decoders or plug-ins missing from $library"
+zcat "$usr/share/man/man1/kiova-tool.1.gz" | grep -q '^\\fBkiova\\-tool info PACKAGE' ||
+  fail "kiova-tool(1) lacks the README's commands"
+
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$usr/share/applications/kiova.desktop"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net --pedantic "$usr"/share/metainfo/*.metainfo.xml >/dev/null
+fi
+if command -v update-mime-database >/dev/null; then
+  update-mime-database "$usr/share/mime"
+  grep -q 'application/x-kiova-character:\*\.ktc' "$usr/share/mime/globs" || fail "no *.ktc glob"
+fi
+
+# A new user: the per-user folder is made, private, with the demo character in it.
+export HOME=$tmp/home
+unset KIOVA_HOME XDG_DATA_HOME
+mkdir "$HOME"
+folder=$HOME/.local/share/kiova
+info=$("$usr/bin/kiova-tool" info --json)
+for expected in "\"programFolder\":\"$folder/\"" '"choice":"per-user"' \
+    "\"decoderFolders\":[\"$folder/SPIs/\",\"$library/SPIs/\"]" \
+    "\"helpPage\":\"$usr/share/kiova/Help/index.htm\""; do
+  grep -qF "$expected" <<<"$info" || fail "info --json lacks $expected: $info"
+done
+[ "$(stat -c %a "$folder")" = 700 ] || fail "the per-user folder is not private"
+grep -q "^Char1=$folder/hina.ktc" "$folder/Kiova.ini" || fail "the demo character is not listed"
+
+# Plug-ins named in the per-user Plugins.txt come from the installed plug-in folder.
+printf 'dice\r\n' >"$folder/Plugins.txt"
+rolled=$("$usr/bin/kiova-tool" eval "$folder/hina.ktc" --plugins '{Dice.Roll:1d1+2}')
+[ "$rolled" = 3 ] || fail "the installed dice plug-in did not answer: $rolled"
+echo "install_check: passed"
