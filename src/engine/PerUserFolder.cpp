@@ -23,9 +23,24 @@ namespace {
     throw EProgramFolderError(what + " " + path.string() + ": " + std::strerror(error_number));
 }
 
+// The owner may write `copy` and everything in it: a character's state file is kept in its
+// data folder, whatever the installed files' modes.
+void AllowOwnerWrites(const fs::path& copy, std::error_code& error) {
+    auto allow = [&error](const fs::path& path, bool folder) {
+        fs::permissions(
+            path, folder ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write,
+            fs::perm_options::add, error);
+    };
+    const bool folder = fs::is_directory(copy, error);
+    allow(copy, folder);
+    if (!folder) return;
+    for (auto it = fs::recursive_directory_iterator(copy, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error))
+        allow(it->path(), it->is_directory());
+}
+
 // Copies `source` (a file or a whole folder) to `target` unless `target` exists, through a
-// temporary name in the target's folder. The copy's owner may always write it: a character's
-// state file is kept in its data folder.
+// temporary name in the target's folder.
 void CopyUnlessPresent(const fs::path& source, const fs::path& target) {
     std::error_code error;
     if (fs::symlink_status(target, error).type() != fs::file_type::not_found) return;
@@ -33,15 +48,7 @@ void CopyUnlessPresent(const fs::path& source, const fs::path& target) {
     temporary += ".tmp" + std::to_string(::getpid());
     fs::remove_all(temporary, error);
     fs::copy(source, temporary, fs::copy_options::recursive, error);
-    if (!error) {
-        for (auto it = fs::recursive_directory_iterator(temporary, error);
-             !error && it != fs::recursive_directory_iterator(); it.increment(error))
-            fs::permissions(it->path(),
-                            it->is_directory() ? fs::perms::owner_all
-                                               : fs::perms::owner_read | fs::perms::owner_write,
-                            fs::perm_options::add, error);
-        if (!error) fs::permissions(temporary, fs::perms::owner_all, fs::perm_options::add, error);
-    }
+    if (!error) AllowOwnerWrites(temporary, error);
     // A folder made meanwhile by another start is kept; its copy is as good as this one.
     if (!error && ::rename(temporary.c_str(), target.c_str()) != 0 && errno != ENOTEMPTY &&
         errno != EEXIST)

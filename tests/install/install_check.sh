@@ -35,7 +35,7 @@ if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net --pedantic "$usr"/share/metainfo/*.metainfo.xml >/dev/null
 fi
 if command -v update-mime-database >/dev/null; then
-  update-mime-database "$usr/share/mime"
+  update-mime-database "$usr/share/mime" >/dev/null 2>&1 || fail "update-mime-database refused"
   grep -q 'application/x-kiova-character:\*\.ktc' "$usr/share/mime/globs" || fail "no *.ktc glob"
 fi
 
