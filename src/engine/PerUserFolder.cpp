@@ -64,7 +64,7 @@ void CopyUnlessPresent(const fs::path& source, const fs::path& target) {
 void CreatePerUserFolder(const fs::path& folder) {
     std::error_code error;
     if (fs::is_directory(folder, error)) return;
-    if (folder.has_relative_path() && folder.parent_path() != folder)
+    if (folder.has_parent_path() && folder.parent_path() != folder)
         CreatePerUserFolder(folder.parent_path());
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
         Fail("cannot create the per-user folder", folder, errno);

@@ -176,7 +176,7 @@ void TFrontEnd::ShowAboutDialog() {
 }
 
 void TFrontEnd::ShowHelp() {
-    std::filesystem::path page = NativePath(setup_.program_folder + std::string(kHelpPage));
+    std::filesystem::path page = NativePath(HelpPagePath(setup_.program_folder));
     std::u16string shown = AnsiToUtf16(AnsiPath(page));
     std::error_code error;
     if (std::filesystem::is_regular_file(page, error))

@@ -21,8 +21,7 @@ inline constexpr std::u16string_view kMenuWebSite = u"Kiova のウェブサイ�
 inline constexpr std::u16string_view kMenuAbout = u"Kiova について(&A)...";
 inline constexpr std::u16string_view kMenuQuit = u"終了(&Q)";
 
-// The help page, relative to the program folder, and the error when it is missing.
-inline constexpr std::string_view kHelpPage = "Help\\index.htm";
+// The error when there is no help page (InstalledFolders.h says where it is looked for).
 inline constexpr std::u16string_view kHelpMissing = u"ヘルプが見つかりません";
 
 // Buttons every dialog shares.
