@@ -2,10 +2,7 @@
 # folders (where InstalledFolders.h looks for them), and the desktop's files.
 set(share ${CMAKE_INSTALL_DATADIR})
 
-install(TARGETS kiova-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(TARGET kiova)  # the program joins the tool as soon as its target is part of the build
-  install(TARGETS kiova RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS kiova kiova-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS kiova_qtimage_spi LIBRARY DESTINATION ${KIOVA_INSTALL_LIBRARY_DIR}/SPIs)
 install(TARGETS kiova_plugin_echo kiova_plugin_dice
         LIBRARY DESTINATION ${KIOVA_INSTALL_LIBRARY_DIR}/plugins)

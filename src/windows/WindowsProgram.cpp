@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "ChatLog.h"
 #include "CodePage.h"
 #include "Files.h"
 #include "FormMain.h"
@@ -43,14 +44,6 @@ void PreferXWayland() {
     if ((chosen == nullptr || *chosen == '\0') && wayland != nullptr && *wayland != '\0' &&
         x11 != nullptr && *x11 != '\0')
         setenv("QT_QPA_PLATFORM", "xcb", 1);
-}
-
-// The conversation log is named after the executable.
-std::string ChatLogPath(const std::string& program_folder) {
-    std::error_code error;
-    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    std::string name = error ? std::string("kiova") : executable.stem().string();
-    return program_folder + Utf8ToAnsi(name) + ".log";
 }
 
 // The command line's package as the character list keeps it: absolute, in the code page.
@@ -91,14 +84,15 @@ int RunWindowsProgram(int& argc, char** argv, std::string_view package) {
     QApplication::setWindowIcon(ProgramIcon());
     // Hiding the main window must not end the program; it ends by closing.
     QApplication::setQuitOnLastWindowClosed(false);
+    std::string program_folder;
     try {
         bmccSetDefaultCharCode(bmccCodePage2CharCode(CodePage()));
+        program_folder = OpenProgramFolder().path;
     } catch (const std::exception& error) {
         std::cerr << "kiova: " << error.what() << '\n';
         return 1;
     }
 
-    std::string program_folder = ProgramFolder();
     TFormMain form;
     TSdlSound sound;
     TQtTimerSource timer;
@@ -108,8 +102,9 @@ int RunWindowsProgram(int& argc, char** argv, std::string_view package) {
             &form, [&form, &woken] { form.Forward([&woken] { woken->DrainHandOver(); }); },
             Qt::QueuedConnection);
     };
-    TFrontEnd front_end({program_folder, ChatLogPath(program_folder), OpenWithDesktop, wake_up},
-                        form, sound, timer);
+    TFrontEnd front_end(
+        {program_folder, ConversationLogPath(program_folder), OpenWithDesktop, wake_up}, form,
+        sound, timer);
     woken = &front_end;
     form.Attach(front_end, timer);
     CloseOnSignals(form, front_end);
