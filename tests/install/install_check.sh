@@ -13,7 +13,7 @@ usr=$tmp/root/usr
 library=$(find "$usr/lib" -type d -name kiova | head -n 1)
 [ -n "$library" ] || fail "no library folder lib/.../kiova"
 
-for file in bin/kiova-tool share/kiova/characters/hina.ktc share/kiova/Help/index.htm \
+for file in bin/kiova bin/kiova-tool share/kiova/characters/hina.ktc share/kiova/Help/index.htm \
     share/kiova/kiova.svg share/applications/kiova.desktop share/mime/packages/kiova.xml \
     share/icons/hicolor/scalable/apps/kiova.svg share/man/man1/kiova.1.gz \
     share/man/man1/kiova-tool.1.gz; do
@@ -38,6 +38,8 @@ if command -v update-mime-database >/dev/null; then
   update-mime-database "$usr/share/mime" >/dev/null 2>&1 || fail "update-mime-database refused"
   grep -q 'application/x-kiova-character:\*\.ktc' "$usr/share/mime/globs" || fail "no *.ktc glob"
 fi
+
+"$usr/bin/kiova" --version | grep -q '^kiova [0-9]' || fail "the installed kiova does not start"
 
 # A new user: the per-user folder is made, private, with the demo character in it.
 export HOME=$tmp/home
