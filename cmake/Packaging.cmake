@@ -1,19 +1,17 @@
-# cpack -G DEB: one package "kiova" of everything cmake --install lays out. Configure with
-# -DCMAKE_INSTALL_PREFIX=/usr (scripts/package.sh does) so the library folder is Debian's
-# multiarch one. Library dependencies are computed by dpkg-shlibdeps; the desktop, MIME and icon
-# caches are refreshed by the triggers of the packages that own them.
+# cpack -G DEB: one package "kiova" of everything cmake --install lays out, under /usr
+# whatever the build's own prefix (the executables find the shared folders relative to
+# themselves). Library dependencies are computed by dpkg-shlibdeps; the desktop, MIME and icon
+# caches are refreshed by the triggers of the packages that own those caches.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kiova)
 set(CPACK_PACKAGE_VENDOR "The Kiova team")
 set(CPACK_PACKAGE_CONTACT "The Kiova team <kiova@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://kiova.example.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "chat with a character who lives on your desktop")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A character sits in a small window on the desktop and chats with the user in a speech\n"
-    "balloon. Character folders made on Windows (Shift_JIS) run unchanged; the demo character\n"
-    "comes with the program, and kiova-tool helps character authors.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
-set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_PACKAGE_DESCRIPTION "A character sits in a small window on the desktop and chats \
+with the user in a speech balloon. Character folders made on Windows (Shift_JIS) run \
+unchanged. The demo character comes with the program, and kiova-tool helps character authors.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
