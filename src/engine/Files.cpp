@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -91,9 +90,14 @@ std::optional<std::string> ReadFileBytes(std::string_view ansi_path) {
     if (!FileExists(ansi_path)) return std::nullopt;
     std::ifstream in(NativePath(ansi_path), std::ios::binary);
     if (!in) return std::nullopt;
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
+    // Read in blocks rather than through `<< rdbuf()`, which gives an empty text for a read that
+    // fails (an I/O error) just as for an empty file.
+    std::string contents;
+    char block[64 * 1024];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        contents.append(block, static_cast<size_t>(in.gcount()));
+    if (in.bad()) return std::nullopt;
+    return contents;
 }
 
 std::vector<std::string> ReadFileLines(std::string_view ansi_path) {

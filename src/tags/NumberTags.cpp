@@ -68,7 +68,11 @@ double Power(double a, double b) {
         const double magnitude = IntegerPower(a, static_cast<int64_t>(std::fabs(b)));
         return b > 0 ? magnitude : 1 / magnitude;
     }
-    return a < 0 ? NAN : std::exp(b * std::log(a));
+    if (a < 0) return NAN;
+    // In extended precision, so that the result is right to the 15 digits it is written with
+    // (2 to the power 0.5 gives 1.4142135623731, not 1.41421356237309).
+    const long double wide_a = a, wide_b = b;
+    return static_cast<double>(std::exp(wide_b * std::log(wide_a)));
 }
 
 std::u16string ArithmeticTag(const TTag& tag) {
