@@ -46,6 +46,10 @@ std::vector<std::string> DecoderFolders(std::string_view program_folder) {
     return InBoth(program_folder, InstalledFolders().library, "SPIs/");
 }
 
+std::string CharacterDecoderFolder(std::string_view program_folder, std::string_view folder_value) {
+    return IncludeTrailingDelimiter(std::string(program_folder) + std::string(folder_value));
+}
+
 std::vector<std::string> PluginFolders(std::string_view program_folder) {
     return InBoth(program_folder, InstalledFolders().library, "plugins/");
 }

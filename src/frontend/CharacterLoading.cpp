@@ -13,6 +13,7 @@
 #include "ColorKey.h"
 #include "Files.h"
 #include "FrontEnd.h"
+#include "InstalledFolders.h"
 #include "KiovaError.h"
 #include "Picture.h"
 #include "PluginList.h"
@@ -70,7 +71,7 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
     for (; character_susie_count_ > 0; --character_susie_count_)
         susie_->Delete(susie_->Count() - 1);
     character_susie_count_ = susie_->AddFolder(
-        NativePath(IncludeTrailingDelimiter(setup_.program_folder + package.ReadValue("folder"))));
+        NativePath(CharacterDecoderFolder(setup_.program_folder, package.ReadValue("folder"))));
     LoadBalloonImages();
     LoadDefaultPicture();
     ReadSettings();

@@ -5,7 +5,9 @@
 // never opened unless it is a regular file (a FIFO or device would block or never end).
 #include "Picture.h"
 
-#include <QByteArrayView>
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
 #include <exception>
 #include <optional>
 #include <string>
@@ -25,11 +27,40 @@ Decoder DecoderFor(const std::filesystem::path& file) {
     return Decoder::PlugIns;
 }
 
-std::optional<QImage> DecodeBmp(std::span<const std::byte> bytes) {
-    QImage image = QImage::fromData(
-        QByteArrayView(reinterpret_cast<const char*>(bytes.data()), bytes.size()), "BMP");
-    if (image.isNull()) return std::nullopt;
+// Through QImageReader rather than QImage::fromData, for the reader's reason when it refuses.
+std::optional<QImage> DecodeBmp(std::span<const std::byte> bytes, std::string& reason) {
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "BMP");
+    QImage image = reader.read();
+    if (image.isNull()) {
+        reason = "the BMP reader refused it: " + reader.errorString().toStdString();
+        return std::nullopt;
+    }
     return image;
+}
+
+std::optional<QImage> DecodeJpegFile(std::span<const std::byte> bytes, std::string& reason) {
+    std::optional<QImage> image = DecodeJpeg(bytes);
+    if (!image)
+        reason =
+            "the JPEG decoder (libjpeg) refused it: not a JPEG it can decode into RGB, "
+            "damaged, or too large";
+    return image;
+}
+
+bool DecodeWithPlugIns(const std::filesystem::path& file, TSusiePlugInList& plugIns, QImage& target,
+                       std::string& reason) {
+    if (plugIns.LoadFromFile(file, target)) return true;
+    std::string asked;
+    for (int i = 0; i < plugIns.Count(); ++i) {
+        if (!plugIns[i].CanDecode()) continue;
+        asked += (asked.empty() ? "" : ", ") + plugIns[i].Path().filename().string();
+    }
+    reason = asked.empty() ? "no decoder library is loaded for its extension"
+                           : "no decoder library decoded it (asked: " + asked + ")";
+    return false;
 }
 
 PictureStatus Decoded(std::optional<QImage> image, QImage& target) {
@@ -42,20 +73,30 @@ PictureStatus Decoded(std::optional<QImage> image, QImage& target) {
 
 PictureStatus LoadPictureFile(const std::filesystem::path& file, TSusiePlugInList& plugIns,
                               QImage& target) {
+    std::string unused;
+    return LoadPictureFile(file, plugIns, target, unused);
+}
+
+PictureStatus LoadPictureFile(const std::filesystem::path& file, TSusiePlugInList& plugIns,
+                              QImage& target, std::string& reason) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) return PictureStatus::NotExists;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        reason = "not an existing file";
+        return PictureStatus::NotExists;
+    }
     try {
         switch (DecoderFor(file)) {
             case Decoder::Jpeg:
-                return Decoded(DecodeJpeg(ReadFileBytes(file)), target);
+                return Decoded(DecodeJpegFile(ReadFileBytes(file), reason), target);
             case Decoder::Bmp:
-                return Decoded(DecodeBmp(ReadFileBytes(file)), target);
+                return Decoded(DecodeBmp(ReadFileBytes(file), reason), target);
             case Decoder::PlugIns:
-                return plugIns.LoadFromFile(file, target) ? PictureStatus::Loaded
-                                                          : PictureStatus::NotDecoded;
+                return DecodeWithPlugIns(file, plugIns, target, reason) ? PictureStatus::Loaded
+                                                                        : PictureStatus::NotDecoded;
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
         // unreadable after the check above, or larger than memory
+        reason = failure.what();
     }
     return PictureStatus::InvalidBitmap;
 }

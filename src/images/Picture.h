@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <filesystem>
+#include <string>
 
 #include "SusiePlugInList.h"
 
@@ -20,5 +21,9 @@ enum class PictureStatus {
 // another. Only Loaded changes `target`.
 PictureStatus LoadPictureFile(const std::filesystem::path& file, TSusiePlugInList& plugIns,
                               QImage& target);
+// The same, and when the result is not Loaded, `reason` says which loader refused the file and
+// why ("the BMP reader refused it: ...").
+PictureStatus LoadPictureFile(const std::filesystem::path& file, TSusiePlugInList& plugIns,
+                              QImage& target, std::string& reason);
 
 }  // namespace kiova

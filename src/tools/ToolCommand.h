@@ -30,5 +30,6 @@ int RunEncryptCommand(const Arguments& args);
 int RunDecryptCommand(const Arguments& args);
 int RunChatCommand(const Arguments& args);
 int RunEvalCommand(const Arguments& args);
+int RunPictureCommand(const Arguments& args);
 
 }  // namespace kiova::tool

@@ -11,7 +11,6 @@
 namespace kiova::tool {
 namespace {
 
-
 constexpr ToolCommand kCommands[] = {
     {"info", "info [PACKAGE] [--json]", RunInfoCommand},
     {"encrypt", "encrypt --key KEY INPUT OUTPUT", RunEncryptCommand},
@@ -24,6 +23,8 @@ constexpr ToolCommand kCommands[] = {
      "eval PACKAGE [--json] [--now \"yyyy/mm/dd hh:nn:ss\"] [--user PROFILE] [--allow-execute] "
      "[--plugins] [--] TEXT...",
      RunEvalCommand},
+    {"picture", "picture FILE --png OUT [--transparent] [--package PACKAGE] [--json]",
+     RunPictureCommand},
     {"match",
      "match [--code sjis|euc|western|unicode] [--ignore-case] [--hex] (PATTERN TEXT | --batch)",
      RunMatchCommand},

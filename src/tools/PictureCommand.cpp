@@ -1,0 +1,119 @@
+// picture: decodes a picture file through the program's own loaders and writes it as a PNG, so
+// authors see what the program would show.
+#include <QImage>
+#include <QString>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+#include "CharacterFile.h"
+#include "CodePage.h"
+#include "ColorKey.h"
+#include "Files.h"
+#include "InstalledFolders.h"
+#include "Picture.h"
+#include "ProgramFolder.h"
+#include "SusiePlugInList.h"
+#include "ToolCommand.h"
+
+namespace kiova::tool {
+namespace {
+
+// The window colour the colour key turns transparent pixels into: Qt's default window colour,
+// which the program's window shows unless the desktop's theme changes it.
+constexpr QRgb kWindowColor = 0xFFEFEFEF;
+
+struct PictureOptions {
+    std::string file_utf8;
+    std::string png_utf8;
+    std::optional<std::string> package_utf8;
+    bool transparent = false;
+    bool json = false;
+};
+
+PictureOptions ParsePictureOptions(const Arguments& args) {
+    PictureOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
+            return args[++i];
+        };
+        if (arg == "--png") {
+            options.png_utf8 = value();
+        } else if (arg == "--package") {
+            options.package_utf8 = value();
+        } else if (arg == "--transparent") {
+            options.transparent = true;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (options.file_utf8.empty() && !arg.starts_with("--")) {
+            options.file_utf8 = arg;
+        } else {
+            throw UsageError("unexpected argument \"" + arg + "\"");
+        }
+    }
+    if (options.file_utf8.empty()) throw UsageError("picture needs a FILE");
+    if (options.png_utf8.empty()) throw UsageError("picture needs --png OUT");
+    return options;
+}
+
+// The decoders the program would have: its own folders' and, for a character, the character's.
+void AddDecoders(TSusiePlugInList& decoders, const std::optional<std::string>& package_utf8) {
+    const std::string program_folder = OpenProgramFolder().path;
+    for (const std::string& folder : DecoderFolders(program_folder))
+        decoders.AddFolder(NativePath(folder));
+    if (!package_utf8) return;
+    const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(*package_utf8).string());
+    if (!FileExists(package_path)) throw ToolError(*package_utf8 + " does not exist");
+    const TCharacterFile package(package_path);
+    decoders.AddFolder(
+        NativePath(CharacterDecoderFolder(program_folder, package.ReadValue("folder"))));
+}
+
+std::string ColorText(QRgb color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", color & 0xFFFFFFu);
+    return text;
+}
+
+}  // namespace
+
+int RunPictureCommand(const Arguments& args) {
+    const PictureOptions options = ParsePictureOptions(args);
+    TSusiePlugInList decoders;
+    AddDecoders(decoders, options.package_utf8);
+
+    QImage image;
+    std::string reason;
+    if (LoadPictureFile(options.file_utf8, decoders, image, reason) != PictureStatus::Loaded)
+        throw ToolError(options.file_utf8 + ": " + reason);
+
+    nlohmann::ordered_json out = {{"file", options.file_utf8},
+                                  {"width", image.width()},
+                                  {"height", image.height()},
+                                  {"png", options.png_utf8}};
+    std::string key_text;
+    if (options.transparent) {
+        const QRgb key = TransparencyKey(image);
+        MakeTransparent(image, kWindowColor);
+        out["key"] = ColorText(key);
+        out["windowColor"] = ColorText(kWindowColor);
+        key_text =
+            ", colour key " + ColorText(key) + " -> window colour " + ColorText(kWindowColor);
+    }
+    if (!image.save(QString::fromStdString(options.png_utf8), "PNG"))
+        throw ToolError("cannot write " + options.png_utf8);
+
+    if (options.json)
+        std::cout << out.dump() << '\n';
+    else
+        std::cout << options.file_utf8 << ": " << image.width() << 'x' << image.height() << key_text
+                  << ", written to " << options.png_utf8 << '\n';
+    return 0;
+}
+
+}  // namespace kiova::tool
