@@ -1,9 +1,15 @@
 #include "Files.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
@@ -48,15 +54,96 @@ void WriteAll(int fd, std::string_view contents, std::string_view ansi_path) {
     while (!contents.empty()) {
         ssize_t written = ::write(fd, contents.data(), contents.size());
         if (written < 0 && errno == EINTR) continue;
-        if (written < 0) {
-            int saved = errno;
-            ::close(fd);
-            errno = saved;
-            ThrowIoError("cannot write", ansi_path);
-        }
+        if (written < 0) ThrowIoError("cannot write", ansi_path);
         contents.remove_prefix(static_cast<size_t>(written));
     }
 }
+
+// "NAME.tmp": the start of every temporary file name of a save of NAME. The rest is the saving
+// process's id, then "-" and a random part (older versions wrote the id alone).
+std::string TemporaryPrefix(const fs::path& target) {
+    return target.filename().string() + ".tmp";
+}
+
+bool IsLiveProcess(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+// Removes what killed saves of `target` left behind: temporary files of processes that have
+// ended. Those of running processes (another instance saving the same file) are theirs.
+void RemoveStaleTemporaries(const fs::path& target) {
+    const std::string prefix = TemporaryPrefix(target);
+    std::error_code error;
+    fs::directory_iterator it(target.has_parent_path() ? target.parent_path() : fs::path("."),
+                              error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(prefix)) continue;
+        const std::string_view owner = std::string_view(name).substr(prefix.size());
+        const size_t digits = std::min(owner.find('-'), owner.size());
+        if (digits == 0 || digits > 9 ||
+            owner.substr(0, digits).find_first_not_of("0123456789") != std::string_view::npos)
+            continue;
+        const pid_t pid = static_cast<pid_t>(std::stol(std::string(owner.substr(0, digits))));
+        if (pid != ::getpid() && !IsLiveProcess(pid)) ::unlink(it->path().c_str());
+    }
+}
+
+// A new file beside the target, created exclusively (O_EXCL, O_NOFOLLOW), so a file or link
+// planted under its name in a folder that someone else writes to is never opened. It is
+// removed again unless it replaces the target.
+class TTemporaryFile {
+public:
+    TTemporaryFile(const fs::path& target, std::string_view ansi_path)
+        : target_(target), ansi_path_(ansi_path) {
+        static std::atomic<unsigned> counter = 0;
+        const std::string stem = target.string() + ".tmp" + std::to_string(::getpid()) + "-";
+        for (int attempt = 0; fd_ < 0 && attempt < 100; ++attempt) {
+            const auto salt = static_cast<unsigned>(
+                std::chrono::steady_clock::now().time_since_epoch().count() ^ (counter++ << 20));
+            char suffix[16];
+            std::snprintf(suffix, sizeof suffix, "%08x", salt);
+            path_ = stem + suffix;
+            fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+            if (fd_ < 0 && errno != EEXIST) break;
+        }
+        if (fd_ < 0) ThrowIoError("cannot create", ansi_path_);
+        KeepPermissionsOf(target);
+    }
+    ~TTemporaryFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    TTemporaryFile(const TTemporaryFile&) = delete;
+    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
+
+    void Write(std::string_view contents) {
+        WriteAll(fd_, contents, ansi_path_);
+        const int synced = ::fsync(fd_);
+        const int closed = ::close(fd_);
+        fd_ = -1;
+        if (synced != 0 || closed != 0) ThrowIoError("cannot write", ansi_path_);
+    }
+    // rename() replaces a link at the target by the file; it never writes through it.
+    void ReplaceTarget() {
+        if (::rename(path_.c_str(), target_.c_str()) != 0)
+            ThrowIoError("cannot replace", ansi_path_);
+        path_.clear();
+    }
+
+private:
+    // A file the user made private stays private.
+    void KeepPermissionsOf(const fs::path& target) const {
+        struct stat status {};
+        if (::lstat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+            ::fchmod(fd_, status.st_mode & 07777);
+    }
+
+    fs::path target_;
+    std::string ansi_path_;
+    std::string path_;
+    int fd_ = -1;
+};
 
 }  // namespace
 
@@ -105,28 +192,22 @@ std::vector<std::string> ReadFileLines(std::string_view ansi_path) {
 }
 
 void WriteFileAtomically(std::string_view ansi_path, std::string_view contents) {
-    fs::path target = NativePath(ansi_path);
-    fs::path temporary = target;
-    temporary += ".tmp" + std::to_string(::getpid());
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) ThrowIoError("cannot create", ansi_path);
-    WriteAll(fd, contents, ansi_path);
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        ::unlink(temporary.c_str());
-        ThrowIoError("cannot write", ansi_path);
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        int saved = errno;
-        ::unlink(temporary.c_str());
-        errno = saved;
-        ThrowIoError("cannot replace", ansi_path);
-    }
+    const fs::path target = NativePath(ansi_path);
+    RemoveStaleTemporaries(target);
+    TTemporaryFile temporary(target, ansi_path);
+    temporary.Write(contents);
+    temporary.ReplaceTarget();
 }
 
 void AppendToFile(std::string_view ansi_path, std::string_view contents) {
     int fd = ::open(NativePath(ansi_path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) ThrowIoError("cannot open", ansi_path);
-    WriteAll(fd, contents, ansi_path);
+    try {
+        WriteAll(fd, contents, ansi_path);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
     if (::close(fd) != 0) ThrowIoError("cannot write", ansi_path);
 }
 

@@ -25,8 +25,11 @@ std::optional<std::string> ReadFileBytes(std::string_view ansi_path);
 // The file's lines (see SplitLines); empty when the file does not exist.
 std::vector<std::string> ReadFileLines(std::string_view ansi_path);
 
-// Writes `contents` to a temporary file beside `ansi_path` and renames it into place, so the
-// previous file survives a crash mid-write. Throws std::runtime_error on failure.
+// Writes `contents` to a new temporary file beside `ansi_path` and renames it into place, so the
+// previous file survives a crash mid-write. The temporary file is created exclusively (a planted
+// file or link under its name is never followed), a link at the target is replaced rather than
+// written through, and the temporary files of earlier saves of the same file whose processes
+// have ended are removed. Throws std::runtime_error on failure, leaving the previous file.
 void WriteFileAtomically(std::string_view ansi_path, std::string_view contents);
 
 // Appends `contents`, creating the file when needed. Throws std::runtime_error on failure.
