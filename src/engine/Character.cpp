@@ -74,6 +74,7 @@ TCharacter::TCharacter(std::string_view package_path, TCharacterServices service
     if (TextToInt(package_.ReadValue("version")).value_or(0) < kMinimumVersion)
         throw EKiovaInvalidCharacter("character is not supported in this version");
 
+    report_problem_ = std::move(services.report_problem);
     plugins_ = services.create_plugin_list ? services.create_plugin_list()
                                            : std::make_unique<TNullPluginList>();
     evaluator_ = services.create_tag_evaluator ? services.create_tag_evaluator(*this)
@@ -125,7 +126,28 @@ bool TCharacter::HasData() const {
 
 void TCharacter::LoadState() {
     if (!FileExists(state_path_)) SaveState();
-    variables_.FromStateLines(ReadDataFileLines(state_path_));
+    const std::vector<std::string> lines = ReadDataFileLines(state_path_);
+    if (!TCharacterVariables::IsWholeState(lines)) KeepDamagedStateFile();
+    variables_.FromStateLines(lines);
+}
+
+// The next save replaces the state file, so what may still be read from it is copied first.
+void TCharacter::KeepDamagedStateFile() const {
+    const std::string kept = state_path_ + ".damaged";
+    if (FileExists(kept)) {
+        ReportProblem(state_path_ + " is damaged; an earlier damaged copy stays in " + kept);
+        return;
+    }
+    try {
+        WriteFileAtomically(kept, ReadFileBytes(state_path_).value_or(std::string()));
+    } catch (const std::runtime_error& error) {
+        throw EKiovaError(state_path_ + " is damaged and cannot be kept: " + error.what());
+    }
+    ReportProblem(state_path_ + " is damaged; it is kept as " + kept);
+}
+
+void TCharacter::ReportProblem(std::string_view message) const {
+    if (report_problem_) report_problem_(message);
 }
 
 void TCharacter::SaveState() const {

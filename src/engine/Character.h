@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -61,6 +62,8 @@ public:
     bool TakeEntrustFinished() { return entrust_finished_.exchange(false); }
 
     // Variables 50 to 99 from and to the state file (always written enciphered with the name).
+    // A damaged state file (see TCharacterVariables::IsWholeState) is kept beside it as
+    // "<state file>.damaged", unless one is kept already, and reported before it is replaced.
     void LoadState();
     void SaveState() const;
 
@@ -89,6 +92,9 @@ public:
     bool AllowExecute() const { return allow_execute_; }
     bool PluginsEnabled() const { return plugins_enabled_; }
 
+    // Hands `message` (ANSI) to the services' problem report.
+    void ReportProblem(std::string_view message) const;
+
     // The tables, in the order of the mask bits.
     TKiovaData0& Data01() { return data01_; }
     TKiovaData0& Data02() { return data02_; }
@@ -102,6 +108,7 @@ public:
 private:
     void LoadTables();
     bool HasData() const;
+    void KeepDamagedStateFile() const;
     std::string MessageFor(std::u16string_view input) const;
     std::string AnswerFromPlainTables(std::string_view message, uint8_t table_mask);
 
@@ -111,6 +118,7 @@ private:
     std::string package_path_;
     std::string state_path_;
     std::unique_ptr<TPluginListBase> plugins_;
+    std::function<void(std::string_view)> report_problem_;
 
     TKiovaData0 data01_;
     TKiovaData0 data02_;

@@ -45,6 +45,9 @@ struct TCharacterServices {
     std::function<std::unique_ptr<TPluginListBase>()> create_plugin_list;
     // Nothing: the character's evaluator returns its input unchanged.
     std::function<std::unique_ptr<TTagEvaluator>(TCharacter&)> create_tag_evaluator;
+    // Where the character reports what it met in its data and went on without: a path that
+    // leaves its folder, a damaged state file. `message` is ANSI. Nothing: unreported.
+    std::function<void(std::string_view message)> report_problem;
 };
 
 }  // namespace kiova

@@ -51,12 +51,13 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
     view_.HideWindow();
     view_.HidePattingWindow();
     TSplashGuard splash(view_);
+    TCharacterServices services =
+        MakeCharacterServices(hand_over_, setup_.open_document,
+                              PluginListFactory(setup_.program_folder, view_.WindowId()));
+    services.report_problem = [this](std::string_view message) { LogProblem(message); };
     std::unique_ptr<TCharacter> loaded;
     try {
-        loaded = std::make_unique<TCharacter>(
-            package_path,
-            MakeCharacterServices(hand_over_, setup_.open_document,
-                                  PluginListFactory(setup_.program_folder, view_.WindowId())));
+        loaded = std::make_unique<TCharacter>(package_path, std::move(services));
     } catch (const EKiovaInvalidCharacter&) {
         return false;
     } catch (const EKiovaError& error) {

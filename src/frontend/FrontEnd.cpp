@@ -311,6 +311,14 @@ void TFrontEnd::LogError(std::string_view message) {
     error_log_.Write(message);
 }
 
+void TFrontEnd::LogProblem(std::string_view message) noexcept {
+    try {
+        LogError(message);
+    } catch (const std::exception& error) {
+        ReportError(error.what());
+    }
+}
+
 std::u16string TFrontEnd::Think(std::u16string_view input, uint8_t table_mask) {
     if (!character_) return {};
     std::u16string line = FireEvent("KE_BeginThink", input);

@@ -160,6 +160,8 @@ private:
     std::string ResolvePath(std::u16string_view name) const;
     void WriteChatEntry(std::string_view entry);
     void LogError(std::string_view message);
+    // LogError for what the program goes on after; a log that cannot be written is reported.
+    void LogProblem(std::string_view message) noexcept;
 
     TFrontEndSetup setup_;
     TView& view_;

@@ -1,6 +1,7 @@
 #include "CharacterOptions.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "CodePage.h"
 #include "CommonOptions.h"
@@ -55,9 +56,12 @@ ToolCharacter::ToolCharacter(std::string_view package_utf8, const CharacterOptio
 
     const std::string program_folder = OpenProgramFolder().path;
     const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(package_utf8).string());
-    character_ = std::make_unique<TCharacter>(
-        package_path,
-        MakeCharacterServices(hand_over_, OpenWithXdgOpen, PluginListFactory(program_folder, 0)));
+    TCharacterServices services =
+        MakeCharacterServices(hand_over_, OpenWithXdgOpen, PluginListFactory(program_folder, 0));
+    services.report_problem = [](std::string_view message) {
+        std::cerr << "kiova-tool: " << AnsiToUtf8(message) << '\n';
+    };
+    character_ = std::make_unique<TCharacter>(package_path, std::move(services));
     character_->SetUserProfile(user);
     character_->SetAllowExecute(options.allow_execute);
     character_->SetPluginsEnabled(options.plugins);

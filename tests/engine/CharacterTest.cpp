@@ -166,6 +166,81 @@ TEST(Character, ShortOrUnconvertibleStateFileLeavesVariablesCleared) {
     EXPECT_TRUE(character.Variables().flags[50]);
 }
 
+TEST(Character, LineBreaksInTextsNeverShiftTheStateFile) {
+    TestCharacter alice("Alice");
+    alice.Data("datac2", "c.txt", {"x"});
+    // "Alice" gives the key bytes 5 8 5 19 1: enciphered at the second place, byte 2 would
+    // become LF; at the fifth, byte 12 would become CR.
+    const std::pair<const char*, const char*> texts[] = {
+        {"abc\r\n", "abc{BR}"},
+        {"one\r\ntwo\nthree\rfour", "one{BR}two{BR}three{BR}four"},
+        {"a\x02", "a\xE2"},
+        {"abcd\x0C", "abcd\xEC"},
+        {"a\tb",
+         "a\xE9"
+         "b"},
+    };
+    {
+        TCharacter first(alice.Write());
+        for (size_t i = 0; i < std::size(texts); ++i)
+            first.Variables().strings[50 + i] = texts[i].first;
+        first.Variables().strings[99] = "last";
+        first.Variables().numbers[50] = 42;
+        first.Variables().flags[50] = true;
+    }
+    TCharacter second(alice.PackagePath());
+    for (size_t i = 0; i < std::size(texts); ++i)
+        EXPECT_EQ(second.Variables().strings[50 + i], texts[i].second) << "for " << texts[i].first;
+    EXPECT_EQ(second.Variables().strings[99], "last");
+    EXPECT_EQ(second.Variables().numbers[50], 42);
+    EXPECT_TRUE(second.Variables().flags[50]);
+    EXPECT_FALSE(second.Variables().flags[51]);
+}
+
+TEST(Character, ADamagedStateFileIsKeptBesideItAndReportedBeforeItIsReplaced) {
+    TestCharacter alice("Alice");
+    alice.Data("datac2", "c.txt", {"x"});
+    std::vector<std::string> reports;
+    TCharacterServices services;
+    services.report_problem = [&reports](std::string_view message) {
+        reports.emplace_back(message);
+    };
+    {
+        TCharacter character(alice.Write(), services);
+        character.Variables().strings[50] = "worth keeping";
+    }
+    const std::string whole = alice.ReadState();
+    const std::string kept_path = alice.StatePath() + ".damaged";
+    const std::string garbled = "\x01\xFF" + whole.substr(2);
+    const std::string damages[] = {whole.substr(0, whole.size() / 2), garbled, ""};
+    for (const std::string& damaged : damages) {
+        SCOPED_TRACE(damaged.size());
+        std::filesystem::remove(kept_path);
+        reports.clear();
+        alice.WriteDataFile("alice.kts", damaged);
+        {
+            TCharacter character(alice.PackagePath(), services);
+            ASSERT_EQ(reports.size(), 1u);
+            EXPECT_NE(reports[0].find(kept_path), std::string::npos) << reports[0];
+        }
+        EXPECT_EQ(alice.Folder().Read("data/alice.kts.damaged"), damaged);
+    }
+
+    // Kept once: a later damage leaves the first copy and is still reported.
+    alice.WriteDataFile("alice.kts", "garbage");
+    reports.clear();
+    { TCharacter character(alice.PackagePath(), services); }
+    EXPECT_EQ(alice.Folder().Read("data/alice.kts.damaged"), "");
+    EXPECT_EQ(reports.size(), 1u);
+
+    // A whole file is no damage.
+    std::filesystem::remove(kept_path);
+    reports.clear();
+    { TCharacter character(alice.PackagePath(), services); }
+    EXPECT_TRUE(reports.empty());
+    EXPECT_FALSE(std::filesystem::exists(kept_path));
+}
+
 TEST(Character, UnwritableStateFileFailsCreationWithAnEngineError) {
     TestCharacter alice("Alice");
     alice.Data("datac2", "c.txt", {"x"});
