@@ -6,7 +6,7 @@
 namespace kiova {
 namespace {
 constexpr std::string_view kHeaderWord = "encrypted";
-}
+}  // namespace
 
 void TCrypt::SetKey(std::string_view key) {
     key_ = key;
@@ -71,6 +71,23 @@ std::vector<std::string> ReadPossiblyEncipheredFile(std::string_view ansi_path) 
         crypt.TransformList(lines);
     }
     return lines;
+}
+
+std::optional<TTextByte> FirstUncipherableByte(std::string_view text) {
+    TTextByte place;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char byte = text[i];
+        if (byte == '\r' || byte == '\n') {
+            if (byte == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            ++place.line;
+            place.column = 1;
+            continue;
+        }
+        place.byte = static_cast<uint8_t>(byte);
+        if (!IsCipherByte(place.byte)) return place;
+        ++place.column;
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> EncipherLines(std::vector<std::string> lines, std::string_view key) {

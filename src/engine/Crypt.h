@@ -3,7 +3,9 @@
 // fixed key; every later line is one plain line enciphered with the file key.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +45,22 @@ std::string ReadEmbeddedKey(const std::vector<std::string>& lines);
 
 // The file's lines, deciphered when the file is enciphered; empty when it does not exist.
 std::vector<std::string> ReadPossiblyEncipheredFile(std::string_view ansi_path);
+// The cipher maps the bytes 32 to 255 onto themselves; any other byte comes back different.
+inline bool IsCipherByte(uint8_t byte) {
+    return byte >= 32;
+}
+
+// A byte of a text and where it is: 1-based line and byte column.
+struct TTextByte {
+    size_t line = 1;
+    size_t column = 1;
+    uint8_t byte = 0;
+};
+// The first byte of `text` that would not decipher to itself: a byte below 32
+// other than the CR and LF that end lines (a tab, a NUL, another control byte). Nothing when
+// every line of `text` survives enciphering.
+std::optional<TTextByte> FirstUncipherableByte(std::string_view text);
+
 // The enciphered form of `lines` under `key`, header line first.
 std::vector<std::string> EncipherLines(std::vector<std::string> lines, std::string_view key);
 

@@ -48,6 +48,9 @@ Function Symbol(void* library, const char* name) {
 std::unique_ptr<TSusiePlugIn> TSusiePlugIn::Load(const std::filesystem::path& path) {
     // A bare name would make the loader search the system's library folders.
     const std::filesystem::path file = path.has_parent_path() ? path : "." / path;
+    // Opening a FIFO or a device would block or read forever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return nullptr;
     void* library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!library) return nullptr;
     std::unique_ptr<TSusiePlugIn> plugIn(new TSusiePlugIn(path, library));

@@ -46,6 +46,9 @@ std::shared_ptr<const TPluginLibrary> TPluginLibrary::Open(const std::filesystem
     if (open != open_libraries.end())
         if (std::shared_ptr<const TPluginLibrary> library = open->second.lock()) return library;
 
+    // Opening a FIFO or a device would block or read forever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) ThrowNotRegistered(file, "no library file");
     void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* why = ::dlerror();

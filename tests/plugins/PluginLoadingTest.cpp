@@ -1,5 +1,12 @@
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "PluginFolder.h"
 #include "PluginList.h"
@@ -51,6 +58,34 @@ TEST(PluginLoadingTest, EachKindGetsTheLinesWhoseKindsHoldItsLetterInFileOrder) 
 
     EXPECT_THAT(Names(extended), ElementsAre("FAILING", "ECHO", "RENAMER"));
     EXPECT_THAT(Names(basic), ElementsAre("FAILING", "DICE", "CLOCK"));
+}
+
+TEST(PluginLoadingTest, OnlyRegularFilesAreLoaded) {
+    PluginFolder folder({"echo"});
+    const std::string fifo = folder.Library("fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directory(folder.Library("folder"));
+    folder.Write("Plugins.txt", "fifo\r\nfolder\r\necho\r\n");
+
+    // Should loading open the FIFO, it would wait for a writer; this one comes after a while,
+    // so a failure ends instead of hanging.
+    std::atomic<bool> done = false;
+    std::atomic<bool> had_to_release = false;
+    std::thread watchdog([&] {
+        for (int i = 0; i < 100 && !done; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (done) return;
+        had_to_release = true;
+        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+    });
+    TPluginList extended(folder.Path());
+    LoadPlugins(extended, kExtendedPlugin, folder.Path(), true);
+    done = true;
+    watchdog.join();
+
+    EXPECT_FALSE(had_to_release) << "loading opened the FIFO";
+    EXPECT_THAT(Names(extended), ElementsAre("ECHO"));
 }
 
 TEST(PluginLoadingTest, ALoadedPluginIsCreatedOnceToProbeAndOnceToKeep) {

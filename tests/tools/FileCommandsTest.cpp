@@ -41,6 +41,33 @@ TEST(Tool, EncryptWritesExactlyTheCipherAndDecryptRestoresIt) {
     EXPECT_EQ(RunTool({"encrypt", "--key", "k", dir / "none", dir / "x"}).status, 1);
 }
 
+TEST(Tool, EncryptRefusesWhatWouldNotDecipherToItself) {
+    TempFolder dir;
+    struct Case {
+        std::string key;
+        std::string text;
+        std::string where;  // after "kiova-tool: "
+    };
+    const Case cases[] = {
+        {"k", "first\r\nsecond\tcolumn", "INPUT:2:7: byte 0x09"},
+        {"k", "a\r\rb\nc\x01", "INPUT:4:2: byte 0x01"},
+        {"k", std::string("ends\0 here\r\nlost", 16), "INPUT:1:5: byte 0x00"},
+        {"key\nbreak", "plain", "the key:1:4: byte 0x0A"},
+        {"\x1Bkey", "plain", "the key:1:1: byte 0x1B"},
+    };
+    for (const Case& c : cases) {
+        const std::string input = dir.Write("plain.txt", c.text);
+        std::string where = c.where;
+        if (where.starts_with("INPUT")) where.replace(0, 5, input);
+        auto refused = RunTool({"encrypt", "--key", c.key, input, dir / "enc.txt"});
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(refused.err, "kiova-tool: " + where +
+                                   " cannot be enciphered (only bytes 0x20 to 0xFF can); nothing "
+                                   "written\n");
+        EXPECT_FALSE(std::filesystem::exists(dir / "enc.txt"));
+    }
+}
+
 TEST(Tool, InfoShowsWhatTheProgramReads) {
     TempFolder dir;
     const std::string package =
