@@ -160,7 +160,9 @@ TEST_F(PlayerScenario, DeferredInputIsAnsweredWhenDueAndTheCharacterIsSilent) {
     EXPECT_EQ(view.balloon_text, u"");
     EXPECT_TRUE(view.visible);
     EXPECT_EQ(view.activations, 1);
-    EXPECT_EQ(PlayOut().back(), u"Wake\r\nup");
+    const std::vector<std::u16string> shown = PlayOut();
+    ASSERT_FALSE(shown.empty()) << "the deferred input was not answered";
+    EXPECT_EQ(shown.back(), u"Wake\r\nup");
 }
 
 // The windows stop their timer when nothing is due; a tick that is never asked for must never
@@ -195,7 +197,10 @@ TEST_F(PlayerScenario, DeferredInputWithoutAnswerReturnsToTheFormerState) {
     Tick();
     EXPECT_EQ(State(), bsListening);
     EXPECT_FALSE(front_end->Player().TimerArmed());
-    EXPECT_EQ(ChatLog().back(), "half typed");  // leaving the typing state logs what was typed
+    // Leaving the typing state logs what was typed.
+    const std::vector<std::string> log = ChatLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "half typed");
 }
 
 TEST_F(PlayerScenario, SkipAbandonsTheAnswerForTheAnswerToItsText) {
