@@ -6,7 +6,9 @@
 #include "bmREDFA.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
+#include <memory_resource>
 #include <unordered_map>
 
 namespace kiova {
@@ -17,16 +19,18 @@ constexpr std::int64_t kStateBytes = sizeof(TbmRELeafNodeSet) +
                                      sizeof(std::vector<TbmREStateIndex>) + 64 +
                                      3 * TbmREBudget::kBlockOverhead;
 
-// The states' position sets while the automaton grows, found again by content.
+// The states' position sets while the automaton grows, found again by content. They live in
+// the build's arena.
 class StateSets {
 public:
-    explicit StateSets(TbmREBudget& budget) : budget_(budget) {}
+    StateSets(TbmREBudget& budget, std::pmr::memory_resource* arena)
+        : budget_(budget), sets_(arena), byHash_(arena) {}
 
     std::size_t Count() const { return sets_.size(); }
     const TbmRELeafNodeSet& operator[](std::size_t state) const { return sets_[state]; }
 
     TbmREStateIndex FindOrAdd(TbmRELeafNodeSet&& set) {
-        std::vector<TbmREStateIndex>& sameHash = byHash_[set.Hash()];
+        std::pmr::vector<TbmREStateIndex>& sameHash = byHash_[set.Hash()];
         for (const TbmREStateIndex state : sameHash) {
             if (sets_[state] == set) return state;
         }
@@ -43,8 +47,8 @@ public:
 
 private:
     TbmREBudget& budget_;
-    std::vector<TbmRELeafNodeSet> sets_;
-    std::unordered_map<std::size_t, std::vector<TbmREStateIndex>> byHash_;
+    std::pmr::vector<TbmRELeafNodeSet> sets_;
+    std::pmr::unordered_map<std::size_t, std::pmr::vector<TbmREStateIndex>> byHash_;
 };
 
 }  // namespace
@@ -57,21 +61,28 @@ void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmR
     if (lineHead_) partition.AddRange(bmreLineHead, bmreLineHead);
     if (lineTail_) partition.AddRange(bmreLineTail, bmreLineTail);
 
+    // The working sets of a typical dialogue pattern fit in the first block: no heap at all.
+    std::array<std::byte, 8192> firstBlock;
+    std::pmr::monotonic_buffer_resource arena(firstBlock.data(), firstBlock.size());
+
     // The partition member each leaf stands for (none for the end marker).
     const TbmRELeafList& leaves = tree.Leaves();
-    std::vector<std::uint32_t> memberOf(leaves.size(), kNoMember);
+    std::pmr::vector<std::uint32_t> memberOf(leaves.size(), kNoMember, &arena);
     for (const auto& leaf : leaves) {
         const std::size_t member = partition.IndexOf(leaf->Lo(), leaf->Hi());
         if (member < partition.Count())
             memberOf[leaf->Index()] = static_cast<std::uint32_t>(member);
     }
 
-    StateSets sets(budget);
-    sets.FindOrAdd(TbmRELeafNodeSet(tree.Root().First()));
+    StateSets sets(budget, &arena);
+    sets.FindOrAdd(TbmRELeafNodeSet(tree.Root().First(), &arena));
 
-    std::vector<std::pair<std::uint32_t, TbmRELeafIndex>> byMember;  // (member, leaf)
-    std::vector<TbmRELeafIndex> united, merged;
-    std::vector<TbmRETransition> descending;
+    std::pmr::vector<std::pair<std::uint32_t, TbmRELeafIndex>> byMember(&arena);  // (member, leaf)
+    std::pmr::vector<TbmRELeafIndex> united(&arena), merged(&arena);
+    std::pmr::vector<TbmRETransition> descending(&arena);
+    // Grown here and copied once, so the automaton a table keeps is two blocks of exact size.
+    std::pmr::vector<State> states(&arena);
+    std::pmr::vector<TbmRETransition> transitions(&arena);
     for (std::size_t state = 0; state < sets.Count(); ++state) {
         byMember.clear();
         for (const TbmRELeafIndex leaf : sets[state]) {
@@ -93,7 +104,7 @@ void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmR
                 united.swap(merged);
             }
             if (united.empty()) continue;
-            const TbmREStateIndex target = sets.FindOrAdd(TbmRELeafNodeSet(united));
+            const TbmREStateIndex target = sets.FindOrAdd(TbmRELeafNodeSet(united, &arena));
             const TbmREWchRange& range = partition[member];
             if (!descending.empty() && descending.back().Target == target &&
                 descending.back().Lo == range.Hi + 1) {
@@ -105,11 +116,13 @@ void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmR
 
         budget.SpendElements(static_cast<std::int64_t>(descending.size()));
         budget.SpendMemory(static_cast<std::int64_t>(descending.size() * sizeof(TbmRETransition)));
-        states_.push_back({sets[state].Contains(tree.EndMarker()),
-                           static_cast<std::uint32_t>(transitions_.size()),
-                           static_cast<std::uint32_t>(descending.size())});
-        transitions_.insert(transitions_.end(), descending.rbegin(), descending.rend());
+        states.push_back({sets[state].Contains(tree.EndMarker()),
+                          static_cast<std::uint32_t>(transitions.size()),
+                          static_cast<std::uint32_t>(descending.size())});
+        transitions.insert(transitions.end(), descending.rbegin(), descending.rend());
     }
+    states_.assign(states.begin(), states.end());
+    transitions_.assign(transitions.begin(), transitions.end());
     // The dense rows a search lays the automaton out in: at most one class per partition member
     // and per gap between members.
     budget.SpendMemory(static_cast<std::int64_t>(states_.size() * (2 * partition.Count() + 1) *

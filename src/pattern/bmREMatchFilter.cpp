@@ -7,6 +7,8 @@
 // A step is kept whole or not at all, so leaving one out only makes the filter weaker.
 #include "bmREMatchFilter.h"
 
+#include <array>
+#include <memory_resource>
 #include <vector>
 
 #include "bmREDFA.h"
@@ -26,13 +28,16 @@ void SortUnique(auto& values) {
 }  // namespace
 
 TbmREMatchFilter::TbmREMatchFilter(const TbmREDFATable& dfa, TbmCharCode code) : charCode_(code) {
-    std::vector<TbmREStateIndex> states{0};
+    // Every record's pattern makes one filter: its few short lists stay off the heap.
+    std::array<std::byte, 2048> buffer;
+    std::pmr::monotonic_buffer_resource arena(buffer.data(), buffer.size());
+    std::pmr::vector<TbmREStateIndex> states(1, 0, &arena);  // the initial state
     const TbmREStateIndex afterLineHead = dfa.Lookup(0, bmreLineHead);
     if (afterLineHead != bmreNoState) states.push_back(afterLineHead);
 
     std::size_t slotCount = 0;
-    std::vector<TbmREStateIndex> next;
-    std::vector<TbmRECharHashSet::TSlot> stepSlots;
+    std::pmr::vector<TbmREStateIndex> next(&arena);
+    std::pmr::vector<TbmRECharHashSet::TSlot> stepSlots(&arena);
     for (int step = 0; step < kSteps; ++step) {
         next.clear();
         stepSlots.clear();

@@ -44,15 +44,17 @@ void AddToFollows(const TbmRELeafNodeSet& last, const TbmRELeafNodeSet& leaves,
 std::size_t TbmRELeafNodeSet::AddSet(const TbmRELeafNodeSet& other) {
     if (&other == this) throw std::logic_error("TbmRELeafNodeSet.AddSet: Internal Error");
     if (other.leaves_.empty()) return 0;
-    if (leaves_.empty() || leaves_.back() < other.leaves_.front()) {
-        leaves_.insert(leaves_.end(), other.leaves_.begin(), other.leaves_.end());
-        return other.leaves_.size();
-    }
-    std::vector<TbmRELeafIndex> united;
-    united.reserve(leaves_.size() + other.leaves_.size());
-    std::set_union(leaves_.begin(), leaves_.end(), other.leaves_.begin(), other.leaves_.end(),
-                   std::back_inserter(united));
-    leaves_.swap(united);
+    const bool appends = leaves_.empty() || leaves_.back() < other.leaves_.front();
+    const std::size_t own = leaves_.size();
+    leaves_.insert(leaves_.end(), other.leaves_.begin(), other.leaves_.end());
+    if (appends) return other.leaves_.size();
+    // Merged from the back in place, so the arena gets no second buffer; equal leaves end up
+    // side by side and are dropped.
+    auto mine = leaves_.rend() - static_cast<std::ptrdiff_t>(own);
+    auto theirs = other.leaves_.rbegin();
+    for (auto out = leaves_.rbegin(); theirs != other.leaves_.rend(); ++out)
+        *out = (mine != leaves_.rend() && *mine > *theirs) ? *mine++ : *theirs++;
+    leaves_.erase(std::unique(leaves_.begin(), leaves_.end()), leaves_.end());
     return leaves_.size();
 }
 
@@ -71,14 +73,16 @@ void TbmRELeafNode::AddFollow(const TbmRELeafNodeSet& leaves, TbmREBudget& budge
     AddCharged(follow_, leaves, budget);
 }
 
-TbmRECharNode::TbmRECharNode(TbmRELeafIndex index, std::int32_t lo, std::int32_t hi)
-    : TbmRELeafNode(false, index, lo, hi) {
-    first_ = TbmRELeafNodeSet(index);
-    last_ = TbmRELeafNodeSet(index);
+TbmRECharNode::TbmRECharNode(TbmRELeafIndex index, std::int32_t lo, std::int32_t hi,
+                             TbmRELeafNodeSet::TArena arena)
+    : TbmRELeafNode(false, index, lo, hi, arena) {
+    first_ = TbmRELeafNodeSet(index, arena);
+    last_ = TbmRELeafNodeSet(index, arena);
 }
 
-TbmRECatNode::TbmRECatNode(TbmRENode& a, TbmRENode& b, TbmRELeafList& leaves, TbmREBudget& budget)
-    : TbmREInternalNode(a.Nullable() && b.Nullable()), a_(a), b_(b) {
+TbmRECatNode::TbmRECatNode(TbmRENode& a, TbmRENode& b, TbmRELeafList& leaves, TbmREBudget& budget,
+                           TbmRELeafNodeSet::TArena arena)
+    : TbmREInternalNode(a.Nullable() && b.Nullable(), arena), a_(a), b_(b) {
     AddToFollows(a.Last(), b.First(), leaves, budget);
     first_ = a.TakeFirst();
     if (a.Nullable()) AddCharged(first_, b.First(), budget);
@@ -86,16 +90,18 @@ TbmRECatNode::TbmRECatNode(TbmRENode& a, TbmRENode& b, TbmRELeafList& leaves, Tb
     if (b.Nullable()) AddCharged(last_, a.Last(), budget);
 }
 
-TbmREUnionNode::TbmREUnionNode(TbmRENode& a, TbmRENode& b, TbmREBudget& budget)
-    : TbmREInternalNode(a.Nullable() || b.Nullable()), a_(a), b_(b) {
+TbmREUnionNode::TbmREUnionNode(TbmRENode& a, TbmRENode& b, TbmREBudget& budget,
+                               TbmRELeafNodeSet::TArena arena)
+    : TbmREInternalNode(a.Nullable() || b.Nullable(), arena), a_(a), b_(b) {
     first_ = a.TakeFirst();
     AddCharged(first_, b.First(), budget);
     last_ = a.TakeLast();
     AddCharged(last_, b.Last(), budget);
 }
 
-TbmREClosureNode::TbmREClosureNode(const TbmRENode& a, TbmRELeafList& leaves, TbmREBudget& budget)
-    : TbmREInternalNode(true), a_(a) {
+TbmREClosureNode::TbmREClosureNode(const TbmRENode& a, TbmRELeafList& leaves, TbmREBudget& budget,
+                                   TbmRELeafNodeSet::TArena arena)
+    : TbmREInternalNode(true, arena), a_(a) {
     CopyCharged(first_, a.First(), budget);
     CopyCharged(last_, a.Last(), budget);
     AddToFollows(a.Last(), a.First(), leaves, budget);

@@ -6,11 +6,15 @@
 // A cat or union node takes its children's First and Last over (they are needed nowhere else),
 // so a chain of n nodes holds O(n) set elements, not O(n^2); a closure copies its child's, as
 // "a+" is Cat(a, Closure(a)) over the same child.
+//
+// A compile's nodes and sets live in one arena (a monotonic memory resource) dropped as a whole:
+// sets only ever grow, so the arena holds little beyond what the sets keep.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <memory_resource>
+#include <span>
 #include <vector>
 
 #include "bmREBudget.h"
@@ -21,10 +25,20 @@ using TbmRELeafIndex = std::uint32_t;
 
 class TbmRELeafNodeSet {
 public:
-    TbmRELeafNodeSet() = default;
-    explicit TbmRELeafNodeSet(TbmRELeafIndex leaf) : leaves_{leaf} {}
+    using TArena = std::pmr::memory_resource*;
+
+    explicit TbmRELeafNodeSet(TArena arena = std::pmr::get_default_resource()) : leaves_(arena) {}
+    explicit TbmRELeafNodeSet(TbmRELeafIndex leaf, TArena arena = std::pmr::get_default_resource())
+        : leaves_({leaf}, arena) {}
     // `sorted` must be ascending without duplicates.
-    explicit TbmRELeafNodeSet(std::vector<TbmRELeafIndex> sorted) : leaves_(std::move(sorted)) {}
+    explicit TbmRELeafNodeSet(std::span<const TbmRELeafIndex> sorted,
+                              TArena arena = std::pmr::get_default_resource())
+        : leaves_(sorted.begin(), sorted.end(), arena) {}
+    TbmRELeafNodeSet(const TbmRELeafNodeSet& other, TArena arena) : leaves_(other.leaves_, arena) {}
+    TbmRELeafNodeSet(const TbmRELeafNodeSet&) = default;
+    TbmRELeafNodeSet(TbmRELeafNodeSet&&) noexcept = default;
+    TbmRELeafNodeSet& operator=(const TbmRELeafNodeSet&) = default;
+    TbmRELeafNodeSet& operator=(TbmRELeafNodeSet&&) = default;
 
     // Throws std::logic_error "TbmRELeafNodeSet.AddSet: Internal Error" when `other` is this set.
     // Returns the elements written: `other`'s count when it only appends, else the result's.
@@ -39,7 +53,7 @@ public:
     std::size_t Hash() const;
 
 private:
-    std::vector<TbmRELeafIndex> leaves_;
+    std::pmr::vector<TbmRELeafIndex> leaves_;
 };
 
 class TbmRENode {
@@ -57,7 +71,8 @@ public:
     TbmRELeafNodeSet TakeLast() { return std::move(last_); }
 
 protected:
-    explicit TbmRENode(bool nullable) : nullable_(nullable) {}
+    TbmRENode(bool nullable, TbmRELeafNodeSet::TArena arena)
+        : nullable_(nullable), first_(arena), last_(arena) {}
 
     bool nullable_;
     TbmRELeafNodeSet first_;
@@ -77,8 +92,9 @@ public:
     void AddFollow(const TbmRELeafNodeSet& leaves, TbmREBudget& budget);
 
 protected:
-    TbmRELeafNode(bool nullable, TbmRELeafIndex index, std::int32_t lo, std::int32_t hi)
-        : TbmRENode(nullable), index_(index), lo_(lo), hi_(hi) {}
+    TbmRELeafNode(bool nullable, TbmRELeafIndex index, std::int32_t lo, std::int32_t hi,
+                  TbmRELeafNodeSet::TArena arena)
+        : TbmRENode(nullable, arena), index_(index), lo_(lo), hi_(hi), follow_(arena) {}
 
 private:
     TbmRELeafIndex index_;
@@ -87,7 +103,7 @@ private:
     TbmRELeafNodeSet follow_;
 };
 
-using TbmRELeafList = std::vector<std::unique_ptr<TbmRELeafNode>>;
+using TbmRELeafList = std::pmr::vector<TbmRELeafNode*>;  // by index; the arena owns them
 
 // Special leaf values besides partition ranges.
 inline constexpr std::int32_t bmreEndMarker = -1;
@@ -97,12 +113,14 @@ inline constexpr std::int32_t bmreLineTail = -3;
 // One range of the alphabet partition, or the end marker, line head or line tail.
 class TbmRECharNode final : public TbmRELeafNode {
 public:
-    TbmRECharNode(TbmRELeafIndex index, std::int32_t lo, std::int32_t hi);
+    TbmRECharNode(TbmRELeafIndex index, std::int32_t lo, std::int32_t hi,
+                  TbmRELeafNodeSet::TArena arena);
 };
 
 class TbmREEpsilonNode final : public TbmRELeafNode {
 public:
-    explicit TbmREEpsilonNode(TbmRELeafIndex index) : TbmRELeafNode(true, index, 0, 0) {}
+    TbmREEpsilonNode(TbmRELeafIndex index, TbmRELeafNodeSet::TArena arena)
+        : TbmRELeafNode(true, index, 0, 0, arena) {}
 };
 
 class TbmREInternalNode : public TbmRENode {
@@ -112,7 +130,8 @@ protected:
 
 class TbmRECatNode final : public TbmREInternalNode {
 public:
-    TbmRECatNode(TbmRENode& a, TbmRENode& b, TbmRELeafList& leaves, TbmREBudget& budget);
+    TbmRECatNode(TbmRENode& a, TbmRENode& b, TbmRELeafList& leaves, TbmREBudget& budget,
+                 TbmRELeafNodeSet::TArena arena);
     const TbmRENode& A() const { return a_; }
     const TbmRENode& B() const { return b_; }
 
@@ -123,7 +142,7 @@ private:
 
 class TbmREUnionNode final : public TbmREInternalNode {
 public:
-    TbmREUnionNode(TbmRENode& a, TbmRENode& b, TbmREBudget& budget);
+    TbmREUnionNode(TbmRENode& a, TbmRENode& b, TbmREBudget& budget, TbmRELeafNodeSet::TArena arena);
     const TbmRENode& A() const { return a_; }
     const TbmRENode& B() const { return b_; }
 
@@ -134,7 +153,8 @@ private:
 
 class TbmREClosureNode final : public TbmREInternalNode {
 public:
-    TbmREClosureNode(const TbmRENode& a, TbmRELeafList& leaves, TbmREBudget& budget);
+    TbmREClosureNode(const TbmRENode& a, TbmRELeafList& leaves, TbmREBudget& budget,
+                     TbmRELeafNodeSet::TArena arena);
     const TbmRENode& A() const { return a_; }
 
 private:

@@ -8,11 +8,24 @@
 // member, and ^ / $ stay anchors only where they can be matched first / last.
 #include "bmRETree.h"
 
+#include <memory>
+#include <utility>
+
 namespace kiova {
 
+TbmRETree::TbmRETree() = default;
+
+TbmRETree::~TbmRETree() {
+    Clear();
+}
+
+// The nodes' own memory is the arena's; they are destroyed for form's sake before it is dropped.
 void TbmRETree::Clear() {
-    internalNodes_.clear();
-    leaves_.clear();
+    for (TbmREInternalNode* node : internalNodes_) std::destroy_at(node);
+    for (TbmRELeafNode* leaf : leaves_) std::destroy_at(leaf);
+    internalNodes_ = decltype(internalNodes_)(&arena_);
+    leaves_ = TbmRELeafList(&arena_);
+    arena_.release();
     root_ = nullptr;
     lineHead_ = lineTail_ = false;
     tokens_ = nullptr;
@@ -139,7 +152,7 @@ TbmRENode& TbmRETree::LeavesOf(std::int32_t lo, std::int32_t hi) {
 }
 
 void TbmRETree::ResolveAnchors() {
-    const TbmRELeafNodeSet endOnly(EndMarker());
+    const TbmRELeafNodeSet endOnly(EndMarker(), &arena_);
     for (const auto& leaf : leaves_) {
         if (leaf->Lo() == bmreLineHead) {
             if (root_->First().Contains(leaf->Index())) {
@@ -167,32 +180,38 @@ constexpr std::int64_t kLeafSetBytes = 2 * (sizeof(TbmRELeafIndex) + TbmREBudget
 
 }  // namespace
 
+template <class Node, class... Args>
+Node& TbmRETree::Allocate(Args&&... args) {
+    return *std::pmr::polymorphic_allocator<>(&arena_).new_object<Node>(std::forward<Args>(args)...,
+                                                                        &arena_);
+}
+
 TbmRENode& TbmRETree::NewChar(std::int32_t lo, std::int32_t hi) {
     const auto index = static_cast<TbmRELeafIndex>(leaves_.size());
     budget_->SpendElements(2);
     budget_->SpendMemory(kNodeBytes<TbmRECharNode> + kLeafSetBytes);
-    return *leaves_.emplace_back(std::make_unique<TbmRECharNode>(index, lo, hi));
+    return *leaves_.emplace_back(&Allocate<TbmRECharNode>(index, lo, hi));
 }
 
 TbmRENode& TbmRETree::NewEpsilon() {
     const auto index = static_cast<TbmRELeafIndex>(leaves_.size());
     budget_->SpendMemory(kNodeBytes<TbmREEpsilonNode>);
-    return *leaves_.emplace_back(std::make_unique<TbmREEpsilonNode>(index));
+    return *leaves_.emplace_back(&Allocate<TbmREEpsilonNode>(index));
 }
 
 TbmRENode& TbmRETree::NewCat(TbmRENode& a, TbmRENode& b) {
     budget_->SpendMemory(kNodeBytes<TbmRECatNode>);
-    return *internalNodes_.emplace_back(std::make_unique<TbmRECatNode>(a, b, leaves_, *budget_));
+    return *internalNodes_.emplace_back(&Allocate<TbmRECatNode>(a, b, leaves_, *budget_));
 }
 
 TbmRENode& TbmRETree::NewUnion(TbmRENode& a, TbmRENode& b) {
     budget_->SpendMemory(kNodeBytes<TbmREUnionNode>);
-    return *internalNodes_.emplace_back(std::make_unique<TbmREUnionNode>(a, b, *budget_));
+    return *internalNodes_.emplace_back(&Allocate<TbmREUnionNode>(a, b, *budget_));
 }
 
 TbmRENode& TbmRETree::NewClosure(const TbmRENode& a) {
     budget_->SpendMemory(kNodeBytes<TbmREClosureNode>);
-    return *internalNodes_.emplace_back(std::make_unique<TbmREClosureNode>(a, leaves_, *budget_));
+    return *internalNodes_.emplace_back(&Allocate<TbmREClosureNode>(a, leaves_, *budget_));
 }
 
 }  // namespace kiova

@@ -1,8 +1,9 @@
 // TbmRETree: the syntax tree of a standardised token list, its leaves being positions.
 #pragma once
 
+#include <array>
 #include <cstddef>
-#include <memory>
+#include <memory_resource>
 #include <vector>
 
 #include "bmREBudget.h"
@@ -14,6 +15,11 @@ namespace kiova {
 
 class TbmRETree {
 public:
+    TbmRETree();
+    ~TbmRETree();
+    TbmRETree(const TbmRETree&) = delete;
+    TbmRETree& operator=(const TbmRETree&) = delete;
+
     // Parses `tokens` (after Standardize into `partition`) into Cat(expression, end marker) and
     // resolves the anchors. Throws EbmREToken for a syntax error or a spent budget.
     void Build(const TbmRETokens& tokens, const TbmREWchRanges& partition, TbmREBudget& budget);
@@ -47,8 +53,14 @@ private:
     TbmRENode& NewUnion(TbmRENode& a, TbmRENode& b);
     TbmRENode& NewClosure(const TbmRENode& a);
 
-    std::vector<std::unique_ptr<TbmREInternalNode>> internalNodes_;
-    TbmRELeafList leaves_;
+    template <class Node, class... Args>
+    Node& Allocate(Args&&... args);
+
+    // The tree of a typical dialogue pattern fits in the first block: no heap at all.
+    std::array<std::byte, 8192> firstBlock_;
+    std::pmr::monotonic_buffer_resource arena_{firstBlock_.data(), firstBlock_.size()};
+    std::pmr::vector<TbmREInternalNode*> internalNodes_{&arena_};
+    TbmRELeafList leaves_{&arena_};
     const TbmRENode* root_ = nullptr;
     bool lineHead_ = false;
     bool lineTail_ = false;

@@ -17,6 +17,10 @@ void TbmREWchRanges::AddRange(std::int32_t lo, std::int32_t hi) {
     if (first != ranges_.end() && first->Lo == lo && first->Hi == hi) return;  // already a member
     auto last = first;
     while (last != ranges_.end() && last->Lo <= hi) ++last;
+    if (first == last) {  // meets no member: the common case of a new literal character
+        ranges_.insert(first, {lo, hi});
+        return;
+    }
 
     std::vector<TbmREWchRange> pieces;
     std::int64_t next = lo;  // the first character of [lo, hi] not yet covered

@@ -6,6 +6,8 @@
 // present, is laid out from `dfa_`.
 #include "bmRExp.h"
 
+#include <algorithm>
+
 #include "bmREDFA.h"
 #include "bmREDic.h"
 #include "bmREScanner.h"
@@ -107,6 +109,9 @@ void TbmRExp::Compile() {
     scanner.SetText(pattern_);
     scanner.SetRegExpSyntax(regExpSyntax_);
     TbmRETokens tokens;
+    // A token takes at least one byte of the pattern; the cap keeps a huge pattern from
+    // reserving more than the token budget before it is refused.
+    tokens.reserve(std::min(pattern_.size() + 1, TbmREBudget::kMaxTokens + 1));
     Tokenize(tokens, scanner);
     TbmRETokens rewritten;
     TbmRETokens& filtered = FilterTokens(tokens, rewritten);
