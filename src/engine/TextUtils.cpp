@@ -3,6 +3,7 @@
 // end of its input when a lead byte is the last byte.
 #include "TextUtils.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "CodePage.h"
@@ -134,6 +135,9 @@ std::string EscapeUrlChars(std::string_view text) {
 }
 
 std::string DigitPattern(std::string_view text) {
+    // Most keys name no digit: they are taken as they stand, without the two rewriting passes.
+    if (text.find('#') == std::string_view::npos && text.find("\\[0-9]") == std::string_view::npos)
+        return std::string(text);
     auto replace_all = [](std::string s, std::string_view from, std::string_view to) {
         std::string out;
         size_t start = 0;
@@ -148,38 +152,40 @@ std::vector<std::string> SplitFieldList(std::string_view text) {
     // A NUL ends the text, as it would in the stored line.
     text = text.substr(0, text.find('\0'));
     std::vector<std::string> fields;
+    fields.reserve(4);  // a data line has two or three
     size_t i = 0;
+    // Steps over one character, double-byte ones whole; never past the end.
+    auto step = [&] { i = std::min(text.size(), i + CharWidth(text, i)); };
     auto skip_blanks = [&] {
         while (i < text.size() && IsBlank(static_cast<unsigned char>(text[i]))) ++i;
     };
     skip_blanks();
     while (i < text.size()) {
-        std::string field;
+        std::string& field = fields.emplace_back();
+        // Fields are copied in runs, not a character at a time.
+        size_t run = i;
         if (text[i] == '"') {
-            ++i;
+            run = ++i;
             while (i < text.size()) {
                 if (text[i] == '"') {
+                    field.append(text, run, i - run);
                     if (i + 1 < text.size() && text[i + 1] == '"') {
                         field += '"';
-                        i += 2;
+                        run = i += 2;
                         continue;
                     }
-                    ++i;
+                    run = ++i;
                     break;
                 }
-                size_t width = CharWidth(text, i);
-                field.append(text, i, width);
-                i += width;
+                step();
             }
+            if (run < i) field.append(text, run, i - run);  // no closing quote
         } else {
             while (i < text.size() && !IsBlank(static_cast<unsigned char>(text[i])) &&
-                   text[i] != ',') {
-                size_t width = CharWidth(text, i);
-                field.append(text, i, width);
-                i += width;
-            }
+                   text[i] != ',')
+                step();
+            field.assign(text, run, i - run);
         }
-        fields.push_back(std::move(field));
         skip_blanks();
         if (i < text.size() && text[i] == ',') {
             ++i;
