@@ -80,6 +80,7 @@ TEST(SmallTransforms, EscapingDigitsAndLineBreaks) {
     EXPECT_EQ(DigitPattern("#"), "[0-9]");
     EXPECT_EQ(DigitPattern("#\\#"), "[0-9]#");
     EXPECT_EQ(DigitPattern("AGE##"), "AGE[0-9][0-9]");
+    EXPECT_EQ(DigitPattern("a\\[0-9]"), "a#");  // a written class after a backslash, too
     EXPECT_EQ(RemoveLineBreaks("a\r\nb\rc\nd"), "abcd");
 }
 
