@@ -4,6 +4,8 @@
 #include <span>
 #include <stdexcept>
 
+#include "ConsoleProgram.h"
+#include "ConsoleTexts.h"
 #include "ProgramOptions.h"
 #include "Version.h"
 #include "WindowsProgram.h"
@@ -28,5 +30,11 @@ int main(int argc, char** argv) {
         case TProgramOptions::EAction::Run:
             break;
     }
+    if (!options.console && kiova::NoDisplay()) {
+        std::cerr << kiova::kConsoleNoDisplay;
+        options.console = true;
+    }
+    if (options.console)
+        return kiova::RunConsoleProgram(argc, argv, options.package, options.verbose);
     return kiova::RunWindowsProgram(argc, argv, options.package);
 }

@@ -186,6 +186,7 @@ TBalloonPlayer::EStep TBalloonPlayer::Execute(const TOutputCommand& command) {
         case EOutputCommand::Clear:
             host_.WriteChatLog(view_.BalloonText());
             lines_.Empty();
+            view_.BalloonCleared();
             break;
         case EOutputCommand::Timer:
             if (command.number >= 1) {

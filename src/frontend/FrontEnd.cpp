@@ -135,9 +135,12 @@ void TFrontEnd::ChoosePattingAction(size_t index) {
 
 void TFrontEnd::ChangeCharacter() {
     std::optional<std::string> chosen = ChooseCharacter();
-    if (!chosen) return;
+    if (chosen) SwitchCharacter(*chosen);
+}
+
+void TFrontEnd::SwitchCharacter(std::string_view package_path) {
     // The farewell ends with the switch command: Think appends it to an answer to this line.
-    player_.Play(Think(u"ReadCharacter:" + AnsiToUtf16(*chosen), kTableMaskEvents));
+    player_.Play(Think(u"ReadCharacter:" + AnsiToUtf16(package_path), kTableMaskEvents));
 }
 
 std::optional<std::string> TFrontEnd::ChooseCharacter() {
@@ -202,6 +205,14 @@ void TFrontEnd::ReportError(std::string_view what) noexcept {
             view_.ShowMessage(Utf8ToUtf16(what));
         } catch (...) {
         }
+    }
+}
+
+void TFrontEnd::Handle(const std::function<void()>& event) {
+    try {
+        event();
+    } catch (const std::exception& error) {
+        ReportError(error.what());
     }
 }
 

@@ -79,6 +79,9 @@ public:
     void ChoosePattingAction(size_t index);
     // The character-change menu item and the CHANGECHARACTER command.
     void ChangeCharacter() override;
+    // The same with the package already chosen (ANSI): the character's farewell plays, ending
+    // with the switch; a package that is no character gets the "InvalidCharacter" answer.
+    void SwitchCharacter(std::string_view package_path);
     void ToggleStayOnTop();
     void ToggleVisibility();
     void ShowPattingWindow();
@@ -93,6 +96,8 @@ public:
     // The one handler for an error that reaches the event loop: shown, logged, and the program
     // goes on. `what` is UTF-8, as the program's exceptions say it. Never throws.
     void ReportError(std::string_view what) noexcept;
+    // Runs an event that a view forwards; an error escaping it goes to ReportError.
+    void Handle(const std::function<void()>& event);
     // Runs a modal dialog with the balloon suspended, restoring its state afterwards.
     void RunSuspended(const std::function<void()>& dialog);
 

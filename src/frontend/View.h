@@ -29,6 +29,9 @@ public:
     // Replaces the whole text and puts the caret at its end.
     virtual void SetBalloonText(std::u16string_view text) = 0;
     virtual void SetBalloonReadOnly(bool read_only) = 0;
+    // CLEAR: the lines shown so far are done with. The window keeps them until the next letter
+    // replaces them; a terminal, which cannot take printed text back, starts a new paragraph.
+    virtual void BalloonCleared() = 0;
     virtual void SetBalloonFont(std::u16string_view name, int point_size) = 0;
 
     // The balloon image behind the control and the picture beside it.

@@ -84,11 +84,7 @@ void TFormMain::ConnectMenu() {
 }
 
 void TFormMain::Forward(const std::function<void()>& event) {
-    try {
-        event();
-    } catch (const std::exception& error) {
-        front_end_->ReportError(error.what());
-    }
+    front_end_->Handle(event);
     timer_->Reschedule();
 }
 

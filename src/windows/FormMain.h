@@ -45,6 +45,7 @@ public:
     std::u16string BalloonText() const override { return balloon_edit_.Text(); }
     void SetBalloonText(std::u16string_view text) override { balloon_edit_.SetText(text); }
     void SetBalloonReadOnly(bool read_only) override;
+    void BalloonCleared() override {}
     void SetBalloonFont(std::u16string_view name, int point_size) override;
     void ShowBalloonImage(const QImage& image) override { balloon_area_.SetImage(image); }
     void ShowPicture(const QImage& picture) override { picture_area_.SetImage(picture); }

@@ -19,6 +19,7 @@ public:
     std::u16string BalloonText() const override { return balloon_text; }
     void SetBalloonText(std::u16string_view text) override { balloon_text = text; }
     void SetBalloonReadOnly(bool read_only) override { balloon_read_only = read_only; }
+    void BalloonCleared() override { ++balloon_clears; }
     void SetBalloonFont(std::u16string_view name, int point_size) override;
 
     void ShowBalloonImage(const QImage& image) override { balloon_image = image; }
@@ -60,6 +61,7 @@ public:
 
     std::u16string balloon_text;
     bool balloon_read_only = false;
+    int balloon_clears = 0;
     std::u16string font_name;
     int font_size = 0;
     QImage balloon_image;

@@ -1,0 +1,69 @@
+#include "ConsoleView.h"
+
+#include <climits>
+
+#include "BalloonPrinter.h"
+#include "CodePage.h"
+#include "ConsoleDialogs.h"
+#include "FrontEnd.h"
+#include "ProfileFields.h"
+#include "UiTexts.h"
+
+namespace kiova {
+
+// What the user types stays in the model only: the terminal has shown it already. The answers
+// (the balloon is read-only while they play) and every new balloon go to the printer.
+void TConsoleView::SetBalloonText(std::u16string_view text) {
+    balloon_text_ = text;
+    if (read_only_ || text.empty()) terminal_.Printer().Show(text);
+}
+
+void TConsoleView::ShowPicture(const QImage& picture) {
+    if (!verbose_ || picture.cacheKey() == picture_key_) return;
+    picture_key_ = picture.cacheKey();
+    terminal_.Say(picture.isNull() ? "[no picture]"
+                                   : "[picture " + std::to_string(picture.width()) + "x" +
+                                         std::to_string(picture.height()) + "]");
+}
+
+QSize TConsoleView::ScreenSize() const {
+    return QSize(INT_MAX, INT_MAX);
+}
+
+void TConsoleView::ShowPattingWindow() {
+    std::string list = PlainCaption(kPattingCaption);
+    for (size_t i = 0; i < patting_captions_.size(); ++i)
+        list += "\n  " + std::to_string(i + 1) + ". " + Utf16ToUtf8(patting_captions_[i]);
+    terminal_.Say(list);
+}
+
+bool TConsoleView::OpenAddress(std::u16string_view address) {
+    if (address.empty()) return false;
+    terminal_.Say(Utf16ToUtf8(address));
+    return true;
+}
+
+void TConsoleView::ShowMessage(std::u16string_view text) {
+    terminal_.Say(TerminalText(text));
+}
+
+void TConsoleView::RunSelectionDialog(TCharacterSelection& selection) {
+    RunConsoleSelection(terminal_, selection);
+}
+
+void TConsoleView::RunSettingsDialog() {
+    std::optional<TProfileFields> fields =
+        AskProfile(terminal_, ProfileFieldsOf(front_end_->User()));
+    if (fields) {
+        front_end_->SetUserProfile(UserFromFields(*fields, front_end_->User()));
+        return;
+    }
+    front_end_->Close(false);
+    quit_requested_ = true;
+}
+
+void TConsoleView::RunAboutDialog() {
+    terminal_.Say(AboutText(front_end_->Character()));
+}
+
+}  // namespace kiova

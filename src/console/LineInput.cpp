@@ -1,0 +1,58 @@
+#include "LineInput.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+
+namespace kiova {
+
+TLineInput::TLineInput(int fd) : fd_(fd), terminal_(isatty(fd) == 1) {}
+
+void TLineInput::ReadAvailable() {
+    if (ended_) return;
+    std::array<char, 4096> buffer;
+    ssize_t got = read(fd_, buffer.data(), buffer.size());
+    if (got < 0 && (errno == EINTR || errno == EAGAIN)) return;
+    if (got <= 0) {
+        ended_ = true;
+        if (!partial_.empty()) lines_.push_back(std::move(partial_));
+        partial_.clear();
+        return;
+    }
+    partial_.append(buffer.data(), static_cast<size_t>(got));
+    SplitLines();
+}
+
+void TLineInput::SplitLines() {
+    size_t start = 0;
+    for (size_t end; (end = partial_.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::string line = partial_.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines_.push_back(std::move(line));
+    }
+    partial_.erase(0, start);
+}
+
+std::optional<std::string> TLineInput::TakeLine() {
+    if (lines_.empty()) return std::nullopt;
+    std::string line = std::move(lines_.front());
+    lines_.pop_front();
+    return line;
+}
+
+std::optional<std::string> TLineInput::ReadLine(int interrupt_fd) {
+    while (!HasLine() && !ended_) {
+        std::array<pollfd, 2> watched{{{fd_, POLLIN, 0}, {interrupt_fd, POLLIN, 0}}};
+        if (poll(watched.data(), interrupt_fd >= 0 ? 2 : 1, -1) < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (watched[1].revents != 0) return std::nullopt;
+        if (watched[0].revents != 0) ReadAvailable();
+    }
+    return TakeLine();
+}
+
+}  // namespace kiova

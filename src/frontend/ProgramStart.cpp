@@ -1,0 +1,71 @@
+#include "ProgramStart.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+
+#include "CodePage.h"
+#include "Files.h"
+#include "ProgramFolder.h"
+#include "bmCharCode.h"
+
+namespace kiova {
+namespace {
+int signal_socket[2] = {-1, -1};
+
+void OnTerminationSignal(int) {
+    char byte = 1;
+    [[maybe_unused]] ssize_t written = write(signal_socket[1], &byte, 1);
+}
+}  // namespace
+
+std::optional<std::string> PrepareProgramFolder() {
+    try {
+        bmccSetDefaultCharCode(bmccCodePage2CharCode(CodePage()));
+        return OpenProgramFolder().path;
+    } catch (const std::exception& error) {
+        std::cerr << "kiova: " << error.what() << '\n';
+        return std::nullopt;
+    }
+}
+
+std::string PackageArgument(std::string_view package) {
+    if (package.empty()) return {};
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::absolute(std::string(package), error);
+    return AnsiPath(error ? std::filesystem::path(std::string(package)) : path);
+}
+
+TTerminationSignals::TTerminationSignals() {
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_socket) != 0) return;
+    struct sigaction action = {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+TTerminationSignals::~TTerminationSignals() {
+    if (signal_socket[0] < 0) return;
+    signal(SIGTERM, SIG_DFL);
+    signal(SIGINT, SIG_DFL);
+    close(signal_socket[0]);
+    close(signal_socket[1]);
+    signal_socket[0] = signal_socket[1] = -1;
+}
+
+int TTerminationSignals::Fd() const {
+    return signal_socket[0];
+}
+
+void TTerminationSignals::Acknowledge() {
+    char byte;
+    [[maybe_unused]] ssize_t got = read(signal_socket[0], &byte, 1);
+}
+
+}  // namespace kiova

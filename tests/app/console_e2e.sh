@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The real `kiova --console` with piped input: characters written here greet, answer typed and
+# Japanese lines, wait for Enter, take a patting action, fire a timer, switch by /change and say
+# goodbye at the end of input; standard output, the conversation log, the settings file and the
+# state file tell the rest. A profile-less start without a terminal is refused, writing nothing.
+# Usage: console_e2e.sh PATH/TO/kiova PATH/TO/kiova-tool
+set -euo pipefail
+kiova=$1
+tool=$2
+work=$(mktemp -d)
+trap "cp -r \"\$work\" /tmp/e2e_last; rm -rf \"\$work\"" EXIT
+home=$work/home
+fail() { echo "FAIL: $*"; exit 1; }
+sjis() { iconv -f UTF-8 -t CP932; }
+
+# Alice: ASCII but for one Japanese reply, written in the code page as Windows writes it.
+mkdir -p "$home/Alice" "$home/Bob"
+printf 'name\r\nAlice\r\nfolder\r\nAlice\r\nversion\r\n210\r\ndata02\r\nevents.txt\r\ndatab2\r\nreplies.txt\r\nnadenade\r\n1\r\ndatanadenade\r\npat.txt\r\n' \
+  >"$home/Alice.ktc"
+printf '%s\r\n' '"{EQ{OPERATEMESSAGE}|KCCALLED}","Hello"' \
+  '"{EQ{OPERATEMESSAGE}|CLOSEWINDOW}","Bye for now"' \
+  '"{EQ{OPERATEMESSAGE}|ALARM}","Time is up"' >"$home/Alice/events.txt"
+printf '%s\r\n' '"HELLO","Nice to meet you"' '"WAIT","One{WAITRETURN}Two"' \
+  '"STROKE","Purr{COUNT51++}"' '"TIMER","Soon{TIMER1|alarm}"' '"SLASH","Slashed"' \
+  '"こんにちは","こんにちは、ようこそ"' | sjis >"$home/Alice/replies.txt"
+printf 'Stroke,stroke\r\n' >"$home/Alice/pat.txt"
+printf 'name\r\nBob\r\nfolder\r\nBob\r\nversion\r\n210\r\ndata02\r\nevents.txt\r\n' >"$home/Bob.ktc"
+printf '%s\r\n' '"{EQ{OPERATEMESSAGE}|KCCALLED}","Bob here"' \
+  '"{EQ{OPERATEMESSAGE}|CLOSEWINDOW}","Bob leaves"' \
+  '"{EQ{OPERATEMESSAGE}|INVALIDCHARACTER}","No such character"' >"$home/Bob/events.txt"
+printf 'not a character\r\n' >"$work/note.txt"
+profile='User=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05'
+
+export KIOVA_HOME=$home SDL_AUDIODRIVER=dummy
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+# No profile and no terminal to ask on: a one-line refusal, exit 1, no file written.
+: >"$home/Kiova.ini"
+status=0
+"$kiova" --console "$home/Alice.ktc" </dev/null >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 1 ] || fail "a start without a profile exited with $status"
+[ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'Kiova.ini' "$work/err" || fail "refusal: $(cat "$work/err")"
+[ ! -s "$home/Kiova.ini" ] && [ ! -e "$home/kiova.log" ] || fail "the refused start wrote files"
+
+printf '[User]\r\n%s\r\n' "$profile" >"$home/Kiova.ini"
+{
+  printf 'hello\nwait\n\n/pat\n/pat 1\n/pat 99\nこんにちは\n//slash\n/nonsense\ntimer\n'
+  sleep 2.5
+  printf '/change %s\n/change %s\n' "$home/Bob.ktc" "$work/note.txt"
+} | "$kiova" "$home/Alice.ktc" >"$work/out" 2>"$work/err" || fail "exit status $?: $(cat "$work/err")"
+
+grep -qx 'kiova: no display.*' "$work/err" || fail "no note of the terminal's choice: $(cat "$work/err")"
+expected=$(cat <<'END'
+Hello
+Nice to meet you
+One▼
+Two
+なでなでめにゅー
+  1. Stroke
+Purr
+There is no patting action 99.
+こんにちは、ようこそ
+Slashed
+Unknown command /nonsense
+END
+)
+diff <(head -n 11 "$work/out") <(printf '%s\n' "$expected") || fail "the conversation differs"
+grep -qx 'Commands:' "$work/out" || fail "no command list for /nonsense"
+tail -n 5 "$work/out" >"$work/tail"
+diff "$work/tail" <(printf '%s\n' Soon 'Time is up' 'Bob here' 'No such character' 'Bob leaves') ||
+  fail "timer, switch and farewell differ: $(cat "$work/out")"
+
+# The log in the code page, one line per entry.
+log=$(iconv -f CP932 -t UTF-8 "$home/kiova.log" | tr -d '\r' | sed 's/^## [0-9/]* [0-9:]* #/#/')
+expected_log=$(cat <<'END'
+# Start chatting with Alice
+Hello
+hello
+Nice to meet you
+wait
+OneTwo
+stroke
+Purr
+こんにちは
+こんにちは、ようこそ
+/slash
+Slashed
+timer
+Soon
+Time is up
+
+# End chatting with Alice
+# Start chatting with Bob
+Bob here
+
+No such character
+Bob leaves
+# End chatting with Bob
+END
+)
+diff <(printf '%s\n' "$log") <(printf '%s\n' "$expected_log") || fail "the conversation log differs"
+
+ini=$(tr -d '\r' <"$home/Kiova.ini")
+grep -qxF "$profile" <<<"$ini" || fail "the profile was not kept: $ini"
+# Alice's state file was written when she left: the patting action counted once.
+[ "$("$tool" eval "$home/Alice.ktc" '{COUNT51}')" = 1 ] || fail "Alice's state was not saved"
+
+# SIGTERM closes like the end of input: the farewell is printed and logged, exit status 0.
+rm -f "$home/kiova.log"
+mkfifo "$work/in"
+"$kiova" --console "$home/Alice.ktc" <"$work/in" >"$work/out" 2>&1 &
+pid=$!
+exec 3>"$work/in"
+sleep 1
+kill -TERM "$pid"
+wait "$pid" || fail "SIGTERM gave exit status $?"
+exec 3>&-
+[ "$(tail -n 1 "$work/out")" = "Bye for now" ] || fail "no farewell at SIGTERM: $(cat "$work/out")"
+grep -q '# End chatting with Alice' "$home/kiova.log" || fail "no end line at SIGTERM"
+
+# A closed output ends the program in order, with exit status 0 and the state saved.
+set +o pipefail
+yes hello | head -n 20000 | "$kiova" --console "$home/Alice.ktc" 2>/dev/null | head -n 1 >/dev/null
+statuses=("${PIPESTATUS[@]}")
+set -o pipefail
+[ "${statuses[2]}" -eq 0 ] || fail "a closed output gave exit status ${statuses[2]}"
+[ "$(tail -n 1 "$home/kiova.log" | tr -d '\r' | sed 's/^## [0-9/]* [0-9:]* //')" = \
+  '# End chatting with Alice' ] || fail "a closed output did not end the program in order"
+echo "PASS"
