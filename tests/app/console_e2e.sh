@@ -8,7 +8,7 @@ set -euo pipefail
 kiova=$1
 tool=$2
 work=$(mktemp -d)
-trap "cp -r \"\$work\" /tmp/e2e_last; rm -rf \"\$work\"" EXIT
+trap 'rm -rf "$work"' EXIT
 home=$work/home
 fail() { echo "FAIL: $*"; exit 1; }
 sjis() { iconv -f UTF-8 -t CP932; }
@@ -22,6 +22,7 @@ printf '%s\r\n' '"{EQ{OPERATEMESSAGE}|KCCALLED}","Hello"' \
   '"{EQ{OPERATEMESSAGE}|ALARM}","Time is up"' >"$home/Alice/events.txt"
 printf '%s\r\n' '"HELLO","Nice to meet you"' '"WAIT","One{WAITRETURN}Two"' \
   '"STROKE","Purr{COUNT51++}"' '"TIMER","Soon{TIMER1|alarm}"' '"SLASH","Slashed"' \
+  '"BYE","See you{QUITSYSTEM}"' \
   '"こんにちは","こんにちは、ようこそ"' | sjis >"$home/Alice/replies.txt"
 printf 'Stroke,stroke\r\n' >"$home/Alice/pat.txt"
 printf 'name\r\nBob\r\nfolder\r\nBob\r\nversion\r\n210\r\ndata02\r\nevents.txt\r\n' >"$home/Bob.ktc"
@@ -117,6 +118,12 @@ wait "$pid" || fail "SIGTERM gave exit status $?"
 exec 3>&-
 [ "$(tail -n 1 "$work/out")" = "Bye for now" ] || fail "no farewell at SIGTERM: $(cat "$work/out")"
 grep -q '# End chatting with Alice' "$home/kiova.log" || fail "no end line at SIGTERM"
+
+# QUITSYSTEM ends the program where it stands: the farewell follows, later lines are unread.
+printf 'bye\nhello\n' | "$kiova" --console "$home/Alice.ktc" >"$work/out" 2>&1 ||
+  fail "QUITSYSTEM: exit status $?"
+diff "$work/out" <(printf '%s\n' Hello 'See you' 'Bye for now') ||
+  fail "QUITSYSTEM did not end the program"
 
 # A closed output ends the program in order, with exit status 0 and the state saved.
 set +o pipefail
