@@ -118,7 +118,7 @@ void TBalloonPrinter::InputTaken(bool echoed) {
     can_erase_ = false;
 }
 
-void TBalloonPrinter::Finish() {
+void TBalloonPrinter::EndLine() {
     Flush();
     StartLine();
 }

@@ -33,8 +33,8 @@ public:
     // A line of input has been read. A terminal has echoed its line break (`echoed`); otherwise
     // the printer ends the line itself, so that output looks the same either way.
     void InputTaken(bool echoed);
-    // The end: the last line is ended.
-    void Finish();
+    // Prints what has changed and ends the line: the user's turn, or the end.
+    void EndLine();
 
 private:
     void StartLine();

@@ -93,12 +93,12 @@ int RunConsoleProgram(int& argc, char** argv, std::string_view package, bool ver
     front_end.Handle([&] { started = front_end.Start(PackageArgument(package)); });
     if (!started && front_end.Character() == nullptr) {
         front_end.Shutdown();
-        printer.Finish();
+        printer.EndLine();
         return 1;
     }
     TConsoleSession(front_end, view, terminal, output, live, wake.ReadFd(), termination).Run();
     front_end.Handle([&front_end] { front_end.Shutdown(); });
-    printer.Finish();
+    printer.EndLine();
     return 0;
 }
 

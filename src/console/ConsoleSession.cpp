@@ -69,10 +69,14 @@ void TConsoleSession::Run() {
             terminal_.Printer().Prompt(AnsiToUtf8(front_end_.User().HandleName) + "> ");
             prompted_ = true;
         }
-        terminal_.Printer().Flush();
+        // A program reading the output line by line gets the answer as soon as it is whole.
+        if (ReadyForLine() && !prompted_)
+            terminal_.Printer().EndLine();
+        else
+            terminal_.Printer().Flush();
         Wait();
     }
-    terminal_.Printer().Finish();
+    terminal_.Printer().EndLine();
 }
 
 bool TConsoleSession::Ended() const {

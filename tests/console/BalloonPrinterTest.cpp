@@ -49,7 +49,7 @@ std::string Printed(const std::vector<TStep>& steps, bool live) {
                 break;
         }
     }
-    printer.Finish();
+    printer.EndLine();
     return sink.text;
 }
 
