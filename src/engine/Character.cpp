@@ -106,20 +106,23 @@ TKiovaData::TEvaluator TCharacter::BoundEvaluator() {
     return [this](std::u16string_view text) { return EvaluateTags(text); };
 }
 
+std::array<TKiovaData*, 8> TCharacter::Tables() {
+    return {&data01_, &data02_, &dataa1_, &dataa2_, &datab1_, &datab2_, &datac1_, &datac2_};
+}
+
+std::array<const TKiovaData*, 8> TCharacter::Tables() const {
+    return {&data01_, &data02_, &dataa1_, &dataa2_, &datab1_, &datab2_, &datac1_, &datac2_};
+}
+
 void TCharacter::LoadTables() {
-    const std::pair<const char*, TKiovaData*> tables[] = {
-        {"data01", &data01_}, {"data02", &data02_}, {"dataa1", &dataa1_}, {"dataa2", &dataa2_},
-        {"datab1", &datab1_}, {"datab2", &datab2_}, {"datac1", &datac1_}, {"datac2", &datac2_},
-    };
-    for (const auto& [key, table] : tables)
-        for (const std::string& file : SplitFieldList(package_.ReadValue(key)))
-            table->LoadFromFile(DataFolder() + file);
+    const std::array<TKiovaData*, 8> tables = Tables();
+    for (size_t bit = 0; bit < tables.size(); ++bit)
+        for (const std::string& file : SplitFieldList(package_.ReadValue(kTableKeys[bit])))
+            tables[bit]->LoadFromFile(DataFolder() + file);
 }
 
 bool TCharacter::HasData() const {
-    const TKiovaData* tables[] = {&data01_, &data02_, &dataa1_, &dataa2_,
-                                  &datab1_, &datab2_, &datac1_, &datac2_};
-    for (const TKiovaData* table : tables)
+    for (const TKiovaData* table : Tables())
         if (table->AvailableCount() > 0) return true;
     return false;
 }
@@ -159,7 +162,8 @@ void TCharacter::SaveState() const {
     }
 }
 
-std::u16string TCharacter::Respond(std::u16string_view input, uint8_t table_mask) {
+std::u16string TCharacter::Respond(std::u16string_view input, uint8_t table_mask,
+                                   TReplyTrace* trace) {
     previous_answer_ = dataa1_.PreviousAnswer();
     Randomize();
     ++turn_count_;
@@ -169,12 +173,28 @@ std::u16string TCharacter::Respond(std::u16string_view input, uint8_t table_mask
     const std::string message = MessageFor(input);
     operate_message_ = HasBit(table_mask, 0) || HasBit(table_mask, 1) ? message : std::string();
 
-    TKiovaData* const pattern_tables[] = {&data01_, &data02_, &dataa1_,
-                                          &dataa2_, &datab1_, &datab2_};
+    const std::array<TKiovaData*, 8> tables = Tables();
     std::string answer;
-    for (int bit = 0; bit < 6 && answer.empty(); ++bit)
-        if (HasBit(table_mask, bit)) answer = pattern_tables[bit]->Answer(message);
-    if (answer.empty()) answer = AnswerFromPlainTables(message, table_mask);
+    int last_searched = -1;
+    for (int bit = 0; bit < 6 && answer.empty(); ++bit) {
+        if (!HasBit(table_mask, bit)) continue;
+        answer = tables[bit]->Answer(message);
+        last_searched = bit;
+        if (trace) trace->searched.push_back(bit);
+    }
+    if (answer.empty()) {
+        if (const int bit = PlainTableFor(table_mask); bit >= 0) {
+            answer = tables[bit]->Answer(message);
+            last_searched = bit;
+            if (trace) trace->searched.push_back(bit);
+        }
+    }
+    if (trace) {
+        trace->message = message;
+        if (last_searched >= 0)
+            if (auto choice = tables[last_searched]->LastChoice())
+                trace->answered = TReplyTrace::TAnswered{last_searched, *choice};
+    }
 
     dataa1_.SetPreviousAnswer(answer);
     dataa2_.SetPreviousAnswer(answer);
@@ -195,19 +215,18 @@ std::string TCharacter::MessageFor(std::u16string_view input) const {
 }
 
 // With both plain tables in the mask, one of them is drawn, weighted by their available counts.
-std::string TCharacter::AnswerFromPlainTables(std::string_view message, uint8_t table_mask) {
+int TCharacter::PlainTableFor(uint8_t table_mask) const {
     const bool use_c1 = HasBit(table_mask, 6);
     const bool use_c2 = HasBit(table_mask, 7);
     if (use_c1 && use_c2) {
         const int c1 = datac1_.AvailableCount();
         const int c2 = datac2_.AvailableCount();
-        if (c1 + c2 == 0) return {};
-        const bool first = RandomFloat() < static_cast<double>(c1) / (c1 + c2);
-        return (first ? datac1_ : datac2_).Answer(message);
+        if (c1 + c2 == 0) return -1;
+        return RandomFloat() < static_cast<double>(c1) / (c1 + c2) ? 6 : 7;
     }
-    if (use_c1) return datac1_.Answer(message);
-    if (use_c2) return datac2_.Answer(message);
-    return {};
+    if (use_c1) return 6;
+    if (use_c2) return 7;
+    return -1;
 }
 
 std::u16string TCharacter::EvaluateTags(std::u16string_view text) {

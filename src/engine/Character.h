@@ -10,12 +10,15 @@
 // except EntrustFinished, which the delegation thread calls.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "CharacterFile.h"
 #include "CharacterServices.h"
@@ -34,6 +37,23 @@ namespace kiova {
 inline constexpr uint8_t kTableMaskAll = 255;   // typed lines and lines fed back
 inline constexpr uint8_t kTableMaskEvents = 3;  // events: the condition tables only
 
+// The package keys of the tables, in the order of the mask bits.
+inline constexpr std::array<std::string_view, 8> kTableKeys = {
+    "data01", "data02", "dataa1", "dataa2", "datab1", "datab2", "datac1", "datac2"};
+// Their kinds, likewise.
+inline constexpr std::array<char, 8> kTableKinds = {'0', '0', 'A', 'A', 'B', 'B', 'C', 'C'};
+
+// How one reply was chosen, for authors.
+struct TReplyTrace {
+    struct TAnswered {
+        int table;  // mask bit
+        TKiovaData::TChoice choice;
+    };
+    std::string message;                // normalised, as the tables saw it
+    std::vector<int> searched;          // mask bits of the tables consulted, in order
+    std::optional<TAnswered> answered;  // the record the last table searched chose, if any
+};
+
 inline constexpr std::u16string_view kNothingSaidMarker = u"{NothingSaid}";
 inline constexpr std::u16string_view kRepeatedMarker = u"{Repeated}";
 
@@ -48,8 +68,9 @@ public:
     TCharacter& operator=(const TCharacter&) = delete;
 
     // The raw answer (tags not expanded) to `input`, from the tables that `table_mask` names;
-    // empty when none of them gives one.
-    std::u16string Respond(std::u16string_view input, uint8_t table_mask);
+    // empty when none of them gives one. With `trace`, also tells there how it was chosen.
+    std::u16string Respond(std::u16string_view input, uint8_t table_mask,
+                           TReplyTrace* trace = nullptr);
     std::u16string EvaluateTags(std::u16string_view text);
 
     // Adds the plug-in `identifier` to the character's own list; false when that fails.
@@ -104,13 +125,17 @@ public:
     TKiovaDataB& DataB2() { return datab2_; }
     TKiovaDataC& DataC1() { return datac1_; }
     TKiovaDataC& DataC2() { return datac2_; }
+    const TKiovaData& Table(int bit) const { return *Tables()[static_cast<size_t>(bit)]; }
 
 private:
     void LoadTables();
     bool HasData() const;
     void KeepDamagedStateFile() const;
     std::string MessageFor(std::u16string_view input) const;
-    std::string AnswerFromPlainTables(std::string_view message, uint8_t table_mask);
+    // The plain table a reply consults (its mask bit), -1 for none.
+    int PlainTableFor(uint8_t table_mask) const;
+    std::array<TKiovaData*, 8> Tables();
+    std::array<const TKiovaData*, 8> Tables() const;
 
     TKiovaData::TEvaluator BoundEvaluator();
 

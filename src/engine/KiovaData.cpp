@@ -21,20 +21,21 @@ TKiovaData::~TKiovaData() = default;
 
 void TKiovaData::LoadFromFile(std::string_view path) {
     if (!FileExists(path)) return;
-    std::vector<std::string> lines = ReadDataFileLines(path);
-    loaded_files_.emplace_back(path);
-    for (const std::string& line : lines) {
+    TDataLineReader reader(path);
+    const auto file = static_cast<std::uint16_t>(loaded_files_.size());
+    for (std::string line; reader.Next(line);) {
         std::optional<TRecordText> record = ReadRecord(line);
         if (!record) continue;
         const std::string& first_key = record->keys.front();
         if (first_key == kEndOfDataMarker) break;
         const bool prior = first_key == kPriorMarker;
         if (prior) ++groups_;
-        entries_.push_back(
-            {prior ? std::string(kPriorMarker) : std::move(record->answer), groups_, false, prior});
+        entries_.push_back({prior ? std::string(kPriorMarker) : std::move(record->answer), groups_,
+                            reader.LineNumber(), file, false, prior});
         AddKeys(std::move(record->keys), prior);
         if (!prior) ++available_count_;
     }
+    loaded_files_.emplace_back(path);
     Prepare();
     candidates_ = TAnswerList(static_cast<int>(entries_.size()));
 }
@@ -48,7 +49,8 @@ std::string TKiovaData::Answer(std::string_view message) {
     else
         WalkGroups(searched);
     if (candidates_.Count() == 0) return {};
-    TEntry& chosen = entries_[static_cast<size_t>(candidates_.Choose())];
+    last_choice_ = static_cast<std::uint32_t>(candidates_.Choose());
+    TEntry& chosen = entries_[last_choice_];
     if (once_only_) {
         chosen.used = true;
         --available_count_;
@@ -78,8 +80,19 @@ void TKiovaData::TakeFirstGroup(const std::vector<std::uint32_t>& matches) {
     }
 }
 
+std::optional<TKiovaData::TChoice> TKiovaData::LastChoice() const {
+    if (candidates_.Count() == 0) return std::nullopt;
+    return TChoice{last_choice_, candidates_.Count()};
+}
+
+TKiovaData::TRecordSource TKiovaData::Source(size_t index) const {
+    const TEntry& entry = entries_.at(index);
+    return {loaded_files_[entry.file], entry.line};
+}
+
 void TKiovaData::Clear() {
     entries_.clear();
+    candidates_.Clear();
     groups_ = 0;
     ClearKeys();
     available_count_ = 0;

@@ -51,6 +51,23 @@ public:
     size_t RecordCount() const { return entries_.size(); }
     const std::vector<std::string>& LoadedFiles() const { return loaded_files_; }
 
+    // What the last Answer chose: the record and how many candidates its group had; nothing
+    // when it chose none.
+    struct TChoice {
+        size_t record;
+        int candidates;
+    };
+    std::optional<TChoice> LastChoice() const;
+    // Where the record at `index` was read: the file as loaded and its line, from 1.
+    struct TRecordSource {
+        std::string_view file;
+        std::uint32_t line;
+    };
+    TRecordSource Source(size_t index) const;
+    // The record's keys as the table compares them (normalised), joined by a comma; empty for
+    // a plain answer. For traces: it may be slow.
+    virtual std::string KeyText(size_t index) const = 0;
+
 protected:
     struct TRecordText {
         std::vector<std::string> keys;  // normalised; the first one is compared with the markers
@@ -84,6 +101,8 @@ private:
     struct TEntry {
         std::string answer;
         std::uint32_t group = 0;  // markers before the record
+        std::uint32_t line = 0;   // in its file
+        std::uint16_t file = 0;   // index into loaded_files_
         bool used = false;
         bool prior = false;
     };
@@ -96,6 +115,7 @@ private:
     std::vector<TEntry> entries_;  // in file order; kinds keep their keys at the same index
     std::uint32_t groups_ = 0;     // markers read so far
     TAnswerList candidates_{1};    // reused from turn to turn
+    std::uint32_t last_choice_ = 0;
     std::vector<std::uint32_t> matches_;
     int available_count_ = 0;
     TEvaluator evaluator_;

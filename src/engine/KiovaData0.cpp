@@ -13,6 +13,10 @@ void TKiovaData0::AddKeys(std::vector<std::string>&& keys, bool marker) {
     conditions_.push_back(marker ? std::u16string() : AnsiToUtf16(keys.front()));
 }
 
+std::string TKiovaData0::KeyText(size_t index) const {
+    return Utf16ToAnsi(conditions_.at(index));
+}
+
 // The message is not used: a condition sees the turn through the character's fields.
 bool TKiovaData0::Test(size_t index, const TbmRESearchText& /*message*/) {
     if (!Evaluator()) return false;

@@ -16,6 +16,7 @@ protected:
     void AddKeys(std::vector<std::string>&& keys, bool marker) override;
     bool Test(size_t index, const TbmRESearchText& message) override;
     void ClearKeys() override { conditions_.clear(); }
+    std::string KeyText(size_t index) const override;
 
 private:
     std::vector<std::u16string> conditions_;

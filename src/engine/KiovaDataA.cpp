@@ -19,6 +19,11 @@ void TKiovaDataA::AddKeys(std::vector<std::string>&& keys, bool marker) {
         keys_.push_back({TRecordPattern(keys[0]), TRecordPattern(keys[1])});
 }
 
+std::string TKiovaDataA::KeyText(size_t index) const {
+    const TKeys& keys = keys_.at(index);
+    return std::string(keys.previous_answer.Text()) + "," + std::string(keys.input.Text());
+}
+
 void TKiovaDataA::Prepare() {
     for (; prepared_count_ < keys_.size(); ++prepared_count_) {
         TKeys& keys = keys_[prepared_count_];

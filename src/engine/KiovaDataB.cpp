@@ -13,6 +13,10 @@ void TKiovaDataB::AddKeys(std::vector<std::string>&& keys, bool marker) {
         patterns_.emplace_back(keys.front());
 }
 
+std::string TKiovaDataB::KeyText(size_t index) const {
+    return std::string(patterns_.at(index).Text());
+}
+
 void TKiovaDataB::Prepare() {
     for (; prepared_count_ < patterns_.size(); ++prepared_count_) {
         patterns_[prepared_count_].Prepare();

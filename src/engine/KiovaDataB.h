@@ -19,6 +19,7 @@ protected:
     bool Test(size_t index, const TbmRESearchText& message) override;
     bool FindMatches(const TbmRESearchText& message, std::vector<std::uint32_t>& records) override;
     void ClearKeys() override;
+    std::string KeyText(size_t index) const override;
 
 private:
     std::vector<TRecordPattern> patterns_;

@@ -15,6 +15,7 @@ protected:
     void AddKeys(std::vector<std::string>&&, bool) override {}
     bool Test(size_t, const TbmRESearchText&) override { return true; }
     void ClearKeys() override {}
+    std::string KeyText(size_t) const override { return {}; }
 };
 
 }  // namespace kiova

@@ -26,6 +26,10 @@ const TbmREDFATable* TRecordPattern::Automaton() const {
     return regexp_ && regexp_->Compiled() ? &regexp_->GetDFATable() : nullptr;
 }
 
+std::string_view TRecordPattern::Text() const {
+    return regexp_ ? std::string_view(regexp_->Pattern()) : std::string_view();
+}
+
 TbmCharCode TRecordPattern::CharCode() const {
     return regexp_ ? regexp_->GetCharCode() : bmccDefaultCharCode();
 }

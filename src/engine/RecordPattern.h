@@ -29,6 +29,8 @@ public:
     // not compile). It lives as long as this object.
     const TbmREDFATable* Automaton() const;
     TbmCharCode CharCode() const;
+    // The pattern as given; empty when there is none or it did not compile.
+    std::string_view Text() const;
 
 private:
     std::unique_ptr<TbmRExp> regexp_;

@@ -1,5 +1,6 @@
 // chat: talk to a character from the terminal or a script. Each line of standard input (UTF-8)
 // is one input and gets exactly one answer; the character's state file is saved at the end.
+// With --trace, each answer also tells how it was chosen: the tables searched and the record.
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -17,6 +18,7 @@ struct ChatOptions {
     std::string package_utf8;
     bool raw = false;
     bool json = false;
+    bool trace = false;
     uint8_t mask = kTableMaskAll;
     CharacterOptions character;
 };
@@ -33,6 +35,8 @@ ChatOptions ParseChatOptions(const Arguments& args) {
             options.raw = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--trace") {
+            options.trace = true;
         } else if (arg == "--mask") {
             std::optional<int32_t> mask = TextToInt(value());
             if (!mask || *mask < 0 || *mask > 255)
@@ -50,6 +54,52 @@ ChatOptions ParseChatOptions(const Arguments& args) {
     return options;
 }
 
+nlohmann::ordered_json TraceJson(const TCharacter& character, const TReplyTrace& trace) {
+    nlohmann::ordered_json searched = nlohmann::json::array();
+    for (int bit : trace.searched) searched.push_back(kTableKeys[static_cast<size_t>(bit)]);
+    nlohmann::ordered_json out = {{"message", AnsiToUtf8(trace.message)}, {"searched", searched}};
+    if (!trace.answered) {
+        out["answered"] = nullptr;
+        return out;
+    }
+    const auto [bit, choice] = *trace.answered;
+    const TKiovaData& table = character.Table(bit);
+    const TKiovaData::TRecordSource source = table.Source(choice.record);
+    out["answered"] = {{"table", kTableKeys[static_cast<size_t>(bit)]},
+                       {"kind", std::string(1, kTableKinds[static_cast<size_t>(bit)])},
+                       {"file", AnsiToUtf8(source.file)},
+                       {"line", source.line},
+                       {"key", AnsiToUtf8(table.KeyText(choice.record))},
+                       {"candidates", choice.candidates}};
+    return out;
+}
+
+std::string CandidatesText(int candidates) {
+    if (candidates == 1) return "the only candidate";
+    return "one of " + std::to_string(candidates) + " candidates";
+}
+
+// The trace as lines under the answer, each beginning "trace: ".
+std::string TraceText(const nlohmann::ordered_json& trace) {
+    std::string searched;
+    for (const auto& table : trace["searched"])
+        searched += (searched.empty() ? "" : ", ") + table.get<std::string>();
+    std::string text = "trace: message \"" + trace["message"].get<std::string>() + "\", searched " +
+                       (searched.empty() ? "no table" : searched) + "\n";
+    const auto& answered = trace["answered"];
+    if (answered.is_null()) {
+        const auto& tables = trace["searched"];
+        return text + "trace: no record answered" +
+               (tables.empty() ? "" : "; last searched " + tables.back().get<std::string>()) + "\n";
+    }
+    const std::string key = answered["key"].get<std::string>();
+    return text + "trace: answered by " + answered["table"].get<std::string>() + " (kind " +
+           answered["kind"].get<std::string>() + ") " + answered["file"].get<std::string>() + ":" +
+           std::to_string(answered["line"].get<uint32_t>()) +
+           (key.empty() ? "" : ", key \"" + key + "\"") + ", " +
+           CandidatesText(answered["candidates"]) + " in its group\n";
+}
+
 }  // namespace
 
 int RunChatCommand(const Arguments& args) {
@@ -62,15 +112,21 @@ int RunChatCommand(const Arguments& args) {
     while (std::getline(std::cin, line)) {
         if (line.ends_with('\r')) line.pop_back();
         tool_character.DrainHandOver();
-        const std::u16string raw = character.Respond(Utf8ToUtf16(line), options.mask);
+        TReplyTrace trace;
+        const std::u16string raw =
+            character.Respond(Utf8ToUtf16(line), options.mask, options.trace ? &trace : nullptr);
         const std::u16string answer = options.raw ? raw : character.EvaluateTags(raw);
+        const nlohmann::ordered_json trace_json =
+            options.trace ? TraceJson(character, trace) : nlohmann::ordered_json();
         if (options.json) {
             nlohmann::ordered_json out = {{"input", Utf16ToUtf8(Utf8ToUtf16(line))},
                                           {"raw", Utf16ToUtf8(raw)},
                                           {"answer", Utf16ToUtf8(answer)}};
+            if (options.trace) out["trace"] = trace_json;
             std::cout << out.dump() << '\n';
         } else {
             std::cout << AsTerminalText(answer) << '\n';
+            if (options.trace) std::cout << TraceText(trace_json);
         }
         std::cout.flush();
     }

@@ -16,7 +16,8 @@ constexpr ToolCommand kCommands[] = {
     {"encrypt", "encrypt --key KEY INPUT OUTPUT", RunEncryptCommand},
     {"decrypt", "decrypt INPUT OUTPUT", RunDecryptCommand},
     {"chat",
-     "chat PACKAGE [--raw] [--json] [--mask N] [--now \"yyyy/mm/dd hh:nn:ss\"] [--user PROFILE] "
+     "chat PACKAGE [--raw] [--json] [--trace] [--mask N] [--now \"yyyy/mm/dd hh:nn:ss\"] [--user "
+     "PROFILE] "
      "[--allow-execute] [--plugins]",
      RunChatCommand},
     {"eval",

@@ -153,7 +153,9 @@ TEST(KiovaData, UnreadableFileThrows) {
 
     std::string locked = c.folder.Write("locked.txt", "secret\r\n");
     ::chmod(locked.c_str(), 0);
-    if (::geteuid() != 0) EXPECT_THROW(c.table.LoadFromFile(locked), EKiovaError);
+    if (::geteuid() != 0) {
+        EXPECT_THROW(c.table.LoadFromFile(locked), EKiovaError);
+    }
 }
 
 TEST(KiovaData, EncipheredFilesReadLikePlainOnes) {

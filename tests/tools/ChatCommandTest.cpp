@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
+#include <string_view>
 
 #include "CodePage.h"
 #include "RunTool.h"
@@ -61,6 +63,71 @@ TEST(ChatTool, RefusesBadCharactersAndOptions) {
           {"chat", nodata.PackagePath(), "--now", "2023/02/29 00:00:00"},
           {"chat", nodata.PackagePath(), "--loud"}})
         EXPECT_EQ(RunTool(args).status, 2) << args.back();
+}
+
+// A once-only table whose first group holds two records, then a plain table: the trace follows
+// the group emptying, the walk moving on past the marker, and the plain table taking over.
+TEST(ChatTool, TraceTellsTheTablesSearchedAndTheRecordThatAnswered) {
+    TestCharacter alice("Alice");
+    alice.Data("datab1", "b.txt", {"hello,Hi", "hello,Hey", "{PRIOR},x", "hel,Later"})
+        .Data("datac2", "c.txt", {"Hm"});
+    const std::string package = alice.Write();
+    const std::string b = alice.Folder() / "data/b.txt";
+    const std::string c = alice.Folder() / "data/c.txt";
+
+    auto result = RunTool({"chat", package, "--json", "--trace"}, "hello\nhello\nhello\nhello\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::vector<nlohmann::json> traces;
+    for (std::string_view rest = result.out; !rest.empty();) {
+        const size_t end = rest.find('\n');
+        traces.push_back(nlohmann::json::parse(rest.substr(0, end))["trace"]);
+        rest.remove_prefix(end + 1);
+    }
+    ASSERT_EQ(traces.size(), 4u);
+    const nlohmann::json up_to_b1 = {"data01", "data02", "dataa1", "dataa2", "datab1"};
+    const struct {
+        std::string message;
+        nlohmann::json searched;
+        std::string table;
+        std::vector<int> lines;  // any of them
+        std::string key;
+        int candidates;
+    } expected[] = {
+        {"HELLO", up_to_b1, "datab1", {1, 2}, "HELLO", 2},
+        {"HELLO{REPEATED}", up_to_b1, "datab1", {1, 2}, "HELLO", 1},
+        {"HELLO{REPEATED}", up_to_b1, "datab1", {4}, "HEL", 1},
+        {"HELLO{REPEATED}",
+         {"data01", "data02", "dataa1", "dataa2", "datab1", "datab2", "datac2"},
+         "datac2",
+         {1},
+         "",
+         1},
+    };
+    for (size_t i = 0; i < traces.size(); ++i) {
+        const nlohmann::json& trace = traces[i];
+        const nlohmann::json& answered = trace["answered"];
+        EXPECT_EQ(trace["message"], expected[i].message) << i;
+        EXPECT_EQ(trace["searched"], expected[i].searched) << i;
+        EXPECT_EQ(answered["table"], expected[i].table) << i;
+        EXPECT_EQ(answered["kind"], expected[i].table == "datab1" ? "B" : "C") << i;
+        EXPECT_EQ(answered["file"], expected[i].table == "datab1" ? b : c) << i;
+        EXPECT_TRUE(std::ranges::count(expected[i].lines, answered["line"].get<int>())) << i;
+        EXPECT_EQ(answered["key"], expected[i].key) << i;
+        EXPECT_EQ(answered["candidates"], expected[i].candidates) << i;
+    }
+    EXPECT_NE(traces[0]["answered"]["line"], traces[1]["answered"]["line"]);
+
+    // In text, under each answer; with no record left, the last table searched.
+    auto text = RunTool({"chat", package, "--trace", "--mask", "16"}, "hel\nhel\n");
+    EXPECT_EQ(text.out,
+              "Later\n"
+              "trace: message \"HEL\", searched datab1\n"
+              "trace: answered by datab1 (kind B) " +
+                  b +
+                  ":4, key \"HEL\", the only candidate in its group\n"
+                  "\n"
+                  "trace: message \"HEL{REPEATED}\", searched datab1\n"
+                  "trace: no record answered; last searched datab1\n");
 }
 
 }  // namespace
