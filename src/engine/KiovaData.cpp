@@ -104,6 +104,7 @@ std::optional<TKiovaData::TRecordText> TKiovaData::ReadFields(std::string_view l
     std::vector<std::string> fields = SplitFieldList(line);
     if (fields.size() < key_count + 1) return std::nullopt;
     TRecordText record;
+    record.keys.reserve(key_count);
     for (size_t i = 0; i < key_count; ++i)
         record.keys.push_back(DigitPattern(NormalizeAnsi(fields[i])));
     record.answer = std::move(fields[key_count]);

@@ -18,6 +18,8 @@ void Standardize(TbmRETokens& tokens, TbmREWchRanges& partition) {
     using K = TbmRETokenKind;
     partition.Clear();
     if (tokens.empty()) InternalError('1');
+    // Most tokens add at most one range; the line breaks and a bracket's gaps may add a few more.
+    partition.Reserve(tokens.size() + 4);
 
     TbmRETokens standard;
     standard.reserve(tokens.size());

@@ -25,6 +25,8 @@ public:
     TbmREWchRanges(std::initializer_list<TbmREWchRange> ranges) : ranges_(ranges) {}
 
     void Clear() { ranges_.clear(); }
+    // Room for `count` ranges without growing, a hint only.
+    void Reserve(std::size_t count) { ranges_.reserve(count); }
     bool Empty() const { return ranges_.empty(); }
     std::size_t Count() const { return ranges_.size(); }
     const TbmREWchRange& operator[](std::size_t index) const { return ranges_[index]; }
