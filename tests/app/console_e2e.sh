@@ -22,9 +22,13 @@ printf '%s\r\n' '"{EQ{OPERATEMESSAGE}|KCCALLED}","Hello"' \
   '"{EQ{OPERATEMESSAGE}|ALARM}","Time is up"' >"$home/Alice/events.txt"
 printf '%s\r\n' '"HELLO","Nice to meet you"' '"WAIT","One{WAITRETURN}Two"' \
   '"STROKE","Purr{COUNT51++}"' '"TIMER","Soon{TIMER1|alarm}"' '"SLASH","Slashed"' \
-  '"BYE","See you{QUITSYSTEM}"' \
+  '"BYE","See you{QUITSYSTEM}"' '"NAME","You are {NICKNAME}"' \
+  '"PICTURE","Look{PIC:face.bmp} here"' \
   '"こんにちは","こんにちは、ようこそ"' | sjis >"$home/Alice/replies.txt"
 printf 'Stroke,stroke\r\n' >"$home/Alice/pat.txt"
+# A 1x1 bitmap.
+printf '\x42\x4d\x3a\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0\x04\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\xff\0\0\0' \
+  >"$home/Alice/face.bmp"
 printf 'name\r\nBob\r\nfolder\r\nBob\r\nversion\r\n210\r\ndata02\r\nevents.txt\r\n' >"$home/Bob.ktc"
 printf '%s\r\n' '"{EQ{OPERATEMESSAGE}|KCCALLED}","Bob here"' \
   '"{EQ{OPERATEMESSAGE}|CLOSEWINDOW}","Bob leaves"' \
@@ -42,6 +46,18 @@ status=0
 [ "$status" -eq 1 ] || fail "a start without a profile exited with $status"
 [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'Kiova.ini' "$work/err" || fail "refusal: $(cat "$work/err")"
 [ ! -s "$home/Kiova.ini" ] && [ ! -e "$home/kiova.log" ] || fail "the refused start wrote files"
+
+# On a terminal (script(1) gives one) the first start asks for the profile, checks it as the
+# settings dialog does, and keeps it; answers then play letter by letter.
+if command -v script >/dev/null; then
+  printf 'Yamada\nTaro\ntaro\nTaro\n男\n1980/02/30\n\n\n\n\n\n1980/05/05\nname\n\004' |
+    timeout 20 script -qec "'$kiova' --console '$home/Alice.ktc'" /dev/null >"$work/out" ||
+    fail "the start on a terminal failed: $(cat "$work/out")"
+  grep -q '不正な日付です' "$work/out" || fail "an impossible birthday was taken: $(cat "$work/out")"
+  grep -q 'You are Taro' "$work/out" || fail "the profile did not reach the character"
+  grep -qxF "$profile" <(tr -d '\r' <"$home/Kiova.ini") || fail "the profile was not saved"
+  rm -f "$home/kiova.log"
+fi
 
 printf '[User]\r\n%s\r\n' "$profile" >"$home/Kiova.ini"
 {
@@ -118,6 +134,13 @@ wait "$pid" || fail "SIGTERM gave exit status $?"
 exec 3>&-
 [ "$(tail -n 1 "$work/out")" = "Bye for now" ] || fail "no farewell at SIGTERM: $(cat "$work/out")"
 grep -q '# End chatting with Alice' "$home/kiova.log" || fail "no end line at SIGTERM"
+
+# Picture changes are reported only with --verbose.
+printf 'picture\n' | "$kiova" --console "$home/Alice.ktc" >"$work/out" || fail "picture: exit $?"
+diff "$work/out" <(printf '%s\n' Hello 'Look here' 'Bye for now') || fail "a picture was reported"
+printf 'picture\n' | "$kiova" --console --verbose "$home/Alice.ktc" >"$work/out" ||
+  fail "picture: exit $?"
+grep -qx '\[picture 1x1\]' "$work/out" || fail "no picture line with --verbose: $(cat "$work/out")"
 
 # QUITSYSTEM ends the program where it stands: the farewell follows, later lines are unread.
 printf 'bye\nhello\n' | "$kiova" --console "$home/Alice.ktc" >"$work/out" 2>&1 ||
