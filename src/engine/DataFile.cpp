@@ -82,6 +82,7 @@ bool TDataLineReader::NextRawLine(std::string& line) {
         ++begin_;
         if (*stop == '\0') {
             nul_found_ = true;
+            nul_line_ = line_number_ + 1;
             at_end_ = true;
             return any;
         }

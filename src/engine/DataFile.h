@@ -36,6 +36,8 @@ public:
     bool Enciphered() const { return crypt_.has_value(); }
     // After Next gave false: whether a NUL byte ended the text.
     bool EndedAtNul() const { return nul_found_; }
+    // The line that holds that NUL byte.
+    uint32_t NulLine() const { return nul_line_; }
     // After Next gave false at a NUL byte: how many lines follow the line that holds it, which
     // reading never gives (read now to count them).
     uint32_t CountLinesAfterNul();
@@ -53,6 +55,7 @@ private:
     bool nul_found_ = false;
     bool nul_ends_text_ = true;
     uint32_t line_number_ = 0;
+    uint32_t nul_line_ = 0;
     std::optional<TCrypt> crypt_;
 };
 

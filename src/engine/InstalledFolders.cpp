@@ -46,7 +46,8 @@ std::vector<std::string> DecoderFolders(std::string_view program_folder) {
     return InBoth(program_folder, InstalledFolders().library, "SPIs/");
 }
 
-std::string CharacterDecoderFolder(std::string_view program_folder, std::string_view folder_value) {
+std::string CharacterFolderInProgramFolder(std::string_view program_folder,
+                                           std::string_view folder_value) {
     return IncludeTrailingDelimiter(std::string(program_folder) + std::string(folder_value));
 }
 

@@ -25,9 +25,10 @@ const TInstalledFolders& InstalledFolders();
 
 // Folders holding picture decoders (*.spi), in the order they are loaded.
 std::vector<std::string> DecoderFolders(std::string_view program_folder);
-// A character's own decoder folder: its package's "folder" value taken from the program folder
-// (not from the package's folder, as its data are).
-std::string CharacterDecoderFolder(std::string_view program_folder, std::string_view folder_value);
+// Where a character's own decoders and patting files are: its package's "folder" value taken
+// from the program folder (not from the package's folder, as its data are).
+std::string CharacterFolderInProgramFolder(std::string_view program_folder,
+                                           std::string_view folder_value);
 // Folders holding plug-in libraries, in the order a library is looked for.
 std::vector<std::string> PluginFolders(std::string_view program_folder);
 // The help page that exists, the program folder's first; the program folder's when neither

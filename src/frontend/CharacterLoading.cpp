@@ -71,8 +71,8 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
     SetTrayTip(caption);
     for (; character_susie_count_ > 0; --character_susie_count_)
         susie_->Delete(susie_->Count() - 1);
-    character_susie_count_ = susie_->AddFolder(
-        NativePath(CharacterDecoderFolder(setup_.program_folder, package.ReadValue("folder"))));
+    character_susie_count_ = susie_->AddFolder(NativePath(
+        CharacterFolderInProgramFolder(setup_.program_folder, package.ReadValue("folder"))));
     LoadBalloonImages();
     LoadDefaultPicture();
     ReadSettings();

@@ -8,6 +8,7 @@
 #include "CharacterFile.h"
 #include "CodePage.h"
 #include "Files.h"
+#include "InstalledFolders.h"
 #include "TextUtils.h"
 
 namespace kiova {
@@ -33,8 +34,8 @@ TPattingLists LoadPattingLists(std::string_view package_path, std::string_view p
         lists.captions.emplace_back(kPattingUnsupported);
         return lists;
     }
-    std::string folder =
-        IncludeTrailingDelimiter(std::string(program_folder) + package.ReadValue("folder"));
+    const std::string folder =
+        CharacterFolderInProgramFolder(program_folder, package.ReadValue("folder"));
     for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade")))
         AppendActions(folder + name, lists);
     return lists;

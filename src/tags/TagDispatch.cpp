@@ -6,6 +6,8 @@
 // character; the order decides between rows whose names share a prefix ("MINUTE" after "MIN").
 #include "TagDispatch.h"
 
+#include <algorithm>
+
 #include "Character.h"
 #include "CodePage.h"
 #include "ConditionTags.h"
@@ -208,6 +210,22 @@ bool RowHolds(const TRow& row, const TTag& tag) {
 }
 
 }  // namespace
+
+bool IsLanguageTag(const TTag& tag) {
+    if (tag.N() == 0) return false;
+    for (const TRow& row : kRows)
+        if (RowHolds(row, tag)) return true;
+    return false;
+}
+
+bool MayBecomeLanguageTag(std::u16string_view head) {
+    for (const TRow& row : kRows) {
+        const size_t common = std::min(head.size(), row.name.size());
+        if (NameMatches(row.name.substr(0, common), head.substr(0, common), TMatch::Prefix))
+            return true;
+    }
+    return false;
+}
 
 std::u16string RunTag(const TTag& tag, TTagContext& context) {
     if (tag.N() == 0) return {};

@@ -23,4 +23,10 @@ struct TTagContext {
 // A row that fails throws (ETagFailed, or an error of what it used).
 std::u16string RunTag(const TTag& tag, TTagContext& context);
 
+// For authors' checks, without running anything: whether a row of the language takes `tag`;
+// and whether a tag whose text begins with `head` (normalised, up to its first nested tag)
+// may become one once the nested tags are expanded.
+bool IsLanguageTag(const TTag& tag);
+bool MayBecomeLanguageTag(std::u16string_view head);
+
 }  // namespace kiova

@@ -21,4 +21,17 @@ void FixClockAt(std::string_view now_option) {
     SetClock(std::make_shared<TFixedClock>(now, now));
 }
 
+PackageAndJson ParsePackageAndJson(const Arguments& args) {
+    PackageAndJson options;
+    for (const std::string& arg : args) {
+        if (arg == "--json")
+            options.json = true;
+        else if (options.package_utf8.empty() && !arg.starts_with("--"))
+            options.package_utf8 = arg;
+        else
+            throw UsageError("unexpected argument \"" + arg + "\"");
+    }
+    return options;
+}
+
 }  // namespace kiova::tool

@@ -1,9 +1,11 @@
 // Options that several kiova-tool subcommands share.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "DateTime.h"
+#include "ToolCommand.h"
 
 namespace kiova::tool {
 
@@ -12,5 +14,13 @@ TDateTime ParseNowOption(std::string_view text);
 // Stops the clock at the --now value for the rest of the run (local time and UTC alike), so
 // dates and random draws repeat from run to run.
 void FixClockAt(std::string_view now_option);
+
+// The arguments "[PACKAGE] [--json]" in any order; the package is empty when not given.
+// Throws UsageError for any other argument.
+struct PackageAndJson {
+    std::string package_utf8;
+    bool json = false;
+};
+PackageAndJson ParsePackageAndJson(const Arguments& args);
 
 }  // namespace kiova::tool

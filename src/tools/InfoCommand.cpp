@@ -6,6 +6,7 @@
 
 #include "CharacterFile.h"
 #include "CodePage.h"
+#include "CommonOptions.h"
 #include "Files.h"
 #include "InstalledFolders.h"
 #include "ProgramFolder.h"
@@ -49,16 +50,7 @@ int ReportProgramFolder(bool json) {
 }  // namespace
 
 int RunInfoCommand(const Arguments& args) {
-    bool json = false;
-    std::string package_utf8;
-    for (const std::string& arg : args) {
-        if (arg == "--json")
-            json = true;
-        else if (package_utf8.empty() && !arg.starts_with("--"))
-            package_utf8 = arg;
-        else
-            throw UsageError("unexpected argument \"" + arg + "\"");
-    }
+    const auto [package_utf8, json] = ParsePackageAndJson(args);
     if (package_utf8.empty()) return ReportProgramFolder(json);
 
     const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(package_utf8).string());

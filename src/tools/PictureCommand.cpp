@@ -13,8 +13,8 @@
 #include "CodePage.h"
 #include "ColorKey.h"
 #include "Files.h"
-#include "InstalledFolders.h"
 #include "Picture.h"
+#include "ProgramDecoders.h"
 #include "ProgramFolder.h"
 #include "SusiePlugInList.h"
 #include "ToolCommand.h"
@@ -61,17 +61,14 @@ PictureOptions ParsePictureOptions(const Arguments& args) {
     return options;
 }
 
-// The decoders the program would have: its own folders' and, for a character, the character's.
+// The decoders the program would have, with the character's when a package is given.
 void AddDecoders(TSusiePlugInList& decoders, const std::optional<std::string>& package_utf8) {
     const std::string program_folder = OpenProgramFolder().path;
-    for (const std::string& folder : DecoderFolders(program_folder))
-        decoders.AddFolder(NativePath(folder));
-    if (!package_utf8) return;
+    if (!package_utf8) return AddProgramDecoders(decoders, program_folder, nullptr);
     const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(*package_utf8).string());
     if (!FileExists(package_path)) throw ToolError(*package_utf8 + " does not exist");
     const TCharacterFile package(package_path);
-    decoders.AddFolder(
-        NativePath(CharacterDecoderFolder(program_folder, package.ReadValue("folder"))));
+    AddProgramDecoders(decoders, program_folder, &package);
 }
 
 std::string ColorText(QRgb color) {

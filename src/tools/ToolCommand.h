@@ -31,5 +31,6 @@ int RunDecryptCommand(const Arguments& args);
 int RunChatCommand(const Arguments& args);
 int RunEvalCommand(const Arguments& args);
 int RunPictureCommand(const Arguments& args);
+int RunCheckCommand(const Arguments& args);
 
 }  // namespace kiova::tool

@@ -24,6 +24,7 @@ constexpr ToolCommand kCommands[] = {
      "eval PACKAGE [--json] [--now \"yyyy/mm/dd hh:nn:ss\"] [--user PROFILE] [--allow-execute] "
      "[--plugins] [--] TEXT...",
      RunEvalCommand},
+    {"check", "check PACKAGE [--json]", RunCheckCommand},
     {"picture", "picture FILE --png OUT [--transparent] [--package PACKAGE] [--json]",
      RunPictureCommand},
     {"match",

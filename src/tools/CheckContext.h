@@ -1,0 +1,41 @@
+// What the checks of one character share: the report, the character's data folder, the picture
+// decoders the program would load for it, and the pictures already tried.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "CheckReport.h"
+
+namespace kiova {
+class TSusiePlugInList;
+}
+
+namespace kiova::tool {
+
+class TCheckContext {
+public:
+    TCheckContext(TCheckReport& report, std::string data_folder, TSusiePlugInList& decoders)
+        : report_(report), data_folder_(std::move(data_folder)), decoders_(decoders) {}
+
+    TCheckReport& Report() { return report_; }
+    // ANSI, with a trailing delimiter.
+    const std::string& DataFolder() const { return data_folder_; }
+
+    // Whether the file at `ansi_path` (written on Windows), which `place` names as `what`,
+    // exists as the program finds it: an error when it does not, a warning when it is found
+    // only by ignoring letter case.
+    bool CheckFileExists(const TPlace& place, std::string_view what, std::string_view ansi_path);
+    // The same, and a picture must decode as the program would decode it.
+    void CheckPicture(const TPlace& place, std::string_view what, std::string_view ansi_path);
+
+private:
+    TCheckReport& report_;
+    std::string data_folder_;
+    TSusiePlugInList& decoders_;
+    // Picture path -> why no decoder read it (empty when one did); kept small.
+    std::unordered_map<std::string, std::string> tried_pictures_;
+};
+
+}  // namespace kiova::tool
