@@ -17,7 +17,7 @@ void TLineInput::ReadAvailable() {
     if (got < 0 && (errno == EINTR || errno == EAGAIN)) return;
     if (got <= 0) {
         ended_ = true;
-        if (!partial_.empty()) lines_.push_back(std::move(partial_));
+        if (!partial_.empty()) AddLine(std::move(partial_));
         partial_.clear();
         return;
     }
@@ -27,12 +27,16 @@ void TLineInput::ReadAvailable() {
 
 void TLineInput::SplitLines() {
     size_t start = 0;
-    for (size_t end; (end = partial_.find('\n', start)) != std::string::npos; start = end + 1) {
-        std::string line = partial_.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines_.push_back(std::move(line));
-    }
+    for (size_t end; (end = partial_.find('\n', start)) != std::string::npos; start = end + 1)
+        AddLine(partial_.substr(start, end - start));
     partial_.erase(0, start);
+}
+
+void TLineInput::AddLine(std::string line) {
+    std::erase_if(line, [](char byte) {
+        return (static_cast<unsigned char>(byte) < 0x20 && byte != '\t') || byte == 0x7F;
+    });
+    lines_.push_back(std::move(line));
 }
 
 std::optional<std::string> TLineInput::TakeLine() {

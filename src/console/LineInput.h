@@ -1,5 +1,7 @@
 // Lines of standard input (UTF-8, without their line break or a CR before it), read as they
 // arrive so that the program's loop can wait on its timer and signals at the same time.
+// Control characters other than tab are dropped: a NUL or a stray escape is no text, and the
+// balloon's edit control could not hold one either.
 #pragma once
 
 #include <deque>
@@ -29,6 +31,7 @@ public:
 
 private:
     void SplitLines();
+    void AddLine(std::string line);
 
     int fd_;
     bool terminal_;
