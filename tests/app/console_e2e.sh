@@ -23,7 +23,8 @@ printf '%s\r\n' '"{EQ{OPERATEMESSAGE}|KCCALLED}","Hello"' \
 printf '%s\r\n' '"HELLO","Nice to meet you"' '"WAIT","One{WAITRETURN}Two"' \
   '"STROKE","Purr{COUNT51++}"' '"TIMER","Soon{TIMER1|alarm}"' '"SLASH","Slashed"' \
   '"BYE","See you{QUITSYSTEM}"' '"NAME","You are {NICKNAME}"' \
-  '"PICTURE","Look{PIC:face.bmp} here"' \
+  '"PICTURE","Look{PIC:face.bmp} here"' '"CLEAR","Old{CLEAR}New"' \
+  '"SKIP","First{SKIP:hello}"' \
   '"こんにちは","こんにちは、ようこそ"' | sjis >"$home/Alice/replies.txt"
 printf 'Stroke,stroke\r\n' >"$home/Alice/pat.txt"
 # A 1x1 bitmap.
@@ -141,6 +142,11 @@ diff "$work/out" <(printf '%s\n' Hello 'Look here' 'Bye for now') || fail "a pic
 printf 'picture\n' | "$kiova" --console --verbose "$home/Alice.ktc" >"$work/out" ||
   fail "picture: exit $?"
 grep -qx '\[picture 1x1\]' "$work/out" || fail "no picture line with --verbose: $(cat "$work/out")"
+
+# CLEAR starts a new paragraph; SKIP: gives the answer to another line instead.
+printf 'clear\nskip\n' | "$kiova" --console "$home/Alice.ktc" >"$work/out" || fail "clear: exit $?"
+diff "$work/out" <(printf '%s\n' Hello Old '' New First 'Nice to meet you' 'Bye for now') ||
+  fail "CLEAR or SKIP: printed otherwise"
 
 # QUITSYSTEM ends the program where it stands: the farewell follows, later lines are unread.
 printf 'bye\nhello\n' | "$kiova" --console "$home/Alice.ktc" >"$work/out" 2>&1 ||
