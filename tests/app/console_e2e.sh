@@ -15,8 +15,8 @@ sjis() { iconv -f UTF-8 -t CP932; }
 
 # Alice: ASCII but for one Japanese reply, written in the code page as Windows writes it.
 mkdir -p "$home/Alice" "$home/Bob"
-printf 'name\r\nAlice\r\nfolder\r\nAlice\r\nversion\r\n210\r\ndata02\r\nevents.txt\r\ndatab2\r\nreplies.txt\r\nnadenade\r\n1\r\ndatanadenade\r\npat.txt\r\n' \
-  >"$home/Alice.ktc"
+printf '%s\r\n' name Alice folder Alice version 210 data02 events.txt datab2 replies.txt \
+  nadenade 1 datanadenade pat.txt >"$home/Alice.ktc"
 printf '%s\r\n' '"{EQ{OPERATEMESSAGE}|KCCALLED}","Hello"' \
   '"{EQ{OPERATEMESSAGE}|CLOSEWINDOW}","Bye for now"' \
   '"{EQ{OPERATEMESSAGE}|ALARM}","Time is up"' >"$home/Alice/events.txt"
@@ -45,7 +45,8 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 status=0
 "$kiova" --console "$home/Alice.ktc" </dev/null >"$work/out" 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] || fail "a start without a profile exited with $status"
-[ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'Kiova.ini' "$work/err" || fail "refusal: $(cat "$work/err")"
+[ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'Kiova.ini' "$work/err" ||
+  fail "refusal: $(cat "$work/err")"
 [ ! -s "$home/Kiova.ini" ] && [ ! -e "$home/kiova.log" ] || fail "the refused start wrote files"
 
 # On a terminal (script(1) gives one) the first start asks for the profile, checks it as the
@@ -65,9 +66,11 @@ printf '[User]\r\n%s\r\n' "$profile" >"$home/Kiova.ini"
   printf 'hello\nwait\n\n/pat\n/pat 1\n/pat 99\nこんにちは\n//slash\n/nonsense\ntimer\n'
   sleep 2.5
   printf '/change %s\n/change %s\n' "$home/Bob.ktc" "$work/note.txt"
-} | "$kiova" "$home/Alice.ktc" >"$work/out" 2>"$work/err" || fail "exit status $?: $(cat "$work/err")"
+} | "$kiova" "$home/Alice.ktc" >"$work/out" 2>"$work/err" ||
+  fail "exit status $?: $(cat "$work/err")"
 
-grep -qx 'kiova: no display.*' "$work/err" || fail "no note of the terminal's choice: $(cat "$work/err")"
+grep -qx 'kiova: no display.*' "$work/err" ||
+  fail "no note of the terminal's choice: $(cat "$work/err")"
 expected=$(cat <<'END'
 Hello
 Nice to meet you

@@ -61,7 +61,8 @@ rolled=$("$usr/bin/kiova-tool" eval "$folder/hina.ktc" --plugins '{Dice.Roll:1d1
 [ "$rolled" = 3 ] || fail "the installed dice plug-in did not answer: $rolled"
 # The installed program in a terminal, without a display: the demo character greets.
 printf '[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n' >>"$folder/Kiova.ini"
-greeting=$(env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy "$usr/bin/kiova" --console </dev/null) ||
+greeting=$(env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy \
+  "$usr/bin/kiova" --console </dev/null) ||
   fail "the installed kiova --console failed: $greeting"
 grep -q 'はじめまして、ひなです。' <<<"$greeting" || fail "no greeting from Hina: $greeting"
 echo "install_check: passed"
