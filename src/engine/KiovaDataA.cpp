@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Parallel.h"
+
 namespace kiova {
 
 void TKiovaDataA::SetPreviousAnswer(std::string_view answer) {
@@ -25,10 +27,13 @@ std::string TKiovaDataA::KeyText(size_t index) const {
 }
 
 void TKiovaDataA::Prepare() {
+    const size_t first = prepared_count_;
+    ForEachInParallel(keys_.size() - first, [&](size_t i) {
+        keys_[first + i].previous_answer.Prepare();
+        keys_[first + i].input.Prepare();
+    });
     for (; prepared_count_ < keys_.size(); ++prepared_count_) {
-        TKeys& keys = keys_[prepared_count_];
-        keys.previous_answer.Prepare();
-        keys.input.Prepare();
+        const TKeys& keys = keys_[prepared_count_];
         const auto record = static_cast<std::uint32_t>(prepared_count_);
         previous_answer_set_.Add(record, keys.previous_answer);
         input_set_.Add(record, keys.input);

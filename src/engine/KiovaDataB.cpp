@@ -1,5 +1,7 @@
 #include "KiovaDataB.h"
 
+#include "Parallel.h"
+
 namespace kiova {
 
 std::optional<TKiovaData::TRecordText> TKiovaDataB::ReadRecord(std::string_view line) const {
@@ -18,10 +20,10 @@ std::string TKiovaDataB::KeyText(size_t index) const {
 }
 
 void TKiovaDataB::Prepare() {
-    for (; prepared_count_ < patterns_.size(); ++prepared_count_) {
-        patterns_[prepared_count_].Prepare();
+    const size_t first = prepared_count_;
+    ForEachInParallel(patterns_.size() - first, [&](size_t i) { patterns_[first + i].Prepare(); });
+    for (; prepared_count_ < patterns_.size(); ++prepared_count_)
         set_.Add(static_cast<std::uint32_t>(prepared_count_), patterns_[prepared_count_]);
-    }
 }
 
 bool TKiovaDataB::Test(size_t index, const TbmRESearchText& message) {

@@ -56,6 +56,29 @@ TEST(KiovaDataB, EarlierGroupWinsAndOnceOnlyWalksPastAnEmptyGroup) {
     EXPECT_EQ(repeating.table.AvailableCount(), 2);
 }
 
+// Large tables compile on several threads: every record must still get its own pattern, the
+// ones at the slices' edges too, and a pattern that does not compile must still never match.
+TEST(KiovaDataB, ALargeTableAnswersAsASmallOneWould) {
+    constexpr int kRecords = 5000;
+    std::vector<std::string> lines;
+    for (int i = 0; i < kRecords; ++i)
+        lines.push_back(i % 7 == 3 ? "(w" + std::to_string(i) + ",broken"
+                                   : "^w" + std::to_string(i) + "x$,a" + std::to_string(i));
+    Table<TKiovaDataB> b(/*once_only=*/false);
+    b.Load(lines);
+    for (int i = 0; i < kRecords; ++i) {
+        const std::string expected = i % 7 == 3 ? "" : "a" + std::to_string(i);
+        ASSERT_EQ(b.Answer("w" + std::to_string(i) + "x"), expected) << i;
+    }
+    Table<TKiovaDataA> a(/*once_only=*/false);
+    std::vector<std::string> pairs;
+    for (int i = 0; i < kRecords; ++i)
+        pairs.push_back(",^w" + std::to_string(i) + "x$,a" + std::to_string(i));
+    a.Load(pairs);
+    for (int i : {0, 1, kRecords / 2 - 1, kRecords / 2, kRecords - 1})
+        EXPECT_EQ(a.Answer("w" + std::to_string(i) + "x"), "a" + std::to_string(i)) << i;
+}
+
 TEST(KiovaDataB, MarkersAtEitherEndChangeNothing) {
     Table<TKiovaDataB> b(false);
     b.Load({"{prior},x", "cat,Meow", "{PRIOR} x", "dog,Woof", "{PRIOR},\"\""});
