@@ -21,9 +21,9 @@ void TConsoleView::SetBalloonText(std::u16string_view text) {
 void TConsoleView::ShowPicture(const QImage& picture) {
     if (!verbose_ || picture.cacheKey() == picture_key_) return;
     picture_key_ = picture.cacheKey();
+    std::string file = picture.text(QString::fromUtf8(kPictureFileKey)).toStdString();
     terminal_.Say(picture.isNull() ? "[no picture]"
-                                   : "[picture " + std::to_string(picture.width()) + "x" +
-                                         std::to_string(picture.height()) + "]");
+                                   : "[picture " + file.substr(file.find_last_of('/') + 1) + "]");
 }
 
 QSize TConsoleView::ScreenSize() const {

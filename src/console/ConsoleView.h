@@ -2,7 +2,7 @@
 // TBalloonPrinter, messages and the dialogs are conversations on the terminal; pictures,
 // geometry, the tray and the splash have no place on a terminal and are kept only as far as
 // the logic reads them back (the window's position survives in the settings file). With
-// `verbose`, a change of picture is reported as a line of its own.
+// `verbose`, a change of picture is reported as a line of its own, with its file's name.
 #pragma once
 
 #include <QImage>

@@ -18,6 +18,10 @@ namespace kiova {
 
 class TCharacterSelection;
 
+// The text entry of a loaded picture that holds the path of its file (UTF-8), for a view that
+// names pictures rather than draws them.
+inline constexpr std::string_view kPictureFileKey = "File";
+
 class TView {
 public:
     virtual ~TView() = default;

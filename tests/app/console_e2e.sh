@@ -144,7 +144,7 @@ printf 'picture\n' | "$kiova" --console "$home/Alice.ktc" >"$work/out" || fail "
 diff "$work/out" <(printf '%s\n' Hello 'Look here' 'Bye for now') || fail "a picture was reported"
 printf 'picture\n' | "$kiova" --console --verbose "$home/Alice.ktc" >"$work/out" ||
   fail "picture: exit $?"
-grep -qx '\[picture 1x1\]' "$work/out" || fail "no picture line with --verbose: $(cat "$work/out")"
+grep -qx '\[picture face.bmp\]' "$work/out" || fail "no picture line with --verbose: $(cat "$work/out")"
 
 # CLEAR starts a new paragraph; SKIP: gives the answer to another line instead.
 printf 'clear\nskip\n' | "$kiova" --console "$home/Alice.ktc" >"$work/out" || fail "clear: exit $?"
