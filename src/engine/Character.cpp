@@ -47,12 +47,12 @@ TCharacterFile ReadValidPackage(std::string_view package_path) {
     return TCharacterFile(package_path);
 }
 
-// The package's file name with its extension replaced by ".kts", in the data folder.
-std::string StatePathOf(std::string_view package_path, std::string_view data_folder) {
+// The package's file name with its extension replaced by ".kts".
+std::string StateFileName(std::string_view package_path) {
     std::string_view file_name = package_path.substr(ExtractFilePath(package_path).size());
     // '.' is never the trail byte of a double-byte character, so a byte search is safe.
     file_name = file_name.substr(0, file_name.rfind('.'));
-    return std::string(data_folder) + std::string(file_name) + ".kts";
+    return std::string(file_name) + ".kts";
 }
 
 bool HasBit(uint8_t mask, int bit) {
@@ -81,7 +81,8 @@ TCharacter::TCharacter(std::string_view package_path, TCharacterServices service
                                                : std::make_unique<TIdentityEvaluator>();
 
     package_path_ = package_path;
-    state_path_ = StatePathOf(package_path_, DataFolder());
+    if (DataFolder().empty()) ReportProblem(OutsideFolderMessage(package_.ReadValue("folder")));
+    state_path_ = DataFolder() + StateFileName(package_path_);
 
     LoadTables();
     if (!HasData()) throw EKiovaInvalidCharacter("character contains no data");
@@ -117,8 +118,12 @@ std::array<const TKiovaData*, 8> TCharacter::Tables() const {
 void TCharacter::LoadTables() {
     const std::array<TKiovaData*, 8> tables = Tables();
     for (size_t bit = 0; bit < tables.size(); ++bit)
-        for (const std::string& file : SplitFieldList(package_.ReadValue(kTableKeys[bit])))
-            tables[bit]->LoadFromFile(DataFolder() + file);
+        for (const std::string& file : SplitFieldList(package_.ReadValue(kTableKeys[bit]))) {
+            if (std::optional<std::string> path = package_.ResolvePath(file))
+                tables[bit]->LoadFromFile(*path);
+            else if (!DataFolder().empty())
+                ReportProblem(OutsideFolderMessage(file));
+        }
 }
 
 bool TCharacter::HasData() const {
@@ -128,10 +133,18 @@ bool TCharacter::HasData() const {
 }
 
 void TCharacter::LoadState() {
-    if (!FileExists(state_path_)) SaveState();
+    if (!FileExists(state_path_) || !StateFileInside()) SaveState();
     const std::vector<std::string> lines = ReadDataFileLines(state_path_);
     if (!TCharacterVariables::IsWholeState(lines)) KeepDamagedStateFile();
     variables_.FromStateLines(lines);
+}
+
+// A state file that is a link out of the data folder is never read; saving replaces the link.
+bool TCharacter::StateFileInside() const {
+    const std::string name = StateFileName(package_path_);
+    if (package_.ResolvePath(name)) return true;
+    ReportProblem(OutsideFolderMessage(name));
+    return false;
 }
 
 // The next save replaces the state file, so what may still be read from it is copied first.

@@ -131,6 +131,7 @@ private:
     void LoadTables();
     bool HasData() const;
     void KeepDamagedStateFile() const;
+    bool StateFileInside() const;
     std::string MessageFor(std::u16string_view input) const;
     // The plain table a reply consults (its mask bit), -1 for none.
     int PlainTableFor(uint8_t table_mask) const;

@@ -12,7 +12,12 @@ TCharacterFile::TCharacterFile(std::string_view package_path) {
         keys_.push_back(AnsiLowerCase(lines[i]));
         values_.push_back(std::move(lines[i + 1]));
     }
-    data_folder_ = DataFolderOf(package_path, ReadValue("folder"));
+    data_folder_ = DataFolderOf(package_path, ReadValue("folder")).value_or(std::string());
+}
+
+std::optional<std::string> TCharacterFile::ResolvePath(std::string_view file_name) const {
+    if (data_folder_.empty()) return std::nullopt;
+    return PathInside(data_folder_, file_name);
 }
 
 std::string TCharacterFile::ReadValue(std::string_view key) const {
@@ -22,9 +27,13 @@ std::string TCharacterFile::ReadValue(std::string_view key) const {
     return {};
 }
 
-std::string DataFolderOf(std::string_view package_path, std::string_view folder_value) {
-    return IncludeTrailingDelimiter(IncludeTrailingDelimiter(ExtractFilePath(package_path)) +
-                                    std::string(folder_value));
+std::optional<std::string> DataFolderOf(std::string_view package_path,
+                                        std::string_view folder_value) {
+    return FolderInside(ExtractFilePath(package_path), folder_value);
+}
+
+std::string OutsideFolderMessage(std::string_view name) {
+    return "\"" + std::string(name) + "\" lies outside the character's folder";
 }
 
 bool IsValidCharacterFile(std::string_view package_path) {

@@ -2,6 +2,7 @@
 // Keys are stored lower-cased, values byte for byte; the first of repeated keys wins.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,11 +15,11 @@ public:
     explicit TCharacterFile(std::string_view package_path);
 
     std::string ReadValue(std::string_view key) const;
-    // Data folder followed by `file_name`, without any check.
-    std::string ResolvePath(std::string_view file_name) const {
-        return data_folder_ + std::string(file_name);
-    }
-    // The package's folder, the "folder" value, each with a trailing delimiter.
+    // `file_name` inside the data folder (see PathInside); nothing when it leaves the folder or
+    // when there is no data folder.
+    std::optional<std::string> ResolvePath(std::string_view file_name) const;
+    // The package's folder, the "folder" value, each with a trailing delimiter. Empty when the
+    // package does not exist or its "folder" leaves the package's folder.
     const std::string& DataFolder() const { return data_folder_; }
 
     const std::vector<std::string>& Keys() const { return keys_; }
@@ -30,8 +31,13 @@ private:
     std::string data_folder_;
 };
 
-// The package folder plus "folder", with trailing delimiters (none added twice).
-std::string DataFolderOf(std::string_view package_path, std::string_view folder_value);
+// The package folder plus "folder", with trailing delimiters (none added twice); nothing when
+// "folder" leaves the package's folder (see FolderInside).
+std::optional<std::string> DataFolderOf(std::string_view package_path,
+                                        std::string_view folder_value);
+
+// The problem report for a name in character data that leads out of the character's folder.
+std::string OutsideFolderMessage(std::string_view name);
 
 // The package exists and names a "name" or a "folder".
 bool IsValidCharacterFile(std::string_view package_path);

@@ -164,6 +164,67 @@ fs::path NativePath(std::string_view ansi_path) {
     return result;
 }
 
+namespace {
+
+bool IsAbsoluteName(std::string_view name) {
+    const bool drive = name.size() >= 2 && name[1] == ':' &&
+                       ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+    return drive || (!name.empty() && IsPathDelimiter(name[0]));
+}
+
+// `path` with its symbolic links and dots resolved, without a trailing delimiter.
+std::optional<fs::path> RealPath(const fs::path& path) {
+    std::error_code error;
+    fs::path real = fs::weakly_canonical(path.empty() ? fs::path(".") : path, error);
+    if (error) return std::nullopt;
+    if (real.has_filename()) return real;
+    return real.parent_path();
+}
+
+bool LiesWithin(const fs::path& path, const fs::path& folder) {
+    const std::optional<fs::path> real = RealPath(path);
+    const std::optional<fs::path> real_folder = RealPath(folder);
+    if (!real || !real_folder) return false;
+    const auto [in_folder, in_path] =
+        std::mismatch(real_folder->begin(), real_folder->end(), real->begin(), real->end());
+    return in_folder == real_folder->end();
+}
+
+}  // namespace
+
+std::optional<std::string> PathInside(std::string_view folder, std::string_view name) {
+    if (IsAbsoluteName(name)) return std::nullopt;
+    const fs::path root = NativePath(folder);
+    fs::path resolved = root;
+    std::vector<std::string> elements;  // ANSI, as found
+    const std::string utf8 = AnsiToUtf8(name);
+    size_t start = 0;
+    while (start <= utf8.size()) {
+        size_t end = std::min(utf8.find_first_of("/\\", start), utf8.size());
+        const std::string element = utf8.substr(start, end - start);
+        start = end + 1;
+        if (element.empty() || element == ".") continue;
+        if (element == "..") {
+            if (elements.empty()) return std::nullopt;
+            elements.pop_back();
+            resolved = resolved.parent_path();
+            continue;
+        }
+        resolved = ResolveElement(resolved, element);
+        elements.push_back(Utf8ToAnsi(resolved.filename().string()));
+    }
+    if (!LiesWithin(resolved, root)) return std::nullopt;
+    std::string result = IncludeTrailingDelimiter(folder);
+    for (size_t i = 0; i < elements.size(); ++i) result += (i == 0 ? "" : "/") + elements[i];
+    return result;
+}
+
+std::optional<std::string> FolderInside(std::string_view folder, std::string_view name) {
+    std::optional<std::string> path = PathInside(folder, name);
+    if (path) *path = IncludeTrailingDelimiter(*path);
+    return path;
+}
+
 std::string AnsiPath(const fs::path& path) {
     return Utf8ToAnsi(path.generic_string());
 }

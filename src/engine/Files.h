@@ -15,6 +15,14 @@
 namespace kiova {
 
 std::filesystem::path NativePath(std::string_view ansi_path);
+
+// `name`, a path written in character data, resolved like NativePath inside `folder` (ANSI, a
+// folder the program chose): "." and ".." are stepped through, but never above `folder`, and
+// no symbolic link may lead out of it. The result is `folder` followed by the elements as
+// found; nothing when `name` is absolute (a leading delimiter or a drive) or leaves `folder`.
+std::optional<std::string> PathInside(std::string_view folder, std::string_view name);
+// PathInside for a folder: the result ends in a delimiter.
+std::optional<std::string> FolderInside(std::string_view folder, std::string_view name);
 // A file-system path as ANSI text with '/' delimiters.
 std::string AnsiPath(const std::filesystem::path& path);
 

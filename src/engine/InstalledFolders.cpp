@@ -46,9 +46,9 @@ std::vector<std::string> DecoderFolders(std::string_view program_folder) {
     return InBoth(program_folder, InstalledFolders().library, "SPIs/");
 }
 
-std::string CharacterFolderInProgramFolder(std::string_view program_folder,
-                                           std::string_view folder_value) {
-    return IncludeTrailingDelimiter(std::string(program_folder) + std::string(folder_value));
+std::optional<std::string> CharacterFolderInProgramFolder(std::string_view program_folder,
+                                                          std::string_view folder_value) {
+    return FolderInside(program_folder, folder_value);
 }
 
 std::vector<std::string> PluginFolders(std::string_view program_folder) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,9 +27,10 @@ const TInstalledFolders& InstalledFolders();
 // Folders holding picture decoders (*.spi), in the order they are loaded.
 std::vector<std::string> DecoderFolders(std::string_view program_folder);
 // Where a character's own decoders and patting files are: its package's "folder" value taken
-// from the program folder (not from the package's folder, as its data are).
-std::string CharacterFolderInProgramFolder(std::string_view program_folder,
-                                           std::string_view folder_value);
+// from the program folder (not from the package's folder, as its data are); nothing when it
+// leaves the program folder (see FolderInside).
+std::optional<std::string> CharacterFolderInProgramFolder(std::string_view program_folder,
+                                                          std::string_view folder_value);
 // Folders holding plug-in libraries, in the order a library is looked for.
 std::vector<std::string> PluginFolders(std::string_view program_folder);
 // The help page that exists, the program folder's first; the program folder's when neither

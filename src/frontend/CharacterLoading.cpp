@@ -71,8 +71,11 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
     SetTrayTip(caption);
     for (; character_susie_count_ > 0; --character_susie_count_)
         susie_->Delete(susie_->Count() - 1);
-    character_susie_count_ = susie_->AddFolder(NativePath(
-        CharacterFolderInProgramFolder(setup_.program_folder, package.ReadValue("folder"))));
+    if (std::optional<std::string> decoders =
+            CharacterFolderInProgramFolder(setup_.program_folder, package.ReadValue("folder")))
+        character_susie_count_ = susie_->AddFolder(NativePath(*decoders));
+    else
+        LogProblem(OutsideFolderMessage(package.ReadValue("folder")));
     LoadBalloonImages();
     LoadDefaultPicture();
     ReadSettings();
@@ -120,9 +123,9 @@ void TFrontEnd::LoadBalloonImages() {
     user_balloon_ = QImage();
     if (TextToBool(package.ReadValue("originalballoon"))) {
         LoadPicture(char_balloon_, EPaintArea::Balloon, "transparentballoon",
-                    package.ResolvePath(package.ReadValue("balloonchar")));
+                    package.ReadValue("balloonchar"));
         LoadPicture(user_balloon_, EPaintArea::Balloon, "transparentballoon",
-                    package.ResolvePath(package.ReadValue("balloonuser")));
+                    package.ReadValue("balloonuser"));
     } else {
         char_balloon_ = BuiltinBalloon(CharacterBalloonImage());
         user_balloon_ = BuiltinBalloon(UserBalloonImage());
@@ -133,13 +136,16 @@ void TFrontEnd::LoadDefaultPicture() {
     const TCharacterFile& package = character_->Package();
     default_picture_ = QImage();
     LoadPicture(default_picture_, EPaintArea::Picture, "transparentbitmap",
-                package.ResolvePath(package.ReadValue("DefaultBitmap")));
+                package.ReadValue("DefaultBitmap"));
     picture_ = default_picture_;
     view_.ShowPicture(picture_);
 }
 
 void TFrontEnd::LoadPicture(QImage& target, EPaintArea area, std::string_view transparency_key,
-                            const std::string& file) {
+                            std::string_view name) {
+    const std::optional<std::string> path = DataPath(name);
+    if (!path) return;
+    const std::string& file = *path;
     PictureStatus status;
     try {
         status = LoadPictureFile(NativePath(file), *susie_, target);

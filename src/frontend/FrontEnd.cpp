@@ -374,18 +374,18 @@ void TFrontEnd::RunWindowCommand(const TOutputCommand& command) {
     switch (command.kind) {
         case EOutputCommand::Picture:
             LoadPicture(picture_, EPaintArea::Picture, "transparentbitmap",
-                        ResolvePath(command.text));
+                        Utf16ToAnsi(command.text));
             break;
         case EOutputCommand::SetDefaultBitmap:
             LoadPicture(default_picture_, EPaintArea::None, "transparentbitmap",
-                        ResolvePath(command.text));
+                        Utf16ToAnsi(command.text));
             picture_ = default_picture_;  // shown at the next repaint
             break;
         case EOutputCommand::SoundAsync:
         case EOutputCommand::SoundSync:
-            if (settings_.play_sound)
-                sound_.Play(NativePath(ResolvePath(command.text)),
-                            command.kind == EOutputCommand::SoundSync);
+            if (!settings_.play_sound) break;
+            if (std::optional<std::string> file = DataPath(Utf16ToAnsi(command.text)))
+                sound_.Play(NativePath(*file), command.kind == EOutputCommand::SoundSync);
             break;
         case EOutputCommand::SpeedFast:
             SetInterval(Scaled(settings_.interval, 6, 5));
@@ -410,8 +410,10 @@ void TFrontEnd::RunWindowCommand(const TOutputCommand& command) {
     }
 }
 
-std::string TFrontEnd::ResolvePath(std::u16string_view name) const {
-    return character_->Package().ResolvePath(Utf16ToAnsi(name));
+std::optional<std::string> TFrontEnd::DataPath(std::string_view name) {
+    std::optional<std::string> path = character_->Package().ResolvePath(name);
+    if (!path) LogProblem(OutsideFolderMessage(name));
+    return path;
 }
 
 QImage TFrontEnd::BuiltinBalloon(QImage image) const {

@@ -156,13 +156,15 @@ private:
     void LoadCharacterPlugIns(std::string_view package_path);
     void LoadBalloonImages();
     void LoadDefaultPicture();
+    // Loads the picture `name` (ANSI) names in the data folder; problems go to the error log.
     void LoadPicture(QImage& target, EPaintArea area, std::string_view transparency_key,
-                     const std::string& file);
+                     std::string_view name);
     void AdjustLayout();
     void PlaceWindow(const TSettings& settings);
     void SetTrayTip(std::string_view tip);
     QImage BuiltinBalloon(QImage image) const;
-    std::string ResolvePath(std::u16string_view name) const;
+    // `name` (ANSI) inside the data folder; nothing, and an error-log entry, when it leaves it.
+    std::optional<std::string> DataPath(std::string_view name);
     void WriteChatEntry(std::string_view entry);
     void LogError(std::string_view message);
     // LogError for what the program goes on after; a log that cannot be written is reported.

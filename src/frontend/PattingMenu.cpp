@@ -34,10 +34,15 @@ TPattingLists LoadPattingLists(std::string_view package_path, std::string_view p
         lists.captions.emplace_back(kPattingUnsupported);
         return lists;
     }
-    const std::string folder =
+    const std::optional<std::string> folder =
         CharacterFolderInProgramFolder(program_folder, package.ReadValue("folder"));
-    for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade")))
-        AppendActions(folder + name, lists);
+    if (!folder)
+        throw std::runtime_error(AnsiToUtf8(OutsideFolderMessage(package.ReadValue("folder"))));
+    for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade"))) {
+        const std::optional<std::string> file = PathInside(*folder, name);
+        if (!file) throw std::runtime_error(AnsiToUtf8(OutsideFolderMessage(name)));
+        AppendActions(*file, lists);
+    }
     return lists;
 }
 

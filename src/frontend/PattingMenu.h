@@ -17,7 +17,7 @@ struct TPattingLists {
 
 // From the package's "nadenade" and "datanadenade"; the action files lie in the program folder
 // followed by the package's "folder". Throws std::runtime_error when an action file named by
-// the package does not exist.
+// the package does not exist or lies outside that folder (see PathInside).
 TPattingLists LoadPattingLists(std::string_view package_path, std::string_view program_folder);
 
 }  // namespace kiova

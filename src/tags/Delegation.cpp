@@ -1,5 +1,7 @@
 #include "Delegation.h"
 
+#include <filesystem>
+
 #include "Character.h"
 #include "CodePage.h"
 #include "CommandLine.h"
@@ -7,12 +9,17 @@
 
 namespace kiova {
 
-std::vector<std::string> EntrustArguments(std::string_view data_folder, std::u16string_view program,
-                                          std::u16string_view arguments) {
-    const std::string folder(data_folder);
+std::optional<std::vector<std::string>> EntrustArguments(std::string_view data_folder,
+                                                         std::u16string_view program,
+                                                         std::u16string_view arguments) {
+    const std::optional<std::string> program_path = PathInside(data_folder, Utf16ToAnsi(program));
+    if (!program_path) return std::nullopt;
+    const std::filesystem::path program_file = NativePath(*program_path);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(program_file, error)) return std::nullopt;
     std::vector<std::string> vector = {
-        NativePath(folder + Utf16ToAnsi(program)).string(),
-        NativePath(folder + std::string(kResultFileName)).string(),
+        program_file.string(),
+        NativePath(std::string(data_folder) + std::string(kResultFileName)).string(),
     };
     for (const std::u16string& argument : SplitCommandLine(arguments))
         vector.push_back(Utf16ToUtf8(argument));
@@ -33,7 +40,15 @@ bool TDelegation::Shell(std::u16string_view target) {
 bool TDelegation::Entrust(std::u16string_view program, std::u16string_view arguments) {
     if (!character_.AllowExecute()) return false;
     entrust_.reset();
-    return StartEntrust(EntrustArguments(character_.DataFolder(), program, arguments));
+    std::optional<std::vector<std::string>> command =
+        EntrustArguments(character_.DataFolder(), program, arguments);
+    if (!command) {
+        const std::string name = Utf16ToAnsi(program);
+        if (!PathInside(character_.DataFolder(), name))
+            character_.ReportProblem(OutsideFolderMessage(name));
+        return false;
+    }
+    return StartEntrust(*command);
 }
 
 std::u16string TDelegation::TakeResult() {

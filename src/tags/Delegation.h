@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,11 +18,13 @@ class TCharacter;
 
 inline constexpr std::string_view kResultFileName = "Result.txt";
 
-// The argument vector of a delegated program: the data folder followed by `program` (resolved
-// like every path from character data), the full path of the result file in the data folder,
-// then `arguments` split like a Windows command line. UTF-8.
-std::vector<std::string> EntrustArguments(std::string_view data_folder, std::u16string_view program,
-                                          std::u16string_view arguments);
+// The argument vector of a delegated program: `program` inside the data folder (see
+// PathInside), the full path of the result file in the data folder, then `arguments` split
+// like a Windows command line. UTF-8. Nothing when `program` is no regular file inside the
+// data folder.
+std::optional<std::vector<std::string>> EntrustArguments(std::string_view data_folder,
+                                                         std::u16string_view program,
+                                                         std::u16string_view arguments);
 
 class TDelegation {
 public:

@@ -48,9 +48,12 @@ bool IsFileScheme(std::u16string_view scheme) {
     return NormalizeText(scheme) == u"FILE";
 }
 
-// The path of a "file:" address ("file:///a%20b" gives "/a b"; a host part is skipped).
+// The path of a "file:" address as a URL parser and the opener read it: a host part is
+// skipped, a query ("?") or fragment ("#") is cut off, and what is left is percent-decoded
+// ("file:///a%20b#c" gives "/a b").
 std::string FileAddressPath(std::string_view address) {
     std::string_view rest = address.substr(5);
+    rest = rest.substr(0, rest.find_first_of("?#"));
     if (rest.starts_with("//")) {
         const size_t slash = rest.find('/', 2);
         rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash);

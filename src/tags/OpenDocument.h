@@ -18,8 +18,9 @@ bool OpenWithXdgOpen(const std::string& target);
 // What "SHELL:" hands to the open-document service for `text` (as written in the tag), or
 // nothing when it must not be opened because it would run a program: a name ending in ".exe"
 // or ".desktop", or an existing file with an execute permission bit. An address with a scheme
-// passes unchanged (a "file:" address is checked like the path it names); any other text is a
-// path, taken relative to `data_folder` (ANSI) unless it begins with "/".
+// passes unchanged (a "file:" address is checked like the path it names, without its query
+// and fragment, as the opener reads it); any other text is a path, taken relative to
+// `data_folder` (ANSI) unless it begins with "/".
 std::optional<std::string> ShellTarget(std::u16string_view text, std::string_view data_folder);
 
 }  // namespace kiova

@@ -60,14 +60,35 @@ bool CheckPackage(TCheckReport& report, const std::string& path, const TCharacte
     return true;
 }
 
+// `name` joined to `folder` as written, as the program joins it; an error at `place`, and
+// nothing, when it leads out of `folder`. Nothing without a folder, which is reported itself.
+std::optional<std::string> NamedPath(TCheckContext& context, const TPlace& place,
+                                     std::string_view what,
+                                     const std::optional<std::string>& folder,
+                                     std::string_view name) {
+    if (!folder || folder->empty()) return std::nullopt;
+    if (PathInside(*folder, name)) return *folder + std::string(name);
+    context.Report().Error(place, std::string(what) + " " + OutsideFolderMessage(name));
+    return std::nullopt;
+}
+
+// A "folder" leading out of the folder it is taken from leaves the character without one.
+void CheckFolder(TCheckContext& context, const TPlace& place, const std::string& folder_value,
+                 const std::optional<std::string>& folder) {
+    if (!folder || folder->empty())
+        context.Report().Error(place, "folder " + OutsideFolderMessage(folder_value));
+}
+
 // The pictures and patting files the package names, as the program finds them.
 void CheckNamedFiles(TCheckContext& context, const std::string& path, const TCharacterFile& package,
                      std::string_view program_folder) {
     const auto picture = [&](std::string_view key) {
         const std::string name = package.ReadValue(key);
-        if (!name.empty())
-            context.CheckPicture({path, ValueLine(package, key)}, "picture",
-                                 package.ResolvePath(name));
+        const TPlace place{path, ValueLine(package, key)};
+        if (name.empty()) return;
+        if (std::optional<std::string> file =
+                NamedPath(context, place, "picture", package.DataFolder(), name))
+            context.CheckPicture(place, "picture", *file);
     };
     picture("defaultbitmap");
     if (TextToBool(package.ReadValue("originalballoon"))) {
@@ -75,11 +96,14 @@ void CheckNamedFiles(TCheckContext& context, const std::string& path, const TCha
         picture("balloonuser");
     }
     if (!TextToBool(package.ReadValue("nadenade"))) return;
-    const std::string folder =
+    const std::optional<std::string> folder =
         CharacterFolderInProgramFolder(program_folder, package.ReadValue("folder"));
+    CheckFolder(context, {path, ValueLine(package, "folder")}, package.ReadValue("folder"), folder);
+    const TPlace place{path, ValueLine(package, "datanadenade")};
     for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade")))
-        context.CheckFileExists({path, ValueLine(package, "datanadenade")}, "patting file",
-                                folder + name);
+        if (std::optional<std::string> file =
+                NamedPath(context, place, "patting file", folder, name))
+            context.CheckFileExists(place, "patting file", *file);
 }
 
 void CheckTables(TCheckContext& context, const std::string& path, const TCharacterFile& package,
@@ -89,7 +113,9 @@ void CheckTables(TCheckContext& context, const std::string& path, const TCharact
         TTableCheck table(context, bit, figures.patterns);
         const TPlace named_at{path, ValueLine(package, key)};
         for (const std::string& file : SplitFieldList(package.ReadValue(key)))
-            table.CheckFile(named_at, package.ResolvePath(file));
+            if (std::optional<std::string> data_file =
+                    NamedPath(context, named_at, "data file", package.DataFolder(), file))
+                table.CheckFile(named_at, *data_file);
         table.Finish();
         figures.records[static_cast<size_t>(bit)] = table.Records();
     }
@@ -150,6 +176,8 @@ int RunCheckCommand(const Arguments& args) {
         TSusiePlugInList decoders;
         AddProgramDecoders(decoders, program_folder, &package);
         TCheckContext context(report, package.DataFolder(), decoders);
+        CheckFolder(context, {path, ValueLine(package, "folder")}, package.ReadValue("folder"),
+                    package.DataFolder());
         CheckNamedFiles(context, path, package, program_folder);
         CheckTables(context, path, package, figures);
     }

@@ -11,9 +11,11 @@ void AddProgramDecoders(TSusiePlugInList& decoders, std::string_view program_fol
                         const TCharacterFile* package) {
     for (const std::string& folder : DecoderFolders(program_folder))
         decoders.AddFolder(NativePath(folder));
-    if (package)
-        decoders.AddFolder(NativePath(
-            CharacterFolderInProgramFolder(program_folder, package->ReadValue("folder"))));
+    if (!package) return;
+    // A folder outside the program folder is skipped, as the program skips it.
+    if (std::optional<std::string> own =
+            CharacterFolderInProgramFolder(program_folder, package->ReadValue("folder")))
+        decoders.AddFolder(NativePath(*own));
 }
 
 }  // namespace kiova::tool

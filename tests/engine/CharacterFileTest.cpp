@@ -50,7 +50,7 @@ TEST(CharacterFile, ValidWithANameOrAFolder) {
     EXPECT_TRUE(IsValidCharacterFile(dir.Write("n.ktc", "name\nA\n")));
     EXPECT_TRUE(IsValidCharacterFile(dir.Write("f.ktc", "folder\nd\n")));
     EXPECT_FALSE(IsValidCharacterFile(dir.Write("v.ktc", "version\n210\nname\n\n")));
-    EXPECT_EQ(DataFolderOf("/p/x.ktc", "data\\"), "/p/data\\");
+    EXPECT_EQ(DataFolderOf("/p/x.ktc", "data\\"), "/p/data/");
 }
 
 TEST(CharacterList, DropsInvalidEntriesAndRenumbersOnDestruction) {

@@ -248,6 +248,19 @@ TEST_F(PlayerScenario, SoundsPlayFromTheDataFolderUnlessSoundIsOff) {
     EXPECT_TRUE(sound.played.empty());
 }
 
+TEST_F(PlayerScenario, PicturesAndSoundsOutsideTheDataFolderAreMissingAndLogged) {
+    folder.Write("secret.wav", "x");  // beside the data folder "Alice", in the program folder
+    Start(
+        WriteGreeter("Alice", "{SOUNDA:..\\secret.wav}{SOUNDS:/etc/hostname}{PIC:../Kiova.ini}."));
+    PlayOut();
+    EXPECT_TRUE(sound.played.empty());
+    const std::vector<std::string> log = ErrorLog();
+    for (const char* name : {"..\\secret.wav", "/etc/hostname", "../Kiova.ini"})
+        EXPECT_TRUE(std::any_of(log.begin(), log.end(), [name](const std::string& entry) {
+            return entry.find(std::string("\"") + name + "\" lies outside") != std::string::npos;
+        })) << name;
+}
+
 TEST_F(PlayerScenario, WindowCommandsShowAndHide) {
     Start(WriteGreeter("Alice", "{ICONIZE}a{ICONIZE}b{SHOWWINDOW}"));
     view.patting_visible = true;

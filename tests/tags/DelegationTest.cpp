@@ -113,6 +113,20 @@ TEST_F(Delegation, AFailedSecondStartLeavesTheStoppedWatchersReport) {
     EXPECT_EQ(Eval("{ENDENTRUST}|{ENDENTRUST}"), "True|False");
 }
 
+TEST_F(Delegation, OnlyProgramsInsideTheDataFolderRun) {
+    std::vector<std::string> reports;
+    report_problem_ = [&reports](std::string_view message) { reports.emplace_back(message); };
+    Character().SetAllowExecute(true);
+    const std::string touched = package_.Folder() / "touched";
+    EXPECT_EQ(Eval("{ENTRUST../../../../../../../../usr/bin/touch|" + touched + "}"), "False");
+    EXPECT_EQ(Eval("{ENTRUST/usr/bin/touch|" + touched + "}"), "False");
+    EXPECT_EQ(Eval("{ENDENTRUST}"), "False");
+    EXPECT_FALSE(fs::exists(touched));
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_NE(reports[0].find("../usr/bin/touch"), std::string::npos) << reports[0];
+    EXPECT_NE(reports[1].find("/usr/bin/touch"), std::string::npos) << reports[1];
+}
+
 TEST_F(Delegation, ShellOpensDocumentsButNeverPrograms) {
     Character().SetAllowExecute(true);
     WriteData("readme.txt", "x");

@@ -49,15 +49,20 @@ TEST(CommandLine, SplitsTheWayTheWindowsRuntimeDoes) {
 TEST(EntrustArguments, ProgramAndResultFileLiveInTheDataFolder) {
     TempFolder dir;
     const std::string folder = dir / "my data" + "/";
-    fs::create_directories(folder);
+    fs::create_directories(folder + "Bin");
+    std::ofstream(folder + "weather.exe") << "";
+    std::ofstream(folder + "Bin/Tool") << "";
+    dir.Write("outside", "");
     EXPECT_EQ(EntrustArguments(folder, u"weather.exe", u"tokyo \"new york\""),
               (std::vector<std::string>{folder + "weather.exe", folder + "Result.txt", "tokyo",
                                         "new york"}));
     // Windows-written paths: backslashes, and letter case matched in the folder.
-    fs::create_directories(folder + "Bin");
-    std::ofstream(folder + "Bin/Tool") << "";
-    EXPECT_EQ(EntrustArguments(folder, u"bin\\tool", u"")[0], folder + "Bin/Tool");
-    EXPECT_EQ(EntrustArguments(folder, u"x", u"日本")[2], "日本");
+    EXPECT_EQ(EntrustArguments(folder, u"bin\\tool", u"")->at(0), folder + "Bin/Tool");
+    EXPECT_EQ(EntrustArguments(folder, u"Bin/Tool", u"日本")->at(2), "日本");
+    // Only a regular file inside the data folder runs.
+    for (std::u16string program : {u"../outside", u"Bin\\..\\..\\outside", u"/usr/bin/touch",
+                                   u"../../../../usr/bin/touch", u"Bin", u"missing"})
+        EXPECT_EQ(EntrustArguments(folder, program, u""), std::nullopt) << Utf16ToUtf8(program);
 }
 
 TEST(ShellTarget, RefusesWhatWouldRunAProgram) {
@@ -89,6 +94,14 @@ TEST(ShellTarget, RefusesWhatWouldRunAProgram) {
         {u"FILE:" + Utf8ToUtf16(folder) + u"%74ool", std::nullopt},
         {u"file://localhost" + Utf8ToUtf16(folder) + u"doc.txt",
          "file://localhost" + folder + "doc.txt"},
+        // A query or a fragment is no part of the path the opener opens.
+        {u"file://" + Utf8ToUtf16(folder) + u"tool#x", std::nullopt},
+        {u"file://" + Utf8ToUtf16(folder) + u"tool?x", std::nullopt},
+        {u"file:" + Utf8ToUtf16(folder) + u"app.desktop#y", std::nullopt},
+        {u"file:" + Utf8ToUtf16(folder) + u"APP.EXE?y#z", std::nullopt},
+        {u"file:///bin/sh#x", std::nullopt},
+        {u"file://" + Utf8ToUtf16(folder) + u"doc.txt#part", "file://" + folder + "doc.txt#part"},
+        {u"file://" + Utf8ToUtf16(folder) + u"to%6Fl%23x", "file://" + folder + "to%6Fl%23x"},
         {u"", std::nullopt},
     };
     for (const auto& c : cases)

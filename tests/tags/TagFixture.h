@@ -78,16 +78,22 @@ protected:
     }
 
     virtual TCharacterServices Services() {
-        return MakeCharacterServices(hand_over_, [this](const std::string& target) {
-            opened_.push_back(target);
-            return open_succeeds_;
-        });
+        TCharacterServices services =
+            MakeCharacterServices(hand_over_, [this](const std::string& target) {
+                opened_.push_back(target);
+                return open_succeeds_;
+            });
+        services.report_problem = [this](std::string_view message) {
+            if (report_problem_) report_problem_(message);
+        };
+        return services;
     }
 
     TestCharacter package_{"Test", "test"};
     THandOverQueue hand_over_;
     std::vector<std::string> opened_;
     bool open_succeeds_ = true;
+    std::function<void(std::string_view)> report_problem_;
     std::unique_ptr<TCharacter> character_;
 };
 
