@@ -81,6 +81,12 @@ TEST_F(EvaluateTags, StringVariables) {
     ExpectTagCases(cases);
 }
 
+TEST_F(EvaluateTags, AKeptTextWithALineBreakComesBackWholeAfterReloading) {
+    Eval("{MEMO50:abc{BR}}{MEMO51:next}{FLAG50:True}");
+    Unload();  // saves the state file
+    EXPECT_EQ(Eval("{MEMO50}|{MEMO51}|{FLAG50}"), "abc\r\n|next|True");
+}
+
 TEST_F(EvaluateTags, NumericVariables) {
     const TagCase cases[] = {
         {"{COUNT50:1.5}{COUNT50++}{COUNT50}", "{COUNT50:1.5}{COUNT50++}2.5"},
