@@ -60,18 +60,6 @@ bool CheckPackage(TCheckReport& report, const std::string& path, const TCharacte
     return true;
 }
 
-// `name` joined to `folder` as written, as the program joins it; an error at `place`, and
-// nothing, when it leads out of `folder`. Nothing without a folder, which is reported itself.
-std::optional<std::string> NamedPath(TCheckContext& context, const TPlace& place,
-                                     std::string_view what,
-                                     const std::optional<std::string>& folder,
-                                     std::string_view name) {
-    if (!folder || folder->empty()) return std::nullopt;
-    if (PathInside(*folder, name)) return *folder + std::string(name);
-    context.Report().Error(place, std::string(what) + " " + OutsideFolderMessage(name));
-    return std::nullopt;
-}
-
 // A "folder" leading out of the folder it is taken from leaves the character without one.
 void CheckFolder(TCheckContext& context, const TPlace& place, const std::string& folder_value,
                  const std::optional<std::string>& folder) {
@@ -87,7 +75,7 @@ void CheckNamedFiles(TCheckContext& context, const std::string& path, const TCha
         const TPlace place{path, ValueLine(package, key)};
         if (name.empty()) return;
         if (std::optional<std::string> file =
-                NamedPath(context, place, "picture", package.DataFolder(), name))
+                context.NamedPath(place, "picture", package.DataFolder(), name))
             context.CheckPicture(place, "picture", *file);
     };
     picture("defaultbitmap");
@@ -102,7 +90,7 @@ void CheckNamedFiles(TCheckContext& context, const std::string& path, const TCha
     const TPlace place{path, ValueLine(package, "datanadenade")};
     for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade")))
         if (std::optional<std::string> file =
-                NamedPath(context, place, "patting file", folder, name))
+                context.NamedPath(place, "patting file", folder, name))
             context.CheckFileExists(place, "patting file", *file);
 }
 
@@ -114,7 +102,7 @@ void CheckTables(TCheckContext& context, const std::string& path, const TCharact
         const TPlace named_at{path, ValueLine(package, key)};
         for (const std::string& file : SplitFieldList(package.ReadValue(key)))
             if (std::optional<std::string> data_file =
-                    NamedPath(context, named_at, "data file", package.DataFolder(), file))
+                    context.NamedPath(named_at, "data file", package.DataFolder(), file))
                 table.CheckFile(named_at, *data_file);
         table.Finish();
         figures.records[static_cast<size_t>(bit)] = table.Records();

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <filesystem>
 
+#include "CharacterFile.h"
 #include "CodePage.h"
 #include "Files.h"
 #include "Picture.h"
@@ -36,6 +37,15 @@ bool TCheckContext::CheckFileExists(const TPlace& place, std::string_view what,
         report_.Warning(place, std::string(what) + " " + Quoted(ansi_path) +
                                    " is found only by ignoring letter case, as " + found.string());
     return true;
+}
+
+std::optional<std::string> TCheckContext::NamedPath(const TPlace& place, std::string_view what,
+                                                    const std::optional<std::string>& folder,
+                                                    std::string_view name) {
+    if (!folder || folder->empty()) return std::nullopt;
+    if (PathInside(*folder, name)) return *folder + std::string(name);
+    report_.Error(place, std::string(what) + " " + OutsideFolderMessage(name));
+    return std::nullopt;
 }
 
 void TCheckContext::CheckPicture(const TPlace& place, std::string_view what,

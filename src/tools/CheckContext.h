@@ -2,6 +2,7 @@
 // decoders the program would load for it, and the pictures already tried.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -29,6 +30,12 @@ public:
     bool CheckFileExists(const TPlace& place, std::string_view what, std::string_view ansi_path);
     // The same, and a picture must decode as the program would decode it.
     void CheckPicture(const TPlace& place, std::string_view what, std::string_view ansi_path);
+    // `name` joined to `folder` as written, as the program joins it; an error at `place`, and
+    // nothing, when it leads out of `folder` (see PathInside). Nothing without a folder, which
+    // is reported where it is named.
+    std::optional<std::string> NamedPath(const TPlace& place, std::string_view what,
+                                         const std::optional<std::string>& folder,
+                                         std::string_view name);
 
 private:
     TCheckReport& report_;

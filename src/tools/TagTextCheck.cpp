@@ -47,15 +47,19 @@ bool IsKnownGroup(const TGroupHead& group) {
 void CheckCommandFile(TCheckContext& context, const TPlace& place, const TGroupHead& group) {
     if (group.nested) return;
     const TOutputCommand command = ParseOutputCommand(group.head);
-    const std::string file = context.DataFolder() + Utf16ToAnsi(command.text);
+    const auto file = [&](std::string_view what) {
+        return context.NamedPath(place, what, context.DataFolder(), Utf16ToAnsi(command.text));
+    };
     switch (command.kind) {
         case EOutputCommand::Picture:
         case EOutputCommand::SetDefaultBitmap:
-            context.CheckPicture(place, "picture", file);
+            if (std::optional<std::string> picture = file("picture"))
+                context.CheckPicture(place, "picture", *picture);
             break;
         case EOutputCommand::SoundAsync:
         case EOutputCommand::SoundSync:
-            context.CheckFileExists(place, "sound", file);
+            if (std::optional<std::string> sound = file("sound"))
+                context.CheckFileExists(place, "sound", *sound);
             break;
         default:
             break;

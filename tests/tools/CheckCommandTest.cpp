@@ -110,6 +110,18 @@ TEST_F(CheckTool, EachKindOfProblemIsOneLineAtItsPlace) {
           "loaded for its extension",
           "{D}b.txt:2: error: sound \"{D}gone.wav\" does not exist"},
          1},
+        {"names leading out of the character",
+         [](TestCharacter& c) {
+             c.Set("DefaultBitmap", "..\\..\\etc\\face.bmp");
+             c.Data("datab2", "b.txt", {"a,{PIC:/etc/face.bmp}{SOUNDS:../gone.wav}"});
+             c.AddDataFile("datab2", "../../../../etc/hostname");
+         },
+         {"{P}:8: error: picture \"..\\..\\etc\\face.bmp\" lies outside the character's folder",
+          "{D}b.txt:1: error: picture \"/etc/face.bmp\" lies outside the character's folder",
+          "{D}b.txt:1: error: sound \"../gone.wav\" lies outside the character's folder",
+          "{P}:10: error: data file \"../../../../etc/hostname\" lies outside the character's "
+          "folder"},
+         1},
         {"skipped lines",
          [](TestCharacter& c) {
              c.Data("datab2", "b.txt", {"alone", "\"hi,Hello", "x,\"open", ""});
