@@ -1,5 +1,7 @@
 #include "CharacterVariables.h"
 
+#include <algorithm>
+
 #include "CodePage.h"
 #include "Numbers.h"
 #include "TextUtils.h"
@@ -12,6 +14,9 @@ constexpr unsigned char kFirstCipherByte = 32;
 constexpr unsigned char kCipherCycle = 224;
 
 std::string StateLineOf(std::string_view text) {
+    // Most texts hold no control byte at all and are written as they are.
+    const auto is_control = [](char c) { return static_cast<unsigned char>(c) < kFirstCipherByte; };
+    if (std::none_of(text.begin(), text.end(), is_control)) return std::string(text);
     std::string line;
     line.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
