@@ -64,18 +64,20 @@ void TFormMain::Attach(TFrontEnd& front_end, TQtTimerSource& timer) {
 }
 
 void TFormMain::ConnectMenu() {
-    auto on = [this](QAction* action, void (TFrontEnd::*run)()) {
+    // A plain function rather than a member-function pointer: GCC's undefined-behaviour
+    // sanitizer misreads the object of a member-function pointer captured in a lambda.
+    auto on = [this](QAction* action, void (*run)(TFrontEnd&)) {
         connect(action, &QAction::triggered, this,
-                [this, run] { Forward([this, run] { (front_end_->*run)(); }); });
+                [this, run] { Forward([this, run] { run(*front_end_); }); });
     };
-    on(menu_.show_patting, &TFrontEnd::ShowPattingWindow);
-    on(menu_.stay_on_top, &TFrontEnd::ToggleStayOnTop);
-    on(menu_.change_state, &TFrontEnd::ToggleVisibility);
-    on(menu_.configure, &TFrontEnd::ShowSettingsDialog);
-    on(menu_.change_character, &TFrontEnd::ChangeCharacter);
-    on(menu_.help, &TFrontEnd::ShowHelp);
-    on(menu_.web_site, &TFrontEnd::ShowWebSite);
-    on(menu_.about, &TFrontEnd::ShowAboutDialog);
+    on(menu_.show_patting, [](TFrontEnd& f) { f.ShowPattingWindow(); });
+    on(menu_.stay_on_top, [](TFrontEnd& f) { f.ToggleStayOnTop(); });
+    on(menu_.change_state, [](TFrontEnd& f) { f.ToggleVisibility(); });
+    on(menu_.configure, [](TFrontEnd& f) { f.ShowSettingsDialog(); });
+    on(menu_.change_character, [](TFrontEnd& f) { f.ChangeCharacter(); });
+    on(menu_.help, [](TFrontEnd& f) { f.ShowHelp(); });
+    on(menu_.web_site, [](TFrontEnd& f) { f.ShowWebSite(); });
+    on(menu_.about, [](TFrontEnd& f) { f.ShowAboutDialog(); });
     connect(menu_.quit, &QAction::triggered, this, &QWidget::close);
     connect(&menu_.Menu(), &QMenu::aboutToShow, this, [this] {
         menu_.stay_on_top->setChecked(front_end_->Settings().stay_on_top);
