@@ -31,14 +31,10 @@ TUser ParseProfileOption(std::string_view profile_utf8) {
 
 bool CharacterOptions::Take(const Arguments& args, size_t& index) {
     const std::string& option = args[index];
-    auto value = [&]() -> const std::string& {
-        if (index + 1 >= args.size()) throw UsageError(option + " needs a value");
-        return args[++index];
-    };
     if (option == "--now") {
-        now = value();
+        now = OptionValue(args, index);
     } else if (option == "--user") {
-        profile = value();
+        profile = OptionValue(args, index);
     } else if (option == "--allow-execute") {
         allow_execute = true;
     } else if (option == "--plugins") {

@@ -8,6 +8,7 @@
 
 #include "CharacterOptions.h"
 #include "CodePage.h"
+#include "CommonOptions.h"
 #include "Numbers.h"
 #include "ToolCommand.h"
 
@@ -27,10 +28,6 @@ ChatOptions ParseChatOptions(const Arguments& args) {
     ChatOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
-            return args[++i];
-        };
         if (arg == "--raw") {
             options.raw = true;
         } else if (arg == "--json") {
@@ -38,7 +35,7 @@ ChatOptions ParseChatOptions(const Arguments& args) {
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg == "--mask") {
-            std::optional<int32_t> mask = TextToInt(value());
+            std::optional<int32_t> mask = TextToInt(OptionValue(args, i));
             if (!mask || *mask < 0 || *mask > 255)
                 throw UsageError("--mask needs a number from 0 to 255");
             options.mask = static_cast<uint8_t>(*mask);

@@ -21,6 +21,11 @@ void FixClockAt(std::string_view now_option) {
     SetClock(std::make_shared<TFixedClock>(now, now));
 }
 
+const std::string& OptionValue(const Arguments& args, size_t& index) {
+    if (index + 1 >= args.size()) throw UsageError(args[index] + " needs a value");
+    return args[++index];
+}
+
 PackageAndJson ParsePackageAndJson(const Arguments& args) {
     PackageAndJson options;
     for (const std::string& arg : args) {

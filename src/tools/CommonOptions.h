@@ -15,6 +15,10 @@ TDateTime ParseNowOption(std::string_view text);
 // dates and random draws repeat from run to run.
 void FixClockAt(std::string_view now_option);
 
+// The value that follows the option at args[index], moving `index` onto it. Throws UsageError
+// "OPTION needs a value" when the option is the last argument.
+const std::string& OptionValue(const Arguments& args, size_t& index);
+
 // The arguments "[PACKAGE] [--json]" in any order; the package is empty when not given.
 // Throws UsageError for any other argument.
 struct PackageAndJson {

@@ -12,6 +12,7 @@
 #include "CharacterFile.h"
 #include "CodePage.h"
 #include "ColorKey.h"
+#include "CommonOptions.h"
 #include "Files.h"
 #include "Picture.h"
 #include "ProgramDecoders.h"
@@ -38,14 +39,10 @@ PictureOptions ParsePictureOptions(const Arguments& args) {
     PictureOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
-            return args[++i];
-        };
         if (arg == "--png") {
-            options.png_utf8 = value();
+            options.png_utf8 = OptionValue(args, i);
         } else if (arg == "--package") {
-            options.package_utf8 = value();
+            options.package_utf8 = OptionValue(args, i);
         } else if (arg == "--transparent") {
             options.transparent = true;
         } else if (arg == "--json") {
