@@ -1,5 +1,6 @@
 # What a desktop install needs beyond the executables: the icon in every size, the man pages
-# made from README.md, and the help page and portable marker in the build's program folder.
+# made from README.md, the compressed changelog, and the help page and portable marker in the
+# build's program folder.
 
 find_program(KIOVA_RSVG_CONVERT rsvg-convert)
 if(NOT KIOVA_RSVG_CONVERT)
@@ -33,7 +34,13 @@ foreach(page kiova kiova-tool)
   list(APPEND man_files ${roff}.gz)
 endforeach()
 
-add_custom_target(kiova_desktop_files ALL DEPENDS ${icon_files} ${man_files})
+set(changelog ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+add_custom_command(OUTPUT ${changelog}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/doc
+  COMMAND ${KIOVA_GZIP} -9nc ${PROJECT_SOURCE_DIR}/data/debian/changelog > ${changelog}
+  DEPENDS ${PROJECT_SOURCE_DIR}/data/debian/changelog)
+
+add_custom_target(kiova_desktop_files ALL DEPENDS ${icon_files} ${man_files} ${changelog})
 
 # The build's program folder is a portable one, with the demo character and the help page.
 add_custom_target(kiova_program_files ALL

@@ -19,6 +19,7 @@ packages=(
   xvfb xdotool                      # end-to-end tests of the real window
   librsvg2-bin                      # the icon's PNG sizes
   appstream file dpkg-dev           # install check (metainfo), Debian package (shlibdeps)
+  lintian                           # the Debian package's check
 )
 
 missing=()

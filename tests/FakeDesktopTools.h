@@ -1,6 +1,8 @@
 // Stand-ins for update-mime-database, update-desktop-database and xdg-mime in a folder that
 // becomes the whole PATH: each writes its name and arguments to calls.log in that folder, so a
-// test sees which tools ran with what, and the user's own desktop is never touched.
+// test sees which tools ran with what, and the user's own desktop is never touched. xdg-mime
+// remembers the entry of its last "default" and prints it for "query default" (with shell
+// built-ins only: nothing else is on that PATH).
 #pragma once
 
 #include <filesystem>
@@ -23,6 +25,16 @@ public:
             std::string script =
                 "#!/bin/sh\necho \"" + std::string(tool) + " $*\" >> \"" + bin_ + "/calls.log\"\n";
             if (tool == failing) script += "echo 'broken cache' >&2\nexit 3\n";
+            if (tool == std::string("xdg-mime"))
+                script +=
+                    "case \"$1 $2\" in\n"
+                    "  'default '*) echo \"$2\" > \"" +
+                    bin_ +
+                    "/default\" ;;\n"
+                    "  'query default') read -r entry < \"" +
+                    bin_ +
+                    "/default\" && echo \"$entry\" ;;\n"
+                    "esac\n";
             std::filesystem::path file = folder.Write("bin/" + std::string(tool), script);
             std::filesystem::permissions(file, std::filesystem::perms::owner_all);
         }

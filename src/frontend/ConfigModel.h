@@ -3,7 +3,7 @@
 //
 //   TConfigValues values = ReadConfigValues(front_end);
 //   ... the user edits values; OK and Cancel both need ProfileProblem(values.profile) empty ...
-//   ApplyConfigValues(front_end, values, TFileAssociation(XdgDataHome(), program));  // OK
+//   ApplyConfigValues(front_end, values, ProgramFileAssociation());  // OK
 #pragma once
 
 #include <string>

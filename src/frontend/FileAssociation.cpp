@@ -7,9 +7,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "CodePage.h"
 #include "Files.h"
+#include "InstalledFolders.h"
 #include "UiTexts.h"
 
 namespace kiova {
@@ -102,33 +104,42 @@ std::string ExecArgument(const fs::path& program) {
     return escaped;
 }
 
-// Runs `tool` when it is installed and waits for it; what went wrong, or nothing.
-std::optional<std::string> RunTool(const QString& tool, const QStringList& arguments) {
+struct TToolRun {
+    std::optional<std::string> problem;  // what went wrong, for the user
+    QString output;                      // standard output, trimmed
+};
+
+// Runs `tool` when it is installed and waits for it. A tool that is not installed has nothing
+// to refresh: no problem, no output.
+TToolRun RunTool(const QString& tool, const QStringList& arguments) {
     QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty()) return std::nullopt;  // not installed: nothing to refresh
+    if (program.isEmpty()) return {};
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
     process.start(program, arguments);
     std::string name = tool.toStdString();
     if (!process.waitForFinished(kToolTimeoutMs)) {
         std::string reason = ReasonText(process.errorString());
         process.kill();
         process.waitForFinished();
-        return name + UserText(kAssociationToolFailed) + reason;
+        return {name + UserText(kAssociationToolFailed) + reason, {}};
     }
+    QString output = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
     if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
-        return std::nullopt;
+        return {std::nullopt, output};
     QString errors = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
     std::string reason = errors.isEmpty()
                              ? UserText(kAssociationExitCode) + std::to_string(process.exitCode())
                              : ReasonText(errors.split(u'\n').last());
-    return name + UserText(kAssociationToolFailed) + reason;
+    return {name + UserText(kAssociationToolFailed) + reason, output};
 }
 }  // namespace
 
-TFileAssociation::TFileAssociation(fs::path data_home, fs::path executable)
-    : data_home_(std::move(data_home)), executable_(std::move(executable)) {}
+TFileAssociation::TFileAssociation(fs::path data_home, fs::path executable,
+                                   fs::path installed_entry)
+    : data_home_(std::move(data_home)),
+      executable_(std::move(executable)),
+      installed_entry_(std::move(installed_entry)) {}
 
 fs::path TFileAssociation::MimePackage() const {
     return data_home_ / "mime" / "packages" / "kiova-character.xml";
@@ -147,11 +158,26 @@ std::string TFileAssociation::DesktopEntryText() const {
            "Comment=Chat with a character who lives on your desktop\n"
            "Comment[ja]=デスクトップに住むキャラクターとおしゃべり\nExec=" +
            ExecArgument(executable_) +
-           " %f\nIcon=kiova\nTerminal=false\nCategories=Game;Amusement;\nMimeType=" +
+           " %f\nIcon=org.example.kiova\nTerminal=false\nCategories=Game;Amusement;\nMimeType=" +
            std::string(kCharacterMimeType) + ";\n" + std::string(kMark) + "=true\n";
 }
 
+// A default the user or another program chose is kept, as is one set earlier. A query that
+// fails tells nothing, so the default is set.
+void TFileAssociation::DefaultToInstalledEntry() const {
+    const QString type = QString::fromUtf8(kCharacterMimeType);
+    if (!RunTool("xdg-mime", {"query", "default", type}).output.isEmpty()) return;
+    const QString entry = QString::fromUtf8(kInstalledDesktopEntryName);
+    if (std::optional<std::string> problem = RunTool("xdg-mime", {"default", entry, type}).problem)
+        Fail({*problem});
+}
+
 void TFileAssociation::Associate() const {
+    std::error_code error;
+    if (!installed_entry_.empty() && fs::is_regular_file(installed_entry_, error)) {
+        DefaultToInstalledEntry();
+        return;
+    }
     bool wrote = false;
     if (!Exists(MimePackage())) {
         WriteFile(MimePackage(), MimePackageText());
@@ -179,16 +205,25 @@ void TFileAssociation::Dissociate() const {
 }
 
 std::vector<std::string> TFileAssociation::RefreshCaches(bool make_default) const {
-    std::vector<std::optional<std::string>> results{
+    std::vector<TToolRun> runs{
         RunTool("update-mime-database", {PathText(data_home_ / "mime")}),
         RunTool("update-desktop-database", {PathText(data_home_ / "applications")})};
     if (make_default)
-        results.push_back(RunTool("xdg-mime", {"default", QString::fromUtf8(kDesktopEntryName),
-                                               QString::fromUtf8(kCharacterMimeType)}));
+        runs.push_back(RunTool("xdg-mime", {"default", QString::fromUtf8(kDesktopEntryName),
+                                            QString::fromUtf8(kCharacterMimeType)}));
     std::vector<std::string> problems;
-    for (std::optional<std::string>& result : results)
-        if (result) problems.push_back(std::move(*result));
+    for (TToolRun& run : runs)
+        if (run.problem) problems.push_back(std::move(*run.problem));
     return problems;
+}
+
+TFileAssociation ProgramFileAssociation() {
+    fs::path entry;
+    if (!InstalledFolders().data.empty())
+        entry = (NativePath(InstalledFolders().data) / ".." / "applications" /
+                 kInstalledDesktopEntryName)
+                    .lexically_normal();
+    return TFileAssociation(XdgDataHome(), ExecutablePath(), std::move(entry));
 }
 
 fs::path XdgDataHome() {

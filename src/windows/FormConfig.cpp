@@ -3,7 +3,6 @@
 #include "FormConfig.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QFontDialog>
 #include <QFormLayout>
@@ -356,9 +355,7 @@ bool TFormConfig::ProfileIsValid() {
 void TFormConfig::ButtonSetClick() {
     if (!ProfileIsValid()) return;
     try {
-        ApplyConfigValues(
-            front_end_, ShownValues(),
-            TFileAssociation(XdgDataHome(), QCoreApplication::applicationFilePath().toStdString()));
+        ApplyConfigValues(front_end_, ShownValues(), ProgramFileAssociation());
     } catch (const std::exception& error) {
         // What came before the failure is applied; the user may change the dialog and retry.
         front_end_.ReportError(error.what());

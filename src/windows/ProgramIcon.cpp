@@ -14,7 +14,7 @@ QIcon ProgramIcon() {
     pixmap.setMask(QBitmap::fromImage(
         balloon.createMaskFromColor(TransparencyKey(balloon), Qt::MaskOutColor)));
     QIcon fallback(pixmap.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    return QIcon::fromTheme(QStringLiteral("kiova"), fallback);
+    return QIcon::fromTheme(QStringLiteral("org.example.kiova"), fallback);
 }
 
 }  // namespace kiova

@@ -58,6 +58,21 @@ TEST_F(FileAssociationTest, AnEntryOfTheSameNameThatSomeoneElseWroteIsLeftAlone)
     EXPECT_FALSE(fs::exists(association.MimePackage()));
 }
 
+TEST_F(FileAssociationTest, AnInstalledProgramOnlyBecomesTheDefaultWhenThereIsNone) {
+    FakeDesktopTools tools(folder);
+    fs::path installed = folder.Write("usr/share/applications/org.example.kiova.desktop", "");
+    TFileAssociation association(folder / "data", "/usr/bin/kiova", installed);
+    association.Associate();
+    association.Associate();  // the default is set now: kept
+    EXPECT_FALSE(fs::exists(association.DesktopEntry()));
+    EXPECT_FALSE(fs::exists(association.MimePackage()));
+    const std::string query = "xdg-mime query default application/x-kiova-character";
+    EXPECT_THAT(tools.Calls(), ElementsAre(query,
+                                           "xdg-mime default org.example.kiova.desktop "
+                                           "application/x-kiova-character",
+                                           query));
+}
+
 TEST_F(FileAssociationTest, MissingToolsAreSkippedAndFailuresAreTold) {
     {
         ScopedEnvironment path("PATH", folder / "nothing-here");

@@ -13,14 +13,22 @@ usr=$tmp/root/usr
 library=$(find "$usr/lib" -type d -name kiova | head -n 1)
 [ -n "$library" ] || fail "no library folder lib/.../kiova"
 
+id=org.example.kiova
 for file in bin/kiova bin/kiova-tool share/kiova/characters/hina.ktc share/kiova/Help/index.htm \
-    share/kiova/kiova.svg share/applications/kiova.desktop share/mime/packages/kiova.xml \
-    share/icons/hicolor/scalable/apps/kiova.svg share/man/man1/kiova.1.gz \
-    share/man/man1/kiova-tool.1.gz; do
+    share/kiova/kiova.svg share/applications/$id.desktop share/mime/packages/kiova.xml \
+    share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
+    share/man/man1/kiova.1.gz share/man/man1/kiova-tool.1.gz share/doc/kiova/copyright \
+    share/lintian/overrides/kiova; do
   [ -f "$usr/$file" ] || fail "$file is not installed"
 done
+version=$("$usr/bin/kiova" --version | cut -d' ' -f2)
+zcat "$usr/share/doc/kiova/changelog.gz" | head -n 1 | grep -qF "kiova ($version)" ||
+  fail "the changelog's latest entry is not version $version"
+grep -q "<release version=\"$version\"" "$usr/share/metainfo/$id.metainfo.xml" ||
+  fail "the AppStream data have no release $version"
+grep -q "^Icon=$id\$" "$usr/share/applications/$id.desktop" || fail "the desktop entry's icon is not $id"
 for size in 16 22 24 32 48 64 128 256; do
-  png=$usr/share/icons/hicolor/${size}x${size}/apps/kiova.png
+  png=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png
   file "$png" | grep -q "PNG image data, $size x $size" || fail "no $size x $size icon"
 done
 [ -f "$library/SPIs/qtimage.spi" ] && [ -f "$library/plugins/dice.so" ] ||
@@ -29,7 +37,7 @@ zcat "$usr/share/man/man1/kiova-tool.1.gz" | grep -q '^\\fBkiova\\-tool info PAC
   fail "kiova-tool(1) lacks the README's commands"
 
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$usr/share/applications/kiova.desktop"
+  desktop-file-validate "$usr/share/applications/$id.desktop"
 fi
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net --pedantic "$usr"/share/metainfo/*.metainfo.xml >/dev/null
