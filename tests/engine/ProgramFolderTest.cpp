@@ -105,7 +105,7 @@ TEST_F(ProgramFolderChoice, TheFirstStartMakesAPrivatePerUserFolderWithTheDemoCh
     EXPECT_EQ(folder.choice, EProgramFolderChoice::PerUser);
     for (const fs::path& made : {PerUser(), PerUser().parent_path(), temp_.Path() / "home"})
         EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all) << made;
-    EXPECT_TRUE(fs::is_regular_file(PerUser() / "hina/talk.txt"));
+    EXPECT_TRUE(fs::is_regular_file(PerUser() / "hina/events.txt"));
     const TCharacterList list(Slashed(PerUser()) + std::string(kSettingsFileName));
     EXPECT_EQ(list.Paths(), std::vector<std::string>{Slashed(PerUser()) + "hina.ktc"});
     for (const auto& entry : fs::directory_iterator(PerUser()))
@@ -115,17 +115,17 @@ TEST_F(ProgramFolderChoice, TheFirstStartMakesAPrivatePerUserFolderWithTheDemoCh
 TEST_F(ProgramFolderChoice, LaterStartsCopyNothingAndLeaveTheUsersFilesAlone) {
     ChooseProgramFolder(places_);
     temp_.Write("home/.local/share/kiova/hina.ktc", "damaged");
-    fs::remove(PerUser() / "hina/talk.txt");
+    fs::remove(PerUser() / "hina/events.txt");
     ChooseProgramFolder(places_);
     EXPECT_EQ(temp_.Read("home/.local/share/kiova/hina.ktc"), "damaged");
-    EXPECT_FALSE(fs::exists(PerUser() / "hina/talk.txt"));
+    EXPECT_FALSE(fs::exists(PerUser() / "hina/events.txt"));
 
     // Without its settings file the folder was never started: what is missing is copied, what
     // is there stays, even when damaged.
     fs::remove(PerUser() / kSettingsFileName);
     ChooseProgramFolder(places_);
     EXPECT_EQ(temp_.Read("home/.local/share/kiova/hina.ktc"), "damaged");
-    EXPECT_FALSE(fs::exists(PerUser() / "hina/talk.txt"));
+    EXPECT_FALSE(fs::exists(PerUser() / "hina/events.txt"));
     EXPECT_TRUE(fs::exists(PerUser() / kSettingsFileName));
 }
 
