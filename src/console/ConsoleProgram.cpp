@@ -94,7 +94,7 @@ int RunConsoleProgram(int& argc, char** argv, std::string_view package, bool ver
     if (!started && front_end.Character() == nullptr) {
         front_end.Shutdown();
         printer.EndLine();
-        return 1;
+        return front_end.Closed() ? 0 : 1;  // ended by the user or a signal at the first prompt
     }
     TConsoleSession(front_end, view, terminal, output, live, wake.ReadFd(), termination).Run();
     front_end.Handle([&front_end] { front_end.Shutdown(); });

@@ -71,11 +71,13 @@ bool TFrontEnd::Start(std::string_view package_path) {
     char_balloon_ = BuiltinBalloon(CharacterBalloonImage());
     user_balloon_ = BuiltinBalloon(UserBalloonImage());
     ReadSettings();
+    if (closed_) return false;
     LoadPlugins(*extended_plugins_, kExtendedPlugin, setup_.program_folder,
                 settings_.plugins_enabled);
     if (LoadCharacter(path)) return true;
     view_.HideWindow();
     std::optional<std::string> chosen = ChooseCharacter();
+    if (closed_) return false;
     if (chosen && LoadCharacter(*chosen)) return true;
     WriteErrorLog(kStartFailed, true);
     return false;

@@ -57,12 +57,14 @@ public:
 
     // Start-up: decoders, character list, settings, extended plug-ins, then the character of
     // `package_path` (empty: the first known one), else one the user chooses. False when none
-    // could be loaded; the error is logged and shown, and the program should end.
+    // could be loaded (the error is logged and shown) or the program was closed meanwhile (from
+    // a dialog of the start); the program should then end.
     bool Start(std::string_view package_path);
     // The window is closing: the character's farewell is shown (unless the program is being
     // ended from outside, by a signal or the session's end) and logged. Runs once; ticks and
-    // keys are ignored afterwards.
+    // keys are ignored afterwards. A start-up still running stops at its next step.
     void Close(bool show_farewell = true);
+    bool Closed() const { return closed_; }
     // The end: the log's end line, the settings file, then everything is released (the
     // character saves its state, the character list writes itself back). Runs once.
     void Shutdown();

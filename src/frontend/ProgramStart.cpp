@@ -16,6 +16,7 @@
 namespace kiova {
 namespace {
 int signal_socket[2] = {-1, -1};
+constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void OnTerminationSignal(int) {
     char byte = 1;
@@ -46,14 +47,12 @@ TTerminationSignals::TTerminationSignals() {
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (int signal_number : kTerminationSignals) sigaction(signal_number, &action, nullptr);
 }
 
 TTerminationSignals::~TTerminationSignals() {
     if (signal_socket[0] < 0) return;
-    signal(SIGTERM, SIG_DFL);
-    signal(SIGINT, SIG_DFL);
+    for (int signal_number : kTerminationSignals) signal(signal_number, SIG_DFL);
     close(signal_socket[0]);
     close(signal_socket[1]);
     signal_socket[0] = signal_socket[1] = -1;

@@ -17,8 +17,9 @@ std::optional<std::string> PrepareProgramFolder();
 // page. Empty stays empty.
 std::string PackageArgument(std::string_view package);
 
-// SIGTERM and SIGINT write a byte to a socket instead of ending the process, so that the close
-// runs on the event loop like the close box. One instance per process.
+// SIGTERM, SIGINT and SIGHUP (the terminal closed, the connection dropped) write a byte to a
+// socket instead of ending the process, so that the close runs on the event loop like the close
+// box: farewell, end line, state and settings saved. One instance per process.
 class TTerminationSignals {
 public:
     TTerminationSignals();

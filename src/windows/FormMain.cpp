@@ -14,6 +14,7 @@
 #include "FormConfig.h"
 #include "FormSelect.h"
 #include "FrontEnd.h"
+#include "ModalWindows.h"
 #include "ProgramIcon.h"
 #include "QtText.h"
 #include "QtTimerSource.h"
@@ -88,6 +89,12 @@ void TFormMain::ConnectMenu() {
 void TFormMain::Forward(const std::function<void()>& event) {
     front_end_->Handle(event);
     timer_->Reschedule();
+}
+
+void TFormMain::EndFromOutside() {
+    CloseModalWindows();
+    Forward([this] { front_end_->Close(false); });
+    QuitApplication();
 }
 
 void TFormMain::OpenMenu(QPoint global_position) {

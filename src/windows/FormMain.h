@@ -32,6 +32,9 @@ public:
     // Runs an event on the logic: an error that escapes goes to the logic's one handler, and
     // the timer is set for what is due afterwards.
     void Forward(const std::function<void()>& event);
+    // The program is ended from outside (a termination signal, the session's end): open
+    // dialogs close as Cancel, the logic closes without the farewell's box, the event loop ends.
+    void EndFromOutside();
 
     TBalloonEdit& Balloon() { return balloon_edit_; }
     TImageArea& PictureArea() { return picture_area_; }

@@ -25,11 +25,14 @@ constexpr int kColumnPadding = 16;
 
 class TFormSelect final : public QDialog {
 public:
-    TFormSelect(QWidget* parent, TCharacterSelection& selection);
+    TFormSelect(QWidget* parent, TCharacterSelection& selection,
+                const TCharacterFileChooser& choose_file);
 
-    void reject() override {
-        selection_.Cancel();
-        QDialog::reject();
+    // Every way out that is not OK cancels: the Cancel button, Escape, the close box, and a
+    // close from outside (CloseModalWindows).
+    void done(int result) override {
+        if (result != QDialog::Accepted) selection_.Cancel();
+        QDialog::done(result);
     }
 
 protected:
@@ -52,12 +55,15 @@ private:
     void DeleteSelectedRow();
 
     TCharacterSelection& selection_;
+    const TCharacterFileChooser& choose_file_;
     QTreeWidget* list_view_char_;
 };
 
-TFormSelect::TFormSelect(QWidget* parent, TCharacterSelection& selection)
+TFormSelect::TFormSelect(QWidget* parent, TCharacterSelection& selection,
+                         const TCharacterFileChooser& choose_file)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       selection_(selection),
+      choose_file_(choose_file),
       list_view_char_(new QTreeWidget(this)) {
     setWindowTitle(ToQString(kSelectionCaption));
     list_view_char_->setObjectName(QStringLiteral("ListViewChar"));
@@ -116,13 +122,9 @@ void TFormSelect::ShowMessage(std::u16string_view text) {
 }
 
 void TFormSelect::ButtonBrowseClick() {
-    QFileDialog dialog(this, ToQString(kSelectionFileTitle), QString(),
-                       ToQString(kSelectionFileFilter));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    if (std::optional<std::u16string_view> refused =
-            selection_.Browse(FromQString(dialog.selectedFiles().front()))) {
+    std::optional<QString> chosen = choose_file_(this);
+    if (!chosen) return;
+    if (std::optional<std::u16string_view> refused = selection_.Browse(FromQString(*chosen))) {
         ShowMessage(*refused);
         return;
     }
@@ -146,8 +148,24 @@ void TFormSelect::DeleteSelectedRow() {
 
 }  // namespace
 
-void RunSelectDialog(QWidget* parent, TCharacterSelection& selection) {
-    TFormSelect dialog(parent, selection);
+std::unique_ptr<QFileDialog> MakeCharacterFileDialog(QWidget* parent) {
+    auto dialog = std::make_unique<QFileDialog>(parent, ToQString(kSelectionFileTitle), QString(),
+                                                ToQString(kSelectionFileFilter));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    return dialog;
+}
+
+std::optional<QString> ChooseCharacterFile(QWidget* parent) {
+    std::unique_ptr<QFileDialog> dialog = MakeCharacterFileDialog(parent);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().front();
+}
+
+void RunSelectDialog(QWidget* parent, TCharacterSelection& selection,
+                     const TCharacterFileChooser& choose_file) {
+    TFormSelect dialog(parent, selection, choose_file);
     dialog.exec();
 }
 

@@ -34,16 +34,15 @@ bool OpenWithDesktop(const std::string& target) {
     return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(target)));
 }
 
-// Termination signals arrive through a socket, so the close runs on the event loop.
-void CloseOnSignals(TTerminationSignals& termination, TFormMain& form, TFrontEnd& front_end) {
+// Termination signals arrive through a socket, so the close runs on the event loop (a
+// dialog's own loop included).
+void CloseOnSignals(TTerminationSignals& termination, TFormMain& form) {
     if (termination.Fd() < 0) return;
     auto* notifier = new QSocketNotifier(termination.Fd(), QSocketNotifier::Read, &form);
-    QObject::connect(notifier, &QSocketNotifier::activated, &form,
-                     [&termination, &form, &front_end] {
-                         termination.Acknowledge();
-                         form.Forward([&front_end] { front_end.Close(false); });
-                         QCoreApplication::quit();
-                     });
+    QObject::connect(notifier, &QSocketNotifier::activated, &form, [&termination, &form] {
+        termination.Acknowledge();
+        form.EndFromOutside();
+    });
 }
 }  // namespace
 
@@ -72,21 +71,18 @@ int RunWindowsProgram(int& argc, char** argv, std::string_view package) {
         sound, timer);
     woken = &front_end;
     form.Attach(front_end, timer);
-    CloseOnSignals(termination, form, front_end);
+    CloseOnSignals(termination, form);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &form,
-                     [&form, &front_end](QSessionManager&) {
-                         form.Forward([&front_end] { front_end.Close(false); });
-                     });
+                     [&form](QSessionManager&) { form.EndFromOutside(); });
 
     bool started = false;
     form.Forward([&] { started = front_end.Start(PackageArgument(package)); });
-    if (!started && front_end.Character() == nullptr) {
-        front_end.Shutdown();
-        return 1;
-    }
-    QApplication::exec();
+    // Ended from outside during start-up (from the first-start profile dialog, say): closed
+    // as documented, not a failure.
+    bool running = started || front_end.Character() != nullptr;
+    if (running && !front_end.Closed()) QApplication::exec();
     form.Forward([&front_end] { front_end.Shutdown(); });
-    return 0;
+    return running || front_end.Closed() ? 0 : 1;
 }
 
 }  // namespace kiova

@@ -126,18 +126,23 @@ grep -qxF "$profile" <<<"$ini" || fail "the profile was not kept: $ini"
 # Alice's state file was written when she left: the patting action counted once.
 [ "$("$tool" eval "$home/Alice.ktc" '{COUNT51}')" = 1 ] || fail "Alice's state was not saved"
 
-# SIGTERM closes like the end of input: the farewell is printed and logged, exit status 0.
-rm -f "$home/kiova.log"
-mkfifo "$work/in"
-"$kiova" --console "$home/Alice.ktc" <"$work/in" >"$work/out" 2>&1 &
-pid=$!
-exec 3>"$work/in"
-sleep 1
-kill -TERM "$pid"
-wait "$pid" || fail "SIGTERM gave exit status $?"
-exec 3>&-
-[ "$(tail -n 1 "$work/out")" = "Bye for now" ] || fail "no farewell at SIGTERM: $(cat "$work/out")"
-grep -q '# End chatting with Alice' "$home/kiova.log" || fail "no end line at SIGTERM"
+# SIGTERM, and SIGHUP (the terminal closed), close like the end of input: the farewell is
+# printed and logged, exit status 0.
+for signal in TERM HUP; do
+  rm -f "$home/kiova.log" "$work/in"
+  mkfifo "$work/in"
+  "$kiova" --console "$home/Alice.ktc" <"$work/in" >"$work/out" 2>&1 &
+  pid=$!
+  exec 3>"$work/in"
+  sleep 1
+  kill "-$signal" "$pid"
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "SIG$signal did not end the program"; }
+  wait "$pid" || fail "SIG$signal gave exit status $?"
+  exec 3>&-
+  [ "$(tail -n 1 "$work/out")" = "Bye for now" ] || fail "no farewell at SIG$signal: $(cat "$work/out")"
+  grep -q '# End chatting with Alice' "$home/kiova.log" || fail "no end line at SIG$signal"
+done
 
 # Picture changes are reported only with --verbose.
 printf 'picture\n' | "$kiova" --console "$home/Alice.ktc" >"$work/out" || fail "picture: exit $?"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The real `kiova` in a real X server: a character written here greets, the user types a line
 # and presses Enter, Ctrl+Q quits; the conversation log and the settings file tell the rest.
+# Then termination signals while a dialog waits: SIGTERM at the first-start profile dialog,
+# SIGHUP at a character's selection dialog; each ends the program at once, in order.
 # Usage: window_e2e.sh PATH/TO/kiova
 set -euo pipefail
 kiova=$1
@@ -67,4 +69,39 @@ ini="$work/home/Kiova.ini"
 grep -q '^Top=[0-9]' <(tr -d '\r' <"$ini") || { echo "FAIL: no window position"; cat "$ini"; exit 1; }
 expect_line "$ini" "Speed=5"
 expect_line "$ini" "User=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05"
+
+# Waits up to $2 seconds for process $1 to end; fails when it is still running.
+wait_for_exit() {
+  for _ in $(seq $(($2 * 10))); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$1" 2>/dev/null && { echo "FAIL: kiova still runs $2 s after the signal"; exit 1; }
+  wait "$1"
+}
+# Starts kiova on package $1, waits for the window named $2, sends signal $3; the exit status.
+signal_at_window() {
+  KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$1" &
+  kiova_pid=$!
+  [ -n "$(timeout 20 xdotool search --sync --onlyvisible --name "$2" | head -n 1)" ] ||
+    { echo "FAIL: no window $2"; exit 1; }
+  kill "-$3" "$kiova_pid"
+  local status=0
+  wait_for_exit "$kiova_pid" 10 || status=$?
+  kiova_pid=
+  [ "$status" -eq 0 ] || { echo "FAIL: exit status $status after SIG$3"; exit 1; }
+}
+
+printf '[Balloon]\r\nSpeed=5\r\n' >"$ini"
+signal_at_window "$work/home/Alice.ktc" '^設定$' TERM
+grep -q '^Top=[0-9]' <(tr -d '\r' <"$ini") || { echo "FAIL: settings not saved"; cat "$ini"; exit 1; }
+expect_line "$ini" "Speed=5"
+
+printf '[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n' >"$ini"
+mkdir -p "$work/home/Bob"
+printf 'name\r\nBob\r\nfolder\r\nBob\r\nversion\r\n210\r\ndata02\r\nevents.txt\r\n' \
+  >"$work/home/Bob.ktc"
+printf '%s\r\n' '"{EQ{OPERATEMESSAGE}|KCCALLED}","Choose{CHANGECHARACTER}"' \
+  '"{EQ{OPERATEMESSAGE}|CLOSEWINDOW}","Bob leaves"' >"$work/home/Bob/events.txt"
+rm -f "$log"
+signal_at_window "$work/home/Bob.ktc" '^人格の選択$' HUP
+expect_line "$log" "Bob leaves"
+grep -q '# End chatting with Bob$' <(tr -d '\r' <"$log") || { echo "FAIL: no end line"; exit 1; }
 echo "PASS"

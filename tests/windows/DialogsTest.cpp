@@ -14,7 +14,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 #include <functional>
 
@@ -26,25 +25,12 @@
 #include "FormConfig.h"
 #include "FormSelect.h"
 #include "FrontEndFixture.h"
+#include "ModalHelpers.h"
 
 namespace kiova::testing {
 namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-// Runs `act` on the modal widget of type T as soon as one is open, from inside its event loop.
-template <class T>
-void WhenOpen(std::function<void(T&)> act, int attempts = 200) {
-    QTimer::singleShot(10, [act = std::move(act), attempts] {
-        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            act(*widget);
-        } else if (attempts > 0) {
-            WhenOpen<T>(act, attempts - 1);
-        } else {
-            ADD_FAILURE() << "no " << T::staticMetaObject.className() << " opened";
-        }
-    });
-}
 
 // Closes the next message box and leaves its text in `text`.
 void CloseNextMessage(QString& text) {
@@ -206,30 +192,36 @@ TEST_F(SelectionDialog, DeleteRemovesARowEnterChoosesEscapeCancels) {
 }
 
 TEST_F(SelectionDialog, BrowsedFilesAreCheckedBeforeTheyJoinTheList) {
-    std::string other = folder.Write("elsewhere/Dave.ktc", "name\r\nDave\r\nversion\r\n210\r\n");
-    TCharacterSelection selection(*list, ProgramFolder());
-    auto browse = [](QDialog& dialog, const std::string& path) {
-        WhenOpen<QFileDialog>([path](QFileDialog& files) {
-            EXPECT_EQ(files.windowTitle(), "人格ファイルの選択");
-            EXPECT_THAT(files.nameFilters(),
-                        ElementsAre("Kiova人格ファイル(*.ktc, *.txt) (*.ktc *.txt)"));
-            files.selectFile(QString::fromStdString(path));
-            static_cast<QDialog&>(files).accept();  // the file dialog keeps its own protected
-        });
-        Click(Child<QPushButton>(dialog, "ButtonBrowse"));
+    std::unique_ptr<QFileDialog> files = MakeCharacterFileDialog(nullptr);
+    EXPECT_EQ(files->windowTitle(), "人格ファイルの選択");
+    EXPECT_THAT(files->nameFilters(), ElementsAre("Kiova人格ファイル(*.ktc, *.txt) (*.ktc *.txt)"));
+    EXPECT_EQ(files->fileMode(), QFileDialog::ExistingFile);
+
+    std::vector<std::string> picked = {
+        folder.Write("notes.txt", "not a character"),
+        folder.Write("elsewhere/Dave.ktc", "name\r\nDave\r\nversion\r\n210\r\n")};
+    auto next_pick = [&picked](QWidget*) -> std::optional<QString> {
+        if (picked.empty()) return std::nullopt;
+        QString path = QString::fromStdString(picked.front());
+        picked.erase(picked.begin());
+        return path;
     };
+    TCharacterSelection selection(*list, ProgramFolder());
     WhenOpen<QDialog>([&](QDialog& dialog) {
         auto& rows = Child<QTreeWidget>(dialog, "ListViewChar");
         QString message;
         CloseNextMessage(message);
-        browse(dialog, folder.Write("notes.txt", "not a character"));
+        Click(Child<QPushButton>(dialog, "ButtonBrowse"));
         EXPECT_EQ(message, "無効なファイルです");
-        browse(dialog, other);
+        Click(Child<QPushButton>(dialog, "ButtonBrowse"));
         ASSERT_EQ(rows.topLevelItemCount(), 4);
         EXPECT_EQ(Row(rows, 3).text(0), "Dave");
+        Click(Child<QPushButton>(dialog, "ButtonBrowse"));  // cancelled: nothing joins
+        EXPECT_EQ(rows.topLevelItemCount(), 4);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    RunSelectDialog(nullptr, selection);
+    RunSelectDialog(nullptr, selection, next_pick);
+    EXPECT_TRUE(selection.Cancelled());
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // its geometry, menu, balloon and patting window, and that an idle window does not tick.
 #include <gmock/gmock.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QTest>
@@ -13,6 +15,7 @@
 #include "Files.h"
 #include "FormMain.h"
 #include "FrontEnd.h"
+#include "ModalHelpers.h"
 #include "QtText.h"
 #include "QtTimerSource.h"
 #include "RecordingView.h"
@@ -27,6 +30,7 @@ using ::testing::ElementsAreArray;
 using enum TBalloonState;
 
 constexpr char kGreeting[] = "{EQ{OPERATEMESSAGE}|KCCALLED}";
+constexpr char kFarewell[] = "{EQ{OPERATEMESSAGE}|CLOSEWINDOW}";
 
 bool WaitUntil(const std::function<bool()>& done, int timeout_ms = 5000) {
     QElapsedTimer waited;
@@ -48,15 +52,16 @@ protected:
         if (front_end) front_end->Shutdown();
     }
 
-    void Start(const TTestCharacter& character) {
+    bool Launch(const TTestCharacter& character) {
         std::string program_folder = AnsiPath(folder.Path()) + "/";
         front_end = std::make_unique<TFrontEnd>(
             TFrontEndSetup{program_folder, program_folder + "chat.log"}, form, sound, timer);
         form.Attach(*front_end, timer);
         bool started = false;
         form.Forward([&] { started = front_end->Start(WriteCharacter(folder, character)); });
-        ASSERT_TRUE(started);
+        return started;
     }
+    void Start(const TTestCharacter& character) { ASSERT_TRUE(Launch(character)); }
     TBalloonState State() const { return front_end->Player().State(); }
     void WaitForAnswer() {
         ASSERT_TRUE(WaitUntil([this] { return State() != bsResponding; }));
@@ -189,6 +194,36 @@ TEST_F(MainWindowTest, PattingWindowStandsBesideTheMainWindowAndSendsActions) {
     QTest::keyClick(&patting.List(), Qt::Key_Return);
     WaitForAnswer();
     EXPECT_EQ(form.Balloon().toPlainText(), "Tickles");
+}
+
+// A termination signal or the session's end while a dialog waits for the user.
+TEST_F(MainWindowTest, EndedFromOutsideTheFirstStartProfileDialogClosesAndTheStartStops) {
+    folder.Write("Kiova.ini", "[Balloon]\r\nSpeed=1\r\n");  // no profile yet
+    int dialogs = 0;
+    WhenOpen<QDialog>([&](QDialog& dialog) {
+        ++dialogs;
+        EXPECT_EQ(dialog.windowTitle(), "設定");
+        form.EndFromOutside();
+    });
+    EXPECT_FALSE(Launch({"Alice", {{kGreeting, "Hi"}}, {}, {}}));
+    EXPECT_EQ(dialogs, 1);  // not asked again
+    EXPECT_TRUE(front_end->Closed());
+    EXPECT_EQ(front_end->Character(), nullptr);
+    front_end->Shutdown();
+    EXPECT_THAT(ReadFileLines(AnsiPath(folder.Path()) + "/Kiova.ini"),
+                ::testing::Contains("Speed=1"));
+}
+
+TEST_F(MainWindowTest, EndedFromOutsideADialogTheFarewellIsLoggedWithoutItsBox) {
+    Start({"Alice", {{kGreeting, "Hi"}, {kFarewell, "Bye"}}, {}, {}});
+    WaitForAnswer();
+    WhenOpen<QDialog>([this](QDialog&) { form.EndFromOutside(); });
+    form.MainMenu().change_character->trigger();
+    EXPECT_TRUE(front_end->Closed());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    front_end->Shutdown();
+    EXPECT_THAT(ChatLog(), ElementsAre(::testing::_, "Hi", "Bye",
+                                       ::testing::HasSubstr("# End chatting with Alice")));
 }
 
 }  // namespace
