@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   clang libclang-rt-14-dev          # fuzz targets (libFuzzer) and sanitizers
   qt6-base-dev qt6-qpa-plugins libgl-dev   # QtCore/QtGui/QtWidgets, offscreen platform
+  qt6-tools-dev qt6-l10n-tools      # the interface's catalogues (qt_add_translations)
+  qt6-translations-l10n             # Qt's own dialogs in Japanese
   libjpeg62-turbo-dev               # JPEG decoding (IJG API)
   libsdl2-dev                       # sound
   nlohmann-json3-dev                # JSON output of kiova-tool
@@ -20,16 +22,30 @@ packages=(
   librsvg2-bin                      # the icon's PNG sizes
   appstream file dpkg-dev           # install check (metainfo), Debian package (shlibdeps)
   lintian                           # the Debian package's check
+  locales                           # the Japanese and English locales of the language tests
 )
+
+# The interface's language tests run the program under these locales.
+locales=(ja_JP en_US)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+missing_locales=()
+for l in "${locales[@]}"; do
+  locale -a 2>/dev/null | grep -qx "$l.utf8" || missing_locales+=("$l")
+done
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0
 
 as_root=(env DEBIAN_FRONTEND=noninteractive)
 [ "$(id -u)" -eq 0 ] || as_root=(sudo "${as_root[@]}")
-echo "setup: installing ${missing[*]}" >&2
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}" >&2
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+for l in "${missing_locales[@]}"; do
+  echo "setup: generating the locale $l.UTF-8" >&2
+  "${as_root[@]}" localedef -i "$l" -f UTF-8 "$l.UTF-8"
+done

@@ -38,7 +38,7 @@ void ListRows(TConsoleTerminal& terminal, const TCharacterSelection& selection) 
 }
 
 // Asks one field; an empty answer keeps `shown`. Nothing when input ends.
-std::optional<std::string> AskField(TConsoleTerminal& terminal, std::u16string_view label,
+std::optional<std::string> AskField(TConsoleTerminal& terminal, TUiText label,
                                     std::string_view hint, const std::string& shown) {
     std::string caption = PlainCaption(label);
     if (caption.ends_with(":")) caption.pop_back();
@@ -49,7 +49,7 @@ std::optional<std::string> AskField(TConsoleTerminal& terminal, std::u16string_v
 }
 
 // A name field in the code page; asked again while it holds letters the code page lacks.
-std::optional<std::string> AskName(TConsoleTerminal& terminal, std::u16string_view label,
+std::optional<std::string> AskName(TConsoleTerminal& terminal, TUiText label,
                                    const std::string& current) {
     for (;;) {
         std::optional<std::string> answer = AskField(terminal, label, "", AnsiToUtf8(current));
@@ -101,21 +101,21 @@ void RunConsoleSelection(TConsoleTerminal& terminal, TCharacterSelection& select
         }
         std::optional<size_t> row = RowNumber(*answer, selection.Rows().size());
         if (!row) {
-            if (std::optional<std::u16string_view> refused =
+            if (std::optional<TUiText> refused =
                     selection.Browse(Utf8ToUtf16(AbsoluteUtf8(*answer)))) {
-                terminal.Say(Utf16ToUtf8(*refused));
+                terminal.Say(TranslatedUtf8(*refused));
                 continue;
             }
             row = selection.Rows().size() - 1;
         }
         if (selection.Accept(row)) return;
-        terminal.Say(Utf16ToUtf8(kNothingSelectedMessage));
+        terminal.Say(TranslatedUtf8(kNothingSelectedMessage));
     }
 }
 
 std::optional<TProfileFields> AskProfile(TConsoleTerminal& terminal, TProfileFields fields) {
     terminal.Say(PlainCaption(kConfigCaption) + " - " + PlainCaption(kConfigPageUser) + "\n" +
-                 Utf16ToUtf8(kProfileNote) + "\n" + std::string(kConsoleProfileIntro));
+                 TranslatedUtf8(kProfileNote) + "\n" + std::string(kConsoleProfileIntro));
     for (;;) {
         std::optional<std::string> myoji, namae, handle_name, nick_name, sex, birthday;
         if (!(myoji = AskName(terminal, kProfileMyojiLabel, fields.myoji)) ||
@@ -123,7 +123,7 @@ std::optional<TProfileFields> AskProfile(TConsoleTerminal& terminal, TProfileFie
             !(handle_name = AskName(terminal, kProfileHandleNameLabel, fields.handle_name)) ||
             !(nick_name = AskName(terminal, kProfileNickNameLabel, fields.nick_name)))
             return std::nullopt;
-        std::string male = Utf16ToUtf8(kProfileMale), female = Utf16ToUtf8(kProfileFemale);
+        std::string male = TranslatedUtf8(kProfileMale), female = TranslatedUtf8(kProfileFemale);
         do {
             sex = AskField(terminal, kProfileSexLabel, " (" + male + "/" + female + ")",
                            fields.male ? male : female);
@@ -138,9 +138,9 @@ std::optional<TProfileFields> AskProfile(TConsoleTerminal& terminal, TProfileFie
         fields.nick_name = *nick_name;
         fields.male = *sex == male;
         ReadBirthday(*birthday, fields);
-        std::optional<std::u16string_view> problem = ProfileProblem(fields);
+        std::optional<TUiText> problem = ProfileProblem(fields);
         if (!problem) return fields;
-        terminal.Say(Utf16ToUtf8(*problem));
+        terminal.Say(TranslatedUtf8(*problem));
         if (fields.month < 1 || fields.month > 12) fields.month = 1;
     }
 }
@@ -158,7 +158,7 @@ std::string AboutText(TCharacter* character) {
 
 std::string ProfileText(const TUser& user) {
     TProfileFields fields = ProfileFieldsOf(user);
-    auto line = [](std::u16string_view label, const std::string& value) {
+    auto line = [](TUiText label, const std::string& value) {
         return PlainCaption(label) + " " + value + "\n";
     };
     std::string text =
@@ -166,7 +166,7 @@ std::string ProfileText(const TUser& user) {
         line(kProfileNamaeLabel, AnsiToUtf8(fields.namae)) +
         line(kProfileHandleNameLabel, AnsiToUtf8(fields.handle_name)) +
         line(kProfileNickNameLabel, AnsiToUtf8(fields.nick_name)) +
-        line(kProfileSexLabel, Utf16ToUtf8(fields.male ? kProfileMale : kProfileFemale)) +
+        line(kProfileSexLabel, TranslatedUtf8(fields.male ? kProfileMale : kProfileFemale)) +
         line(kProfileBirthdayLabel, BirthdayText(fields));
     text.pop_back();
     return text;

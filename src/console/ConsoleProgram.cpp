@@ -14,12 +14,14 @@
 #include "ConsoleTexts.h"
 #include "ConsoleView.h"
 #include "FrontEnd.h"
+#include "InstalledFolders.h"
 #include "LineInput.h"
 #include "ProgramStart.h"
 #include "SdlSound.h"
 #include "Settings.h"
 #include "TerminalOutput.h"
 #include "TimerSource.h"
+#include "Translation.h"
 #include "UserProfile.h"
 
 namespace kiova {
@@ -68,6 +70,7 @@ bool ProfileMissing(const std::string& program_folder) {
 
 int RunConsoleProgram(int& argc, char** argv, std::string_view package, bool verbose) {
     QCoreApplication application(argc, argv);
+    TTranslations translations(UiLanguage(), TranslationFolders());
     std::optional<std::string> program_folder = PrepareProgramFolder();
     if (!program_folder) return 1;
     TLineInput input(STDIN_FILENO);

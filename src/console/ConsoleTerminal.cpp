@@ -11,11 +11,12 @@ std::optional<std::string> TConsoleTerminal::Ask(std::string_view prompt) {
     return answer;
 }
 
-std::string PlainCaption(std::u16string_view caption) {
+std::string PlainCaption(TUiText text) {
+    const std::u16string caption = Translated(text);
     std::u16string plain;
     for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption.substr(i, 2).starts_with(u"(&") && i + 3 < caption.size() &&
-            caption[i + 3] == u')') {
+        if (std::u16string_view(caption).substr(i, 2).starts_with(u"(&") &&
+            i + 3 < caption.size() && caption[i + 3] == u')') {
             i += 3;
             continue;
         }

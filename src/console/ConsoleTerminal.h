@@ -7,6 +7,7 @@
 
 #include "BalloonPrinter.h"
 #include "LineInput.h"
+#include "Translation.h"
 
 namespace kiova {
 
@@ -34,7 +35,8 @@ private:
     bool echoes_;
 };
 
-// A caption of the windows without its keyboard accelerator: "苗字(&L):" gives "苗字:".
-std::string PlainCaption(std::u16string_view caption);
+// A caption of the windows, in the interface's language, without its keyboard accelerator:
+// "苗字(&L):" gives "苗字:", "&Last name:" gives "Last name:".
+std::string PlainCaption(TUiText caption);
 
 }  // namespace kiova

@@ -63,4 +63,11 @@ std::string HelpPagePath(std::string_view program_folder) {
     return pages.front();
 }
 
+std::vector<std::filesystem::path> TranslationFolders() {
+    std::filesystem::path executable = ExecutablePath();
+    if (executable.empty()) return {};
+    std::filesystem::path bin = executable.parent_path();
+    return {bin / "translations", (bin / KIOVA_BIN_TO_DATA / "translations").lexically_normal()};
+}
+
 }  // namespace kiova

@@ -36,5 +36,8 @@ std::vector<std::string> PluginFolders(std::string_view program_folder);
 // The help page that exists, the program folder's first; the program folder's when neither
 // exists, so that the error names the place where users put their own.
 std::string HelpPagePath(std::string_view program_folder);
+// Folders holding the interface's catalogues (kiova_en.qm), in the order they are looked in:
+// translations/ beside the executable (the build's program folder), then the installed one.
+std::vector<std::filesystem::path> TranslationFolders();
 
 }  // namespace kiova

@@ -10,15 +10,16 @@ namespace kiova {
 namespace {
 
 TAboutPage ProgramPage() {
-    return {std::u16string(kAboutProgramCaption), std::u16string(kAboutProgramButton),
+    return {Translated(kAboutProgramCaption), Translated(kAboutProgramButton),
             std::u16string(kHomePage),
-            std::u16string(kAboutProgramTitle) + u"\r\nver" + AnsiToUtf16(kVersion) + u"\r\n\r\n" +
-                std::u16string(kAboutLegalLines)};
+            Translated(kAboutProgramTitle) + u"\r\nver" + AnsiToUtf16(kVersion) + u"\r\n\r\n" +
+                std::u16string(kAboutCopyright) + u"\r\n" + Translated(kAboutRights) + u"\r\n" +
+                Translated(kAboutNoWarranty)};
 }
 
 TAboutPage CharacterPage(TCharacter* character) {
-    TAboutPage page{std::u16string(kAboutCharacterCaption), std::u16string(kAboutCharacterButton),
-                    u"", u""};
+    TAboutPage page{Translated(kAboutCharacterCaption), Translated(kAboutCharacterButton), u"",
+                    u""};
     std::u16string name, parents, comment;
     if (character) {
         const TCharacterFile& package = character->Package();

@@ -21,20 +21,19 @@
 #include "SusiePlugInList.h"
 #include "TagInterpreter.h"
 #include "TextUtils.h"
+#include "UiTexts.h"
 #include "View.h"
 
 namespace kiova {
 namespace {
 using enum TBalloonState;
 
-constexpr std::u16string_view kLoadingText = u"なうろーでぃんぐ♪";
-constexpr std::u16string_view kLoadingPlugInsText = u"Plug-in を読み込んでいます...";
 constexpr size_t kTrayTipLimit = 62;  // bytes
 
 // Hides the splash and shows the main window when the load ends, however it ends.
 class TSplashGuard {
 public:
-    explicit TSplashGuard(TView& view) : view_(view) { view_.ShowSplash(kLoadingText); }
+    explicit TSplashGuard(TView& view) : view_(view) { view_.ShowSplash(Translated(kLoadingText)); }
     ~TSplashGuard() {
         view_.HideSplash();
         view_.ShowWindow();
@@ -80,7 +79,7 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
     LoadDefaultPicture();
     ReadSettings();
     WriteChatEntry(StartChattingEntry(CurrentClock()->Now(), character_->Name()));
-    view_.SetSplashText(kLoadingPlugInsText);
+    view_.SetSplashText(Translated(kLoadingPlugInsText));
     LoadCharacterPlugIns(package_path);
     std::u16string greeting = Think(u"KCCalled", kTableMaskEvents);
     if (!greeting.empty())

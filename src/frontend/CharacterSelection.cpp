@@ -40,7 +40,7 @@ void TCharacterSelection::AddRow(std::string_view package_path) {
     rows_.push_back({TCharacterFile(package_path).ReadValue("name"), std::string(package_path)});
 }
 
-std::optional<std::u16string_view> TCharacterSelection::Browse(std::u16string_view picked_path) {
+std::optional<TUiText> TCharacterSelection::Browse(std::u16string_view picked_path) {
     std::optional<std::string> package_path = Utf16ToAnsiExact(picked_path);
     if (!package_path) return kUnrepresentablePathMessage;
     if (!IsValidCharacterFile(*package_path)) return kInvalidFileMessage;

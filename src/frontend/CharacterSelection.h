@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CharacterList.h"
+#include "Translation.h"
 
 namespace kiova {
 
@@ -29,7 +30,7 @@ public:
     // A file picked with the file dialog, its path as the file system names it: a new last
     // row, or the message the dialog shows instead - the path holds a letter that the code page
     // cannot hold (the list could not keep it), or the file is no valid package.
-    std::optional<std::u16string_view> Browse(std::u16string_view picked_path);
+    std::optional<TUiText> Browse(std::u16string_view picked_path);
     // Removes a row; the character leaves the list only if OK follows.
     void Delete(size_t row);
     // OK with `selected` (nothing: no row selected, the dialog shows kNothingSelectedMessage

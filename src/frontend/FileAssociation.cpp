@@ -39,8 +39,8 @@ QString PathText(const fs::path& path) {
     return QString::fromStdString(path.string());
 }
 
-std::string UserText(std::u16string_view text) {
-    return Utf16ToAnsi(text);
+std::string UserText(TUiText text) {
+    return Utf16ToAnsi(Translated(text));
 }
 
 std::string ReasonText(const QString& reason) {
@@ -53,7 +53,7 @@ std::string ReasonText(const QString& reason) {
     throw EAssociationError(message);
 }
 
-std::string FileProblem(std::u16string_view what, const fs::path& path, const std::string& reason) {
+std::string FileProblem(TUiText what, const fs::path& path, const std::string& reason) {
     return UserText(what) + AnsiPath(path) + " (" + reason + ")";
 }
 

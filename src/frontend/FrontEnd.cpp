@@ -34,8 +34,6 @@ namespace {
 using enum TBalloonState;
 
 constexpr double kMillisecondsPerDay = 86400000.0;
-constexpr std::u16string_view kStartFailed = u"起動に失敗しました";
-constexpr std::u16string_view kErrorLogNote = u"(エラーメッセージはKiovaErr.logに記録されます)";
 
 // round(value * numerator / denominator), halves to even, kept within the int range.
 int Scaled(int value, int numerator, int denominator) {
@@ -79,7 +77,7 @@ bool TFrontEnd::Start(std::string_view package_path) {
     std::optional<std::string> chosen = ChooseCharacter();
     if (closed_) return false;
     if (chosen && LoadCharacter(*chosen)) return true;
-    WriteErrorLog(kStartFailed, true);
+    WriteErrorLog(kStartFailed, {});
     return false;
 }
 
@@ -187,7 +185,7 @@ void TFrontEnd::ShowHelp() {
     if (std::filesystem::is_regular_file(page, error))
         view_.OpenAddress(shown);
     else
-        WriteErrorLog(std::u16string(kHelpMissing) + u"\r\n" + shown, true);
+        WriteErrorLog(kHelpMissing, u"\r\n" + shown);
 }
 
 void TFrontEnd::ShowWebSite() {
@@ -315,9 +313,17 @@ void TFrontEnd::WriteChatEntry(std::string_view entry) {
 }
 
 void TFrontEnd::WriteErrorLog(std::u16string_view message, bool show_box) {
-    if (show_box)
-        view_.ShowMessage(std::u16string(message) + u"\r\n\r\n" + std::u16string(kErrorLogNote));
+    if (show_box) ShowErrorBox(message);
     LogError(Utf16ToAnsi(message));
+}
+
+void TFrontEnd::WriteErrorLog(TUiText message, std::u16string_view detail) {
+    ShowErrorBox(Translated(message) + std::u16string(detail));
+    LogError(Utf16ToAnsi(SourceText(message) + std::u16string(detail)));
+}
+
+void TFrontEnd::ShowErrorBox(std::u16string_view message) {
+    view_.ShowMessage(std::u16string(message) + u"\r\n\r\n" + Translated(kErrorLogNote));
 }
 
 void TFrontEnd::LogError(std::string_view message) {

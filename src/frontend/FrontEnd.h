@@ -25,6 +25,7 @@
 #include "OpenDocument.h"
 #include "PattingMenu.h"
 #include "Settings.h"
+#include "Translation.h"
 #include "User.h"
 
 namespace kiova {
@@ -124,6 +125,9 @@ public:
 
     void WriteChatLog(std::u16string_view text) override;
     void WriteErrorLog(std::u16string_view message, bool show_box);
+    // Shows the interface text `message` with `detail` in a box and logs it in the source text,
+    // so the error log reads the same in every language.
+    void WriteErrorLog(TUiText message, std::u16string_view detail);
 
     // The current switches, font and interval (position and profile are read at each write).
     const TSettings& Settings() const { return settings_; }
@@ -169,6 +173,7 @@ private:
     std::optional<std::string> DataPath(std::string_view name);
     void WriteChatEntry(std::string_view entry);
     void LogError(std::string_view message);
+    void ShowErrorBox(std::u16string_view message);
     // LogError for what the program goes on after; a log that cannot be written is reported.
     void LogProblem(std::string_view message) noexcept;
 

@@ -10,6 +10,7 @@
 #include "Files.h"
 #include "InstalledFolders.h"
 #include "TextUtils.h"
+#include "UiTexts.h"
 
 namespace kiova {
 namespace {
@@ -31,7 +32,7 @@ TPattingLists LoadPattingLists(std::string_view package_path, std::string_view p
     TCharacterFile package(package_path);
     TPattingLists lists;
     if (!TextToBool(package.ReadValue("nadenade"))) {
-        lists.captions.emplace_back(kPattingUnsupported);
+        lists.captions.push_back(Translated(kPattingUnsupported));
         return lists;
     }
     const std::optional<std::string> folder =

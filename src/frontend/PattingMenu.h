@@ -8,8 +8,6 @@
 
 namespace kiova {
 
-inline constexpr std::u16string_view kPattingUnsupported = u"なでなで未対応人格";
-
 struct TPattingLists {
     std::vector<std::u16string> captions;
     std::vector<std::u16string> messages;  // empty when the character does not take part

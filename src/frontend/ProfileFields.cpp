@@ -10,7 +10,7 @@ TProfileFields ProfileFieldsOf(const TUser& user) {
             user.Male,  birthday.year, birthday.month,  birthday.day};
 }
 
-std::optional<std::u16string_view> ProfileProblem(const TProfileFields& fields) {
+std::optional<TUiText> ProfileProblem(const TProfileFields& fields) {
     if (fields.myoji.empty() || fields.namae.empty() || fields.handle_name.empty() ||
         fields.nick_name.empty())
         return kProfileEmptyField;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "Translation.h"
 #include "User.h"
 
 namespace kiova {
@@ -33,7 +34,7 @@ TProfileFields ProfileFieldsOf(const TUser& user);
 // Nothing when the fields make a valid profile; otherwise the message the dialog shows
 // ("空欄があります" for an empty name, "不正な日付です" for a day the month lacks) before
 // it switches to the user page.
-std::optional<std::u16string_view> ProfileProblem(const TProfileFields& fields);
+std::optional<TUiText> ProfileProblem(const TProfileFields& fields);
 
 // The profile the fields describe; the birthday stays `current`'s when they name no date.
 TUser UserFromFields(const TProfileFields& fields, const TUser& current);

@@ -193,7 +193,7 @@ QWidget* TFormConfig::MakeUserPage() {
     auto* fields = new QWidget(page);
     auto* form = new QFormLayout(fields);
     form->setContentsMargins(0, 0, 0, 0);
-    auto add_name = [&](std::u16string_view label, const char* name) {
+    auto add_name = [&](TUiText label, const char* name) {
         auto* edit = Named(new QLineEdit(page), name);
         form->addRow(ToQString(label), edit);
         return edit;
@@ -345,7 +345,7 @@ void TFormConfig::ShowFontName() {
 }
 
 bool TFormConfig::ProfileIsValid() {
-    std::optional<std::u16string_view> problem = ProfileProblem(ShownValues().profile);
+    std::optional<TUiText> problem = ProfileProblem(ShownValues().profile);
     if (!problem) return true;
     QMessageBox::information(this, ToQString(kApplicationTitle), ToQString(*problem));
     page_config_->setCurrentIndex(static_cast<int>(EConfigPage::User));

@@ -49,7 +49,7 @@ protected:
 private:
     void AddRow(const TCharacterSelection::TRow& row);
     std::optional<size_t> SelectedRow() const;
-    void ShowMessage(std::u16string_view text);
+    void ShowMessage(TUiText text);
     void ButtonBrowseClick();
     void ButtonOkClick();
     void DeleteSelectedRow();
@@ -117,14 +117,14 @@ std::optional<size_t> TFormSelect::SelectedRow() const {
     return static_cast<size_t>(list_view_char_->indexOfTopLevelItem(selected.front()));
 }
 
-void TFormSelect::ShowMessage(std::u16string_view text) {
+void TFormSelect::ShowMessage(TUiText text) {
     QMessageBox::information(this, ToQString(kApplicationTitle), ToQString(text));
 }
 
 void TFormSelect::ButtonBrowseClick() {
     std::optional<QString> chosen = choose_file_(this);
     if (!chosen) return;
-    if (std::optional<std::u16string_view> refused = selection_.Browse(FromQString(*chosen))) {
+    if (std::optional<TUiText> refused = selection_.Browse(FromQString(*chosen))) {
         ShowMessage(*refused);
         return;
     }

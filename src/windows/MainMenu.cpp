@@ -5,8 +5,7 @@
 
 namespace kiova {
 namespace {
-QAction* AddItem(QMenu& menu, QWidget* window, std::u16string_view caption,
-                 const QKeySequence& shortcut = {}) {
+QAction* AddItem(QMenu& menu, QWidget* window, TUiText caption, const QKeySequence& shortcut = {}) {
     QAction* action = menu.addAction(ToQString(caption));
     action->setShortcut(shortcut);
     window->addAction(action);

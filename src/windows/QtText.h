@@ -1,9 +1,12 @@
 // Conversions between the logic's UTF-16 texts and Qt's strings.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 #include <string_view>
+
+#include "Translation.h"
 
 namespace kiova {
 
@@ -17,6 +20,11 @@ inline QString WithLineFeeds(std::u16string_view text) {
     QString converted = ToQString(text);
     converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return converted;
+}
+
+// An interface text as the user reads it, in the chosen language.
+inline QString ToQString(TUiText text) {
+    return QCoreApplication::translate(kUiTextContext, text.source);
 }
 
 inline std::u16string FromQString(const QString& text) {

@@ -10,11 +10,13 @@
 #include "ChatLog.h"
 #include "FormMain.h"
 #include "FrontEnd.h"
+#include "InstalledFolders.h"
 #include "ProgramIcon.h"
 #include "ProgramStart.h"
 #include "QtText.h"
 #include "QtTimerSource.h"
 #include "SdlSound.h"
+#include "Translation.h"
 #include "UiTexts.h"
 
 namespace kiova {
@@ -49,6 +51,7 @@ void CloseOnSignals(TTerminationSignals& termination, TFormMain& form) {
 int RunWindowsProgram(int& argc, char** argv, std::string_view package) {
     PreferXWayland();
     QApplication application(argc, argv);
+    TTranslations translations(UiLanguage(), TranslationFolders());
     QApplication::setApplicationName(ToQString(kApplicationTitle));
     QApplication::setWindowIcon(ProgramIcon());
     // Hiding the main window must not end the program; it ends by closing.

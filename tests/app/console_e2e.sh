@@ -38,7 +38,8 @@ printf 'not a character\r\n' >"$work/note.txt"
 profile='User=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05'
 
 export KIOVA_HOME=$home SDL_AUDIODRIVER=dummy
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE LC_ALL LC_MESSAGES
+export LANG=ja_JP.UTF-8  # the program's own texts
 
 # No profile and no terminal to ask on: a one-line refusal, exit 1, no file written.
 : >"$home/Kiova.ini"

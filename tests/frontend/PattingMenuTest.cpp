@@ -3,6 +3,7 @@
 #include "CodePage.h"
 #include "PattingMenu.h"
 #include "TempFolder.h"
+#include "UiTexts.h"
 
 namespace kiova {
 namespace {
@@ -32,7 +33,7 @@ TEST(PattingMenuTest, CharacterWithoutPattingHasOneCaptionAndNoMessage) {
             folder.Write("cat.ktc", std::string("name\r\nCat\r\nnadenade\r\n") + value +
                                         "\r\ndatanadenade\r\nhead.txt\r\n");
         TPattingLists lists = LoadPattingLists(package, folder / "");
-        EXPECT_EQ(lists.captions, std::vector<std::u16string>{std::u16string(kPattingUnsupported)});
+        EXPECT_EQ(lists.captions, std::vector<std::u16string>{Translated(kPattingUnsupported)});
         EXPECT_TRUE(lists.messages.empty());
     }
 }

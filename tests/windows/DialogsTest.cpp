@@ -24,49 +24,13 @@
 #include "FileAssociation.h"
 #include "FormConfig.h"
 #include "FormSelect.h"
+#include "DialogDriving.h"
 #include "FrontEndFixture.h"
-#include "ModalHelpers.h"
 
 namespace kiova::testing {
 namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-// Closes the next message box and leaves its text in `text`.
-void CloseNextMessage(QString& text) {
-    WhenOpen<QMessageBox>([&text](QMessageBox& box) {
-        text = box.text();
-        box.accept();
-    });
-}
-
-template <class T>
-T& Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!child) throw std::runtime_error(std::string("no control ") + name);
-    return *child;
-}
-
-// Japanese arrives through the input method.
-void Compose(QWidget& widget, const char* utf8) {
-    QInputMethodEvent composed;
-    composed.setCommitString(QString::fromUtf8(utf8));
-    QCoreApplication::sendEvent(&widget, &composed);
-}
-
-void Click(QWidget& widget) {
-    QTest::mouseClick(&widget, Qt::LeftButton);
-}
-
-void Step(QSpinBox& spin, int steps) {
-    for (int i = 0; i < std::abs(steps); ++i)
-        QTest::keyClick(&spin, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
-}
-
-void ClickTab(QTabWidget& pages, int index) {
-    QTabBar* bar = pages.tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-}
 
 class Dialogs : public FrontEndFixture {
 protected:

@@ -1,0 +1,42 @@
+#include "Translation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+namespace kiova {
+
+std::u16string Translated(TUiText text) {
+    return QCoreApplication::translate(kUiTextContext, text.source).toStdU16String();
+}
+
+std::string TranslatedUtf8(TUiText text) {
+    return QCoreApplication::translate(kUiTextContext, text.source).toStdString();
+}
+
+std::u16string SourceText(TUiText text) {
+    return QString::fromUtf8(text.source).toStdU16String();
+}
+
+TTranslations::TTranslations(EUiLanguage language,
+                             const std::vector<std::filesystem::path>& folders) {
+    // The source texts are Japanese, Qt's are English: each side needs the other's catalogue.
+    if (language == EUiLanguage::English) {
+        for (const std::filesystem::path& folder : folders) {
+            if (own_.load(QStringLiteral("kiova_en"), QString::fromStdString(folder.string()))) {
+                own_loaded_ = QCoreApplication::installTranslator(&own_);
+                break;
+            }
+        }
+    } else if (qt_.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qt_loaded_ = QCoreApplication::installTranslator(&qt_);
+    }
+}
+
+TTranslations::~TTranslations() {
+    if (own_loaded_) QCoreApplication::removeTranslator(&own_);
+    if (qt_loaded_) QCoreApplication::removeTranslator(&qt_);
+}
+
+}  // namespace kiova

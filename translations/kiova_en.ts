@@ -1,0 +1,307 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja">
+<context>
+    <name>kiova</name>
+    <message>
+        <source>なでなでメニューを表示(&amp;N)</source>
+        <translation>Show the &amp;Patting Menu</translation>
+    </message>
+    <message>
+        <source>常に前面に表示(&amp;T)</source>
+        <translation>Stay on &amp;Top</translation>
+    </message>
+    <message>
+        <source>隠す(&amp;S)</source>
+        <translation>&amp;Hide</translation>
+    </message>
+    <message>
+        <source>戻す(&amp;S)</source>
+        <translation>&amp;Show</translation>
+    </message>
+    <message>
+        <source>設定(&amp;P)...</source>
+        <translation>&amp;Settings...</translation>
+    </message>
+    <message>
+        <source>人格の切り替え(&amp;C)...</source>
+        <translation>&amp;Change Character...</translation>
+    </message>
+    <message>
+        <source>ヘルプを表示する(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Kiova のウェブサイト(&amp;W)</source>
+        <translation>Kiova &amp;Website</translation>
+    </message>
+    <message>
+        <source>Kiova について(&amp;A)...</source>
+        <translation>&amp;About Kiova...</translation>
+    </message>
+    <message>
+        <source>終了(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>なうろーでぃんぐ♪</source>
+        <translation>Now loading♪</translation>
+    </message>
+    <message>
+        <source>Plug-in を読み込んでいます...</source>
+        <translation>Loading plug-ins...</translation>
+    </message>
+    <message>
+        <source>なでなで未対応人格</source>
+        <translation>This character takes no patting</translation>
+    </message>
+    <message>
+        <source>起動に失敗しました</source>
+        <translation>Kiova could not start</translation>
+    </message>
+    <message>
+        <source>(エラーメッセージはKiovaErr.logに記録されます)</source>
+        <translation>(The error message is recorded in KiovaErr.log.)</translation>
+    </message>
+    <message>
+        <source>ヘルプが見つかりません</source>
+        <translation>The help page cannot be found</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>なでなでめにゅー</source>
+        <translation>Patting Menu</translation>
+    </message>
+    <message>
+        <source>メインウィンドウにフォーカスを戻す(&amp;N)</source>
+        <translation>Back to the Main &amp;Window</translation>
+    </message>
+    <message>
+        <source>隠す(&amp;H)</source>
+        <translation>&amp;Hide</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>一般</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>ユーザー</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Plug-in</source>
+        <translation>Plug-ins</translation>
+    </message>
+    <message>
+        <source>Kiova 一般の設定</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>フォントの設定:</source>
+        <translation>Balloon font:</translation>
+    </message>
+    <message>
+        <source>設定(&amp;F)</source>
+        <translation>&amp;Font...</translation>
+    </message>
+    <message>
+        <source>速度(&amp;H):</source>
+        <translation>Typing spee&amp;d:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms per letter</translation>
+    </message>
+    <message>
+        <source>拡張子(.ktc)の関連付けをする(&amp;E)</source>
+        <translation>Op&amp;en character files (.ktc) with Kiova</translation>
+    </message>
+    <message>
+        <source>ログの設定</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>ログを保存する(&amp;L)</source>
+        <translation>Keep a &amp;log of conversations</translation>
+    </message>
+    <message>
+        <source>その他の設定</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>サウンドを使用(&amp;S)</source>
+        <translation>Play &amp;sounds</translation>
+    </message>
+    <message>
+        <source>人格のフォルダーにあるプログラムの実行を許可(&amp;A)</source>
+        <translation>&amp;Allow running programs from the character&apos;s folder</translation>
+    </message>
+    <message>
+        <source>苗字(&amp;L):</source>
+        <translation>&amp;Last name:</translation>
+    </message>
+    <message>
+        <source>名前(&amp;F):</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>ハンドルネーム(&amp;H):</source>
+        <translation>&amp;Handle:</translation>
+    </message>
+    <message>
+        <source>ニックネーム(&amp;N):</source>
+        <translation>&amp;Nickname:</translation>
+    </message>
+    <message>
+        <source>性別(&amp;G):</source>
+        <translation>&amp;Gender:</translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation>Male</translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>誕生日(&amp;B):</source>
+        <translation>&amp;Birthday:</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>ハンドルネームとニックネームの違いがよく分からないときは、同じものを入力してください。ここで入力した個人情報が収集されることはありません。</source>
+        <translation>If you are not sure how a handle differs from a nickname, enter the same name for both. What you enter here stays on this computer and is never collected.</translation>
+    </message>
+    <message>
+        <source>空欄があります</source>
+        <translation>Please fill in every field.</translation>
+    </message>
+    <message>
+        <source>不正な日付です</source>
+        <translation>That date does not exist.</translation>
+    </message>
+    <message>
+        <source>Plug-in を有効にする(&amp;E)</source>
+        <translation>&amp;Enable plug-ins</translation>
+    </message>
+    <message>
+        <source>基本 Plug-in</source>
+        <translation>Basic plug-ins</translation>
+    </message>
+    <message>
+        <source>拡張 Plug-in</source>
+        <translation>Extended plug-ins</translation>
+    </message>
+    <message>
+        <source>設定(&amp;C)</source>
+        <translation>&amp;Configure...</translation>
+    </message>
+    <message>
+        <source>拡張子(.ktc)の関連付けを変更できませんでした</source>
+        <translation>Could not change which program opens character files (.ktc)</translation>
+    </message>
+    <message>
+        <source>書き込めません: </source>
+        <translation>Cannot write: </translation>
+    </message>
+    <message>
+        <source>削除できません: </source>
+        <translation>Cannot remove: </translation>
+    </message>
+    <message>
+        <source> が失敗しました: </source>
+        <translation> failed: </translation>
+    </message>
+    <message>
+        <source>終了コード </source>
+        <translation>exit code </translation>
+    </message>
+    <message>
+        <source>Kiovaについて</source>
+        <translation>About Kiova</translation>
+    </message>
+    <message>
+        <source>人格について(&amp;C)</source>
+        <translation>About the &amp;Character</translation>
+    </message>
+    <message>
+        <source>人格について</source>
+        <translation>About the Character</translation>
+    </message>
+    <message>
+        <source>Kiovaについて(&amp;C)</source>
+        <translation>About &amp;Kiova</translation>
+    </message>
+    <message>
+        <source>汎用人工知能会話ソフト Kiova</source>
+        <translation>Kiova, the chat companion for your desktop</translation>
+    </message>
+    <message>
+        <source>人格の選択</source>
+        <translation>Choose a Character</translation>
+    </message>
+    <message>
+        <source>人格名</source>
+        <translation>Character</translation>
+    </message>
+    <message>
+        <source>パス</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>参照(&amp;R)...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>人格ファイルの選択</source>
+        <translation>Open a Character File</translation>
+    </message>
+    <message>
+        <source>Kiova人格ファイル(*.ktc, *.txt) (*.ktc *.txt)</source>
+        <translation>Kiova characters (*.ktc, *.txt) (*.ktc *.txt)</translation>
+    </message>
+    <message>
+        <source>無効なファイルです</source>
+        <translation>This is not a Kiova character file.</translation>
+    </message>
+    <message>
+        <source>人格を選択してください</source>
+        <translation>Please choose a character.</translation>
+    </message>
+    <message>
+        <source>このファイルのパスには、Kiova の文字コードで表せない文字が含まれています。フォルダーかファイルの名前を変えてから選んでください。</source>
+        <translation>This file&apos;s path holds letters that Kiova&apos;s code page cannot hold. Rename the folder or the file, then choose it again.</translation>
+    </message>
+    <message>
+        <source>人格の会話データと画像の権利は、それぞれの作者にあります。</source>
+        <translation>Each character&apos;s dialogue and pictures belong to their authors.</translation>
+    </message>
+    <message>
+        <source>このソフトウェアは無保証で提供されます。</source>
+        <translation>This software comes with no warranty.</translation>
+    </message>
+</context>
+</TS>
