@@ -2,7 +2,7 @@
 # The real `kiova` in a real X server: a character written here greets, the user types a line
 # and presses Enter, Ctrl+Q quits; the conversation log and the settings file tell the rest.
 # Then termination signals while a dialog waits: SIGTERM at the first-start profile dialog,
-# SIGHUP at a character's selection dialog; each ends the program at once, in order.
+# SIGHUP at a character's selection dialog (in English); each ends the program at once, in order.
 # Usage: window_e2e.sh PATH/TO/kiova
 set -euo pipefail
 kiova=$1
@@ -35,7 +35,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 20 display <&3 || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE LC_ALL LC_MESSAGES
+export LANG=ja_JP.UTF-8  # the program's own texts; the last dialog is read in English
 
 KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$work/home/Alice.ktc" &
 kiova_pid=$!
@@ -101,7 +102,7 @@ printf 'name\r\nBob\r\nfolder\r\nBob\r\nversion\r\n210\r\ndata02\r\nevents.txt\r
 printf '%s\r\n' '"{EQ{OPERATEMESSAGE}|KCCALLED}","Choose{CHANGECHARACTER}"' \
   '"{EQ{OPERATEMESSAGE}|CLOSEWINDOW}","Bob leaves"' >"$work/home/Bob/events.txt"
 rm -f "$log"
-signal_at_window "$work/home/Bob.ktc" '^人格の選択$' HUP
+LANG=en_US.UTF-8 signal_at_window "$work/home/Bob.ktc" '^Choose a Character$' HUP
 expect_line "$log" "Bob leaves"
 grep -q '# End chatting with Bob$' <(tr -d '\r' <"$log") || { echo "FAIL: no end line"; exit 1; }
 echo "PASS"
