@@ -303,5 +303,157 @@
         <source>このソフトウェアは無保証で提供されます。</source>
         <translation>This software comes with no warranty.</translation>
     </message>
+    <message>
+        <source>吹き出し</source>
+        <translation>Balloon</translation>
+    </message>
+    <message>
+        <source>人格の言葉が表示されます。Enter で入力を始め、もう一度 Enter で話しかけます。</source>
+        <translation>Shows what the character says. Press Enter to start typing, and Enter again to say it.</translation>
+    </message>
+    <message>
+        <source>人格の画像</source>
+        <translation>Character picture</translation>
+    </message>
+    <message>
+        <source>吹き出しの枠</source>
+        <translation>Balloon frame</translation>
+    </message>
+    <message>
+        <source>右クリックでメニューを開きます。</source>
+        <translation>Right-click to open the menu.</translation>
+    </message>
+    <message>
+        <source>なでなでの動作</source>
+        <translation>Patting actions</translation>
+    </message>
+    <message>
+        <source>ダブルクリックか Enter で、選んだ動作を人格に伝えます。</source>
+        <translation>Double-click an action, or press Enter, to pat the character that way.</translation>
+    </message>
+    <message>
+        <source>設定のページです。</source>
+        <translation>The pages of the settings.</translation>
+    </message>
+    <message>
+        <source>吹き出しのフォントを選びます。</source>
+        <translation>Choose the balloon&apos;s font.</translation>
+    </message>
+    <message>
+        <source>吹き出しで使われているフォントと大きさです。</source>
+        <translation>The font and size the balloon uses.</translation>
+    </message>
+    <message>
+        <source>1 文字を表示する間隔 (ミリ秒) です。上下の矢印キーで変えます。</source>
+        <translation>How long each letter takes to appear, in milliseconds. Change it with the Up and Down arrow keys.</translation>
+    </message>
+    <message>
+        <source>人格ファイルを開くと Kiova が起動するようにします。</source>
+        <translation>Opening a character file starts Kiova with it.</translation>
+    </message>
+    <message>
+        <source>会話をログファイルに書き残します。</source>
+        <translation>Write each conversation to the log file.</translation>
+    </message>
+    <message>
+        <source>人格の効果音を鳴らします。</source>
+        <translation>Play the character&apos;s sounds.</translation>
+    </message>
+    <message>
+        <source>人格が、そのフォルダーにあるプログラムを起動できるようにします。</source>
+        <translation>Let the character start programs that come in its own folder.</translation>
+    </message>
+    <message>
+        <source>人格があなたを呼ぶときに使う名前です。</source>
+        <translation>A name the character calls you by.</translation>
+    </message>
+    <message>
+        <source>人格に伝えるあなたの性別です。</source>
+        <translation>Your gender, as the character knows it.</translation>
+    </message>
+    <message>
+        <source>誕生日の年</source>
+        <translation>Birth year</translation>
+    </message>
+    <message>
+        <source>誕生日の月</source>
+        <translation>Birth month</translation>
+    </message>
+    <message>
+        <source>誕生日の日</source>
+        <translation>Birth day</translation>
+    </message>
+    <message>
+        <source>上下の矢印キーで変えます。</source>
+        <translation>Change it with the Up and Down arrow keys.</translation>
+    </message>
+    <message>
+        <source>Plug-in を読み込み、人格との会話に加えます。</source>
+        <translation>Load plug-ins and let them take part in the conversation.</translation>
+    </message>
+    <message>
+        <source>基本 Plug-in と拡張 Plug-in の一覧です。</source>
+        <translation>The lists of basic and extended plug-ins.</translation>
+    </message>
+    <message>
+        <source>選んだ Plug-in の説明が下に表示されます。</source>
+        <translation>The selected plug-in&apos;s description shows below.</translation>
+    </message>
+    <message>
+        <source>選んだ Plug-in の設定を開きます。</source>
+        <translation>Open the selected plug-in&apos;s own settings.</translation>
+    </message>
+    <message>
+        <source>設定を保存して閉じます。</source>
+        <translation>Save the settings and close.</translation>
+    </message>
+    <message>
+        <source>変更を保存せずに閉じます。</source>
+        <translation>Close without saving the changes.</translation>
+    </message>
+    <message>
+        <source>人格の一覧</source>
+        <translation>Characters</translation>
+    </message>
+    <message>
+        <source>Enter で選んだ人格に切り替え、Delete で一覧から外します。</source>
+        <translation>Enter switches to the selected character; Delete removes it from the list.</translation>
+    </message>
+    <message>
+        <source>一覧にない人格ファイルを開きます。</source>
+        <translation>Open a character file that is not in the list.</translation>
+    </message>
+    <message>
+        <source>選んだ人格に切り替えます。</source>
+        <translation>Switch to the selected character.</translation>
+    </message>
+    <message>
+        <source>今の人格のままにします。</source>
+        <translation>Keep the current character.</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Kiova か人格についての説明です。</source>
+        <translation>About Kiova or the character.</translation>
+    </message>
+    <message>
+        <source>ウェブサイト</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>クリックするとブラウザーで開きます。</source>
+        <translation>Click to open it in the web browser.</translation>
+    </message>
+    <message>
+        <source>Kiova の説明と人格の説明を切り替えます。</source>
+        <translation>Switch between the pages about Kiova and about the character.</translation>
+    </message>
+    <message>
+        <source>このウィンドウを閉じます。</source>
+        <translation>Close this window.</translation>
+    </message>
 </context>
 </TS>

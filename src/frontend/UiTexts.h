@@ -128,4 +128,66 @@ inline constexpr TUiText kUnrepresentablePathMessage{
                       "このファイルのパスには、Kiova の文字コードで表せない文字が含まれています。"
                       "フォルダーかファイルの名前を変えてから選んでください。")};
 
+// What a screen reader reads for the controls: names where a control has no caption of its own,
+// and descriptions.
+inline constexpr TUiText kA11yBalloon{QT_TRANSLATE_NOOP("kiova", "吹き出し")};
+inline constexpr TUiText kA11yBalloonHelp{QT_TRANSLATE_NOOP(
+    "kiova", "人格の言葉が表示されます。Enter で入力を始め、もう一度 Enter で話しかけます。")};
+inline constexpr TUiText kA11yPicture{QT_TRANSLATE_NOOP("kiova", "人格の画像")};
+inline constexpr TUiText kA11yBalloonFrame{QT_TRANSLATE_NOOP("kiova", "吹き出しの枠")};
+inline constexpr TUiText kA11yMenuHelp{
+    QT_TRANSLATE_NOOP("kiova", "右クリックでメニューを開きます。")};
+inline constexpr TUiText kA11yPattingList{QT_TRANSLATE_NOOP("kiova", "なでなでの動作")};
+inline constexpr TUiText kA11yPattingListHelp{
+    QT_TRANSLATE_NOOP("kiova", "ダブルクリックか Enter で、選んだ動作を人格に伝えます。")};
+inline constexpr TUiText kA11yConfigPages{QT_TRANSLATE_NOOP("kiova", "設定のページです。")};
+inline constexpr TUiText kA11yFontButton{
+    QT_TRANSLATE_NOOP("kiova", "吹き出しのフォントを選びます。")};
+inline constexpr TUiText kA11yFontName{
+    QT_TRANSLATE_NOOP("kiova", "吹き出しで使われているフォントと大きさです。")};
+inline constexpr TUiText kA11yInterval{
+    QT_TRANSLATE_NOOP("kiova", "1 文字を表示する間隔 (ミリ秒) です。上下の矢印キーで変えます。")};
+inline constexpr TUiText kA11yAssociate{
+    QT_TRANSLATE_NOOP("kiova", "人格ファイルを開くと Kiova が起動するようにします。")};
+inline constexpr TUiText kA11yKeepLog{
+    QT_TRANSLATE_NOOP("kiova", "会話をログファイルに書き残します。")};
+inline constexpr TUiText kA11yPlaySound{QT_TRANSLATE_NOOP("kiova", "人格の効果音を鳴らします。")};
+inline constexpr TUiText kA11yAllowExecute{
+    QT_TRANSLATE_NOOP("kiova", "人格が、そのフォルダーにあるプログラムを起動できるようにします。")};
+inline constexpr TUiText kA11yProfileName{
+    QT_TRANSLATE_NOOP("kiova", "人格があなたを呼ぶときに使う名前です。")};
+inline constexpr TUiText kA11ySex{QT_TRANSLATE_NOOP("kiova", "人格に伝えるあなたの性別です。")};
+inline constexpr TUiText kA11yBirthYear{QT_TRANSLATE_NOOP("kiova", "誕生日の年")};
+inline constexpr TUiText kA11yBirthMonth{QT_TRANSLATE_NOOP("kiova", "誕生日の月")};
+inline constexpr TUiText kA11yBirthDay{QT_TRANSLATE_NOOP("kiova", "誕生日の日")};
+inline constexpr TUiText kA11yArrowKeys{QT_TRANSLATE_NOOP("kiova", "上下の矢印キーで変えます。")};
+inline constexpr TUiText kA11yEnablePlugins{
+    QT_TRANSLATE_NOOP("kiova", "Plug-in を読み込み、人格との会話に加えます。")};
+inline constexpr TUiText kA11yPluginPages{
+    QT_TRANSLATE_NOOP("kiova", "基本 Plug-in と拡張 Plug-in の一覧です。")};
+inline constexpr TUiText kA11yPluginList{
+    QT_TRANSLATE_NOOP("kiova", "選んだ Plug-in の説明が下に表示されます。")};
+inline constexpr TUiText kA11yPluginSettings{
+    QT_TRANSLATE_NOOP("kiova", "選んだ Plug-in の設定を開きます。")};
+inline constexpr TUiText kA11ySaveAndClose{QT_TRANSLATE_NOOP("kiova", "設定を保存して閉じます。")};
+inline constexpr TUiText kA11yDiscardAndClose{
+    QT_TRANSLATE_NOOP("kiova", "変更を保存せずに閉じます。")};
+inline constexpr TUiText kA11yCharacterList{QT_TRANSLATE_NOOP("kiova", "人格の一覧")};
+inline constexpr TUiText kA11yCharacterListHelp{
+    QT_TRANSLATE_NOOP("kiova", "Enter で選んだ人格に切り替え、Delete で一覧から外します。")};
+inline constexpr TUiText kA11yBrowse{
+    QT_TRANSLATE_NOOP("kiova", "一覧にない人格ファイルを開きます。")};
+inline constexpr TUiText kA11ySwitchCharacter{
+    QT_TRANSLATE_NOOP("kiova", "選んだ人格に切り替えます。")};
+inline constexpr TUiText kA11yKeepCharacter{QT_TRANSLATE_NOOP("kiova", "今の人格のままにします。")};
+inline constexpr TUiText kA11yAboutText{QT_TRANSLATE_NOOP("kiova", "説明")};
+inline constexpr TUiText kA11yAboutTextHelp{
+    QT_TRANSLATE_NOOP("kiova", "Kiova か人格についての説明です。")};
+inline constexpr TUiText kA11yAddress{QT_TRANSLATE_NOOP("kiova", "ウェブサイト")};
+inline constexpr TUiText kA11yAddressHelp{
+    QT_TRANSLATE_NOOP("kiova", "クリックするとブラウザーで開きます。")};
+inline constexpr TUiText kA11yAboutSwitch{
+    QT_TRANSLATE_NOOP("kiova", "Kiova の説明と人格の説明を切り替えます。")};
+inline constexpr TUiText kA11yClose{QT_TRANSLATE_NOOP("kiova", "このウィンドウを閉じます。")};
+
 }  // namespace kiova

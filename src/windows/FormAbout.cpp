@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "AboutPages.h"
+#include "Accessibility.h"
 #include "FrontEnd.h"
 #include "QtText.h"
 #include "UiTexts.h"
@@ -81,6 +82,10 @@ TFormAbout::TFormAbout(QWidget* parent, TFrontEnd& front_end)
     layout->addLayout(buttons);
     ShowPage(EAboutPage::Program);
     button_ok->setFocus();
+    DescribeControls(*this, {{"MemoTitle", kA11yAboutText, kA11yAboutTextHelp},
+                             {"StaticURL", kA11yAddress, kA11yAddressHelp},
+                             {"ButtonChange", {}, kA11yAboutSwitch},
+                             {"ButtonOK", {}, kA11yClose}});
 }
 
 void TFormAbout::ShowPage(EAboutPage page) {

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "Accessibility.h"
 #include "CharacterServices.h"
 #include "CodePage.h"
 #include "ConfigModel.h"
@@ -151,6 +152,27 @@ TFormConfig::TFormConfig(QWidget* parent, TFrontEnd& front_end)
     layout->addLayout(buttons);
 
     ShowValues(ReadConfigValues(front_end_));
+    DescribeControls(*this, {{"PageConfig", kConfigCaption, kA11yConfigPages},
+                             {"ButtonFont", {}, kA11yFontButton},
+                             {"LabelFontName", kConfigFontLabel, kA11yFontName},
+                             {"EditInterval", {}, kA11yInterval},
+                             {"CheckExChar", {}, kA11yAssociate},
+                             {"CheckLog", {}, kA11yKeepLog},
+                             {"CheckSound", {}, kA11yPlaySound},
+                             {"CheckExecute", {}, kA11yAllowExecute},
+                             {"EditMyoji", {}, kA11yProfileName},
+                             {"EditNamae", {}, kA11yProfileName},
+                             {"EditHandleName", {}, kA11yProfileName},
+                             {"EditNickName", {}, kA11yProfileName},
+                             {"RadioMale", {}, kA11ySex},
+                             {"RadioFemale", {}, kA11ySex},
+                             {"MemoYear", kA11yBirthYear, kA11yArrowKeys},
+                             {"MemoMonth", kA11yBirthMonth, kA11yArrowKeys},
+                             {"MemoDay", kA11yBirthDay, kA11yArrowKeys},
+                             {"CheckPlugin", {}, kA11yEnablePlugins},
+                             {"PagePlugin", kConfigPagePlugin, kA11yPluginPages},
+                             {"ButtonSet", {}, kA11ySaveAndClose},
+                             {"ButtonCancel", {}, kA11yDiscardAndClose}});
 }
 
 QWidget* TFormConfig::MakeGeneralPage() {
@@ -265,6 +287,9 @@ void TFormConfig::AddPluginTab(const QString& name, const std::vector<TPluginEnt
         descriptions.push_back(ToQString(entry.description));
     }
     description->setWordWrap(true);
+    list->setAccessibleName(name);
+    Describe(*list, {}, kA11yPluginList);
+    Describe(*configure, {}, kA11yPluginSettings);
     connect(
         list, &QListWidget::currentRowChanged, description,
         [description, descriptions](int row) { description->setText(descriptions.value(row)); });
@@ -340,8 +365,10 @@ void TFormConfig::ButtonFontClick() {
     ShowFontName();
 }
 
+// The font the balloon really uses: a Windows name the machine lacks shows as its fallback.
 void TFormConfig::ShowFontName() {
-    label_font_name_->setText(AnsiText(font_name_) + QStringLiteral(" %1pt").arg(font_size_));
+    QFont used = BalloonFont(AnsiText(font_name_), font_size_);
+    label_font_name_->setText(used.family() + QStringLiteral(" %1pt").arg(font_size_));
 }
 
 bool TFormConfig::ProfileIsValid() {

@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <exception>
 
+#include "Accessibility.h"
 #include "FontFallback.h"
 #include "FormAbout.h"
 #include "FormConfig.h"
@@ -39,6 +40,10 @@ TFormMain::TFormMain()
     setWindowIcon(ProgramIcon());
     SetLayout(LayoutForPicture(QSize()));
     balloon_edit_.raise();
+    // A screen reader reads the balloon's answer from the edit control's text.
+    Describe(balloon_edit_, kA11yBalloon, kA11yBalloonHelp);
+    Describe(picture_area_, kA11yPicture, kA11yMenuHelp);
+    Describe(balloon_area_, kA11yBalloonFrame, kA11yMenuHelp);
     window_id_ = static_cast<std::uintptr_t>(winId());
 }
 

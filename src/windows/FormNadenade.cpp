@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "Accessibility.h"
 #include "QtText.h"
 #include "UiTexts.h"
 
@@ -17,6 +18,7 @@ TFormNadenade::TFormNadenade(QWidget* main_window)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(&list_);
+    Describe(list_, kA11yPattingList, kA11yPattingListHelp);
 
     connect(&list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { emit actionChosen(list_.row(item)); });

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "Accessibility.h"
 #include "CharacterSelection.h"
 #include "CodePage.h"
 #include "QtText.h"
@@ -103,6 +104,10 @@ TFormSelect::TFormSelect(QWidget* parent, TCharacterSelection& selection,
     layout->addWidget(list_view_char_);
     layout->addLayout(buttons);
     resize(480, 260);
+    DescribeControls(*this, {{"ListViewChar", kA11yCharacterList, kA11yCharacterListHelp},
+                             {"ButtonBrowse", {}, kA11yBrowse},
+                             {"ButtonOK", {}, kA11ySwitchCharacter},
+                             {"ButtonCancel", {}, kA11yKeepCharacter}});
     list_view_char_->setFocus();
 }
 

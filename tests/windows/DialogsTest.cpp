@@ -20,11 +20,11 @@
 #include "CharacterList.h"
 #include "CharacterSelection.h"
 #include "CodePage.h"
+#include "DialogDriving.h"
 #include "FakeDesktopTools.h"
 #include "FileAssociation.h"
 #include "FormConfig.h"
 #include "FormSelect.h"
-#include "DialogDriving.h"
 #include "FrontEndFixture.h"
 
 namespace kiova::testing {

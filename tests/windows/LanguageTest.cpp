@@ -3,9 +3,11 @@
 // when the catalogue is missing or damaged.
 #include <gmock/gmock.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include "DialogDriving.h"
 #include "FormAbout.h"
 #include "FormConfig.h"
+#include "FormMain.h"
 #include "FormSelect.h"
 #include "FrontEndFixture.h"
 #include "MainMenu.h"
@@ -37,6 +40,28 @@ QString FormLabel(QWidget& field) {
     auto* form = qobject_cast<QFormLayout*>(field.parentWidget()->layout());
     auto* label = form ? qobject_cast<QLabel*>(form->labelForField(&field)) : nullptr;
     return label ? label->text() : QString();
+}
+
+QString Accessible(QWidget& widget, QAccessible::Text text) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+    return accessible ? accessible->text(text) : QString();
+}
+
+// Every named control of the window that takes the focus (not Qt's own parts: a tab bar's
+// scroll buttons) has a name and a description to be read.
+void ExpectEveryControlDescribed(QWidget& window) {
+    int controls = 0;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith("qt_") || control->focusPolicy() == Qt::NoFocus ||
+            qobject_cast<QTabBar*>(control->parentWidget()))
+            continue;
+        ++controls;
+        EXPECT_FALSE(Accessible(*control, QAccessible::Name).isEmpty()) << name.toStdString();
+        EXPECT_FALSE(Accessible(*control, QAccessible::Description).isEmpty())
+            << name.toStdString();
+    }
+    EXPECT_GT(controls, 2);
 }
 
 class English : public FrontEndFixture {
@@ -58,10 +83,23 @@ TEST_F(English, ContextMenu) {
     EXPECT_EQ(menu.change_state->text(), "&Show");
 }
 
+TEST_F(English, TheBalloonIsReadAloud) {
+    TFormMain form;
+    form.SetBalloonText(u"Nice to meet you");
+    QAccessibleInterface* balloon = QAccessible::queryAccessibleInterface(&form.Balloon());
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->text(QAccessible::Name), "Balloon");
+    ASSERT_NE(balloon->textInterface(), nullptr);
+    EXPECT_EQ(balloon->textInterface()->text(0, balloon->textInterface()->characterCount()),
+              "Nice to meet you");
+}
+
 TEST_F(English, SettingsDialog) {
     Start(WriteGreeter("Alice", "Hi"));
     WhenOpen<QDialog>([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Settings");
+        ExpectEveryControlDescribed(dialog);
+        EXPECT_EQ(Accessible(Child<QWidget>(dialog, "MemoYear"), QAccessible::Name), "Birth year");
         auto& pages = Child<QTabWidget>(dialog, "PageConfig");
         EXPECT_EQ(pages.tabText(0), "General");
         EXPECT_EQ(pages.tabText(1), "User");
@@ -72,6 +110,10 @@ TEST_F(English, SettingsDialog) {
         auto& myoji = Child<QLineEdit>(dialog, "EditMyoji");
         EXPECT_EQ(FormLabel(myoji), "&Last name:");
         EXPECT_EQ(Child<QPushButton>(dialog, "ButtonCancel").text(), "&Cancel");
+        // The default Windows font shows as the installed font that stands in for it.
+        QString font = Child<QLabel>(dialog, "LabelFontName").text();
+        EXPECT_TRUE(QFontDatabase::hasFamily(font.left(font.lastIndexOf(' '))))
+            << font.toStdString();
 
         QString saved = myoji.text();
         myoji.clear();
@@ -90,6 +132,7 @@ TEST_F(English, AboutDialog) {
     Start(WriteGreeter("Alice", "Hi"));
     WhenOpen<QDialog>([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "About Kiova");
+        ExpectEveryControlDescribed(dialog);
         EXPECT_THAT(Child<QPlainTextEdit>(dialog, "MemoTitle").toPlainText().toStdString(),
                     HasSubstr("Each character's dialogue and pictures belong to their authors.\n"
                               "This software comes with no warranty."));
@@ -109,6 +152,7 @@ TEST_F(English, SelectionDialog) {
     TCharacterSelection selection(list, ProgramFolder());
     WhenOpen<QDialog>([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Choose a Character");
+        ExpectEveryControlDescribed(dialog);
         auto& rows = Child<QTreeWidget>(dialog, "ListViewChar");
         EXPECT_EQ(rows.headerItem()->text(0), "Character");
         EXPECT_EQ(rows.headerItem()->text(1), "Location");
@@ -122,8 +166,7 @@ TEST_F(English, SelectionDialog) {
 
     std::unique_ptr<QFileDialog> files = MakeCharacterFileDialog(nullptr);
     EXPECT_EQ(files->windowTitle(), "Open a Character File");
-    EXPECT_THAT(files->nameFilters(),
-                ElementsAre("Kiova characters (*.ktc, *.txt) (*.ktc *.txt)"));
+    EXPECT_THAT(files->nameFilters(), ElementsAre("Kiova characters (*.ktc, *.txt) (*.ktc *.txt)"));
     EXPECT_EQ(files->labelText(QFileDialog::FileName), "File &name:");
 }
 
