@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "Parallel.h"
-
 namespace kiova {
 
 void TKiovaDataA::SetPreviousAnswer(std::string_view answer) {
@@ -27,11 +25,12 @@ std::string TKiovaDataA::KeyText(size_t index) const {
 }
 
 void TKiovaDataA::Prepare() {
-    const size_t first = prepared_count_;
-    ForEachInParallel(keys_.size() - first, [&](size_t i) {
-        keys_[first + i].previous_answer.Prepare();
-        keys_[first + i].input.Prepare();
-    });
+    std::vector<TRecordPattern*> unprepared;
+    for (size_t i = prepared_count_; i < keys_.size(); ++i) {
+        unprepared.push_back(&keys_[i].previous_answer);
+        unprepared.push_back(&keys_[i].input);
+    }
+    PrepareAll(unprepared);
     for (; prepared_count_ < keys_.size(); ++prepared_count_) {
         const TKeys& keys = keys_[prepared_count_];
         const auto record = static_cast<std::uint32_t>(prepared_count_);

@@ -1,7 +1,5 @@
 #include "KiovaDataB.h"
 
-#include "Parallel.h"
-
 namespace kiova {
 
 std::optional<TKiovaData::TRecordText> TKiovaDataB::ReadRecord(std::string_view line) const {
@@ -20,8 +18,9 @@ std::string TKiovaDataB::KeyText(size_t index) const {
 }
 
 void TKiovaDataB::Prepare() {
-    const size_t first = prepared_count_;
-    ForEachInParallel(patterns_.size() - first, [&](size_t i) { patterns_[first + i].Prepare(); });
+    std::vector<TRecordPattern*> unprepared;
+    for (size_t i = prepared_count_; i < patterns_.size(); ++i) unprepared.push_back(&patterns_[i]);
+    PrepareAll(unprepared);
     for (; prepared_count_ < patterns_.size(); ++prepared_count_)
         set_.Add(static_cast<std::uint32_t>(prepared_count_), patterns_[prepared_count_]);
 }

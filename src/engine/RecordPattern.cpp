@@ -1,12 +1,15 @@
 #include "RecordPattern.h"
 
+#include <unordered_map>
+
+#include "Parallel.h"
 #include "bmRESearchText.h"
 #include "bmRExp.h"
 
 namespace kiova {
 
 TRecordPattern::TRecordPattern() = default;
-TRecordPattern::TRecordPattern(std::string_view key) : regexp_(std::make_unique<TbmRExp>()) {
+TRecordPattern::TRecordPattern(std::string_view key) : regexp_(std::make_shared<TbmRExp>()) {
     regexp_->SetPattern(key);
 }
 TRecordPattern::TRecordPattern(TRecordPattern&&) noexcept = default;
@@ -20,6 +23,11 @@ void TRecordPattern::Prepare() {
     } catch (const EbmREToken&) {
         regexp_.reset();
     }
+}
+
+void TRecordPattern::ShareCompiled(const TRecordPattern& prepared) {
+    regexp_ = prepared.regexp_;
+    filter_ = prepared.filter_;
 }
 
 const TbmREDFATable* TRecordPattern::Automaton() const {
@@ -42,6 +50,21 @@ bool TRecordPattern::FoundIn(const TbmRESearchText& text) {
         regexp_.reset();
         return false;
     }
+}
+
+void PrepareAll(const std::vector<TRecordPattern*>& patterns) {
+    std::unordered_map<std::string_view, TRecordPattern*> firstOfKey;
+    std::vector<TRecordPattern*> distinct;
+    std::vector<std::pair<TRecordPattern*, const TRecordPattern*>> copies;
+    for (TRecordPattern* pattern : patterns) {
+        const auto [first, added] = firstOfKey.try_emplace(pattern->Text(), pattern);
+        if (added || first->second->CharCode() != pattern->CharCode())
+            distinct.push_back(pattern);
+        else
+            copies.emplace_back(pattern, first->second);
+    }
+    ForEachInParallel(distinct.size(), [&](std::size_t i) { distinct[i]->Prepare(); });
+    for (const auto& [copy, prepared] : copies) copy->ShareCompiled(*prepared);
 }
 
 }  // namespace kiova

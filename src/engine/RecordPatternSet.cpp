@@ -1,5 +1,7 @@
 #include "RecordPatternSet.h"
 
+#include <algorithm>
+
 #include "RecordPattern.h"
 #include "bmRESearchText.h"
 #include "bmRESet.h"
@@ -15,6 +17,12 @@ void TRecordPatternSet::Add(std::uint32_t record, const TRecordPattern& pattern)
     if (!set_) set_ = std::make_unique<TbmRESet>(pattern.CharCode());
     // One set reads one code; patterns of another (the default changed meanwhile) need the walk.
     if (pattern.CharCode() != set_->CharCode()) usable_ = false;
+    const auto [known, added] =
+        patternOf_.try_emplace(automaton, static_cast<std::uint32_t>(records_.size()));
+    if (!added) {
+        sharers_[known->second].push_back(record);
+        return;
+    }
     set_->Add(*automaton);
     records_.push_back(record);
 }
@@ -22,6 +30,8 @@ void TRecordPatternSet::Add(std::uint32_t record, const TRecordPattern& pattern)
 void TRecordPatternSet::Clear() {
     set_.reset();
     records_.clear();
+    patternOf_.clear();
+    sharers_.clear();
     failures_ = 0;
     usable_ = true;
 }
@@ -35,7 +45,15 @@ bool TRecordPatternSet::FindIn(const TbmRESearchText& text, std::vector<std::uin
         return false;
     }
     failures_ = 0;
-    for (const std::uint32_t pattern : found_) records.push_back(records_[pattern]);
+    bool shared = false;
+    for (const std::uint32_t pattern : found_) {
+        records.push_back(records_[pattern]);
+        if (const auto sharers = sharers_.find(pattern); sharers != sharers_.end()) {
+            records.insert(records.end(), sharers->second.begin(), sharers->second.end());
+            shared = true;
+        }
+    }
+    if (shared) std::sort(records.begin(), records.end());
     return true;
 }
 

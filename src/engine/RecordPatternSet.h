@@ -1,17 +1,20 @@
 // The patterns of one column of a table's records, matched together: which records' patterns
 // occur in a text, in one pass (TbmRESet). When the set cannot tell within its memory budget,
 // the caller tests the records one by one; after a few such texts in a row it gives up for good,
-// so a table whose patterns the set cannot hold costs no more than the walk.
+// so a table whose patterns the set cannot hold costs no more than the walk. Records sharing one
+// automaton (the same key) are one pattern of the set.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "bmCharCode.h"
 
 namespace kiova {
 
+class TbmREDFATable;
 class TbmRESearchText;
 class TbmRESet;
 class TRecordPattern;
@@ -37,7 +40,10 @@ private:
     static constexpr int kMaxFailures = 3;
 
     std::unique_ptr<TbmRESet> set_;       // made with the first pattern's character code
-    std::vector<std::uint32_t> records_;  // record of each pattern of the set
+    std::vector<std::uint32_t> records_;  // first record of each pattern of the set
+    std::unordered_map<const TbmREDFATable*, std::uint32_t> patternOf_;
+    // The further records of a pattern of the set that more than one record shares.
+    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> sharers_;
     std::vector<std::uint32_t> found_;
     int failures_ = 0;
     bool usable_ = true;

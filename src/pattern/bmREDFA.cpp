@@ -11,6 +11,8 @@
 #include <memory_resource>
 #include <unordered_map>
 
+#include "bmREDecoders.h"
+
 namespace kiova {
 namespace {
 
@@ -116,17 +118,32 @@ void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmR
 
         budget.SpendElements(static_cast<std::int64_t>(descending.size()));
         budget.SpendMemory(static_cast<std::int64_t>(descending.size() * sizeof(TbmRETransition)));
-        states.push_back({sets[state].Contains(tree.EndMarker()),
+        states.push_back({sets[state].Contains(tree.EndMarker()), false,
                           static_cast<std::uint32_t>(transitions.size()),
                           static_cast<std::uint32_t>(descending.size())});
         transitions.insert(transitions.end(), descending.rbegin(), descending.rend());
     }
     states_.assign(states.begin(), states.end());
     transitions_.assign(transitions.begin(), transitions.end());
+    for (TbmREStateIndex state = 0; state < states_.size(); ++state)
+        states_[state].Loops = ComputeLoops(state);
     // The dense rows a search lays the automaton out in: at most one class per partition member
     // and per gap between members.
     budget.SpendMemory(static_cast<std::int64_t>(states_.size() * (2 * partition.Count() + 1) *
                                                  sizeof(std::uint16_t)));
+}
+
+bool TbmREDFATable::ComputeLoops(TbmREStateIndex state) const {
+    std::int32_t uncovered = 0;  // the first character the transitions seen so far do not read
+    for (const TbmRETransition& t : Transitions(state)) {
+        if (t.Lo < 0) continue;  // line head and tail are not characters
+        if (t.Target != state) return false;
+        const bool gapIsOneLineBreak =
+            t.Lo == uncovered + 1 && (uncovered == bmreLF || uncovered == bmreCR);
+        if (t.Lo > uncovered && !gapIsOneLineBreak) return false;
+        uncovered = t.Hi + 1;
+    }
+    return uncovered > bmreMaxChar;
 }
 
 }  // namespace kiova

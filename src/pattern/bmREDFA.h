@@ -32,6 +32,9 @@ public:
     // State 0 is the initial state.
     std::size_t StateCount() const { return states_.size(); }
     bool Accepting(TbmREStateIndex state) const { return states_[state].Accepting; }
+    // Whether every character but perhaps LF and CR leads from `state` back to it (and LF and CR
+    // nowhere else): a run there only waits for the end of its line.
+    bool LoopsOnEveryCharacter(TbmREStateIndex state) const { return states_[state].Loops; }
     // Ascending, non-overlapping; adjacent ranges with the same target are merged.
     std::span<const TbmRETransition> Transitions(TbmREStateIndex state) const {
         const State& s = states_[state];
@@ -51,8 +54,11 @@ public:
     }
 
 private:
+    bool ComputeLoops(TbmREStateIndex state) const;
+
     struct State {
         bool Accepting;
+        bool Loops;
         std::uint32_t FirstTransition;
         std::uint32_t TransitionCount;
     };

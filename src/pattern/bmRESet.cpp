@@ -9,12 +9,18 @@
 //   started there): they are cached per character, with where they go on the next one;
 // - runs that have read two or more form the state, interned and cached with its transitions.
 // A pattern whose run accepts before reading anything matches every text (an empty match at the
-// start, or a $ at the end) and is reported without running.
+// start, or a $ at the end) and is reported without running. A run that enters a state looping on
+// every character (but perhaps the line breaks) has nothing left to decide but whether it accepts:
+// it is reported there, or parked until the next line end when only $ accepts there, or dropped;
+// so `.*` tails do not make every state of a line a new one.
+// The cache keeps the per-character tables when it evicts states: they are costly to rebuild and
+// shared by every text.
 // What always holds: Match reports exactly the patterns whose search from the first byte finds a
 // match, or returns false; the cache never keeps more than about the memory budget.
 #include "bmRESet.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -45,6 +51,31 @@ template <class T>
 void SortUnique(std::vector<T>& values) {
     std::sort(values.begin(), values.end());
     values.erase(std::unique(values.begin(), values.end()), values.end());
+}
+
+// Runs ordered by pattern become ordered by pattern and state, without duplicates: the runs of
+// one pattern are few, so this is linear where a sort would not be.
+void OrderWithinPatterns(std::vector<Run>& runs) {
+    for (auto group = runs.begin(); group != runs.end();) {
+        auto end = group + 1;
+        while (end != runs.end() && end->pattern == group->pattern) ++end;
+        if (end - group > 1) std::sort(group, end);
+        group = end;
+    }
+    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
+}
+
+// The union of two lists ordered by pattern and state.
+void MergeInto(std::vector<Run>& into, const std::vector<Run>& other, std::vector<Run>& scratch) {
+    if (other.empty()) return;
+    scratch.clear();
+    std::set_union(into.begin(), into.end(), other.begin(), other.end(),
+                   std::back_inserter(scratch));
+    into.swap(scratch);
+}
+
+bool IsLineBreak(std::int32_t c) {
+    return c == bmreLF || c == bmreCR;
 }
 
 bool AcceptsAtLineTail(const TbmREDFATable& dfa, TbmREStateIndex state) {
@@ -96,7 +127,10 @@ private:
 class TbmRESet::Automaton {
 public:
     Automaton(const std::vector<const TbmREDFATable*>& patterns, std::size_t memoryBudget)
-        : patterns_(patterns), memoryBudget_(memoryBudget), stamps_(patterns.size(), 0) {
+        : patterns_(patterns),
+          memoryBudget_(memoryBudget),
+          stamps_(patterns.size(), 0),
+          parkStamps_(patterns.size(), 0) {
         for (std::uint32_t p = 0; p < patterns.size(); ++p) {
             const TbmREDFATable& dfa = *patterns[p];
             const TbmREStateIndex afterHead =
@@ -116,31 +150,41 @@ public:
     bool Match(const std::uint8_t* bytes, int size, Decoder decoder,
                std::vector<std::uint32_t>& found) {
         found.clear();
+        parked_.clear();
         ++stamp_;
         for (const std::uint32_t p : always_) Report(p, found);
-        int flushes = 0;
+        int evictions = 0;
         std::uint32_t state = Intern({}, -1, false, LineMark::TextStart);
         for (int pos = 0;;) {
             int next = pos;
             const std::int32_t c = decoder.Read(bytes, size, next);
             auto transition = transitions_.find(Key(state, c));
             if (transition == transitions_.end()) {
-                if (memory_ > memoryBudget_) {
-                    if (++flushes > 1) return false;
-                    state = Flush(state);
+                if (CacheMemory() > memoryBudget_) {
+                    if (++evictions > 1) return false;
+                    state = Evict(state);
                 }
                 transition = transitions_.emplace(Key(state, c), Step(state, c)).first;
-                memory_ += kEntryBytes;
             }
             const Transition& t = transition->second;
-            for (std::uint32_t i = 0; i < t.matchedCount; ++i)
-                Report(matched_[t.matchedBegin + i], found);
+            const std::uint32_t* listed = matched_.data() + t.listBegin;
+            for (std::uint32_t i = 0; i < t.matchedCount; ++i) Report(listed[i], found);
+            if (c < 0 || IsLineBreak(c)) ReportParked(found);
             if (c < 0) break;
+            for (std::uint32_t i = 0; i < t.parkedCount; ++i) Park(listed[t.matchedCount + i]);
             state = t.next;
             pos = std::min(next, size);  // a character cut off by the end ends at the end
         }
         std::sort(found.begin(), found.end());
         return true;
+    }
+
+    // What the cache holds: its entries and the capacity of its lists.
+    std::size_t CacheMemory() const {
+        return charBytes_ + (byHash_.size() + transitions_.size()) * kEntryBytes +
+               (byHash_.bucket_count() + transitions_.bucket_count()) * sizeof(void*) +
+               states_.capacity() * sizeof(State) + runs_.capacity() * sizeof(Run) +
+               matched_.capacity() * sizeof(std::uint32_t);
     }
 
 private:
@@ -150,6 +194,13 @@ private:
         std::vector<std::uint32_t> accepting;
         std::vector<std::uint32_t> acceptingAtLineEnd;
     };
+    // Runs after a step: those still running, ordered; the patterns of those that entered a state
+    // looping on every character, accepting there or only at a line end.
+    struct Stepped {
+        std::vector<Run> runs;
+        std::vector<std::uint32_t> accepted;
+        std::vector<std::uint32_t> parked;
+    };
     struct State {
         std::uint32_t runsBegin;  // runs that have read two characters or more, ordered
         std::uint32_t runsCount;
@@ -158,10 +209,13 @@ private:
         LineMark mark;         // what the position after it follows
         std::uint32_t nextSameHash;
     };
+    // Where a character leads; in matched_ from listBegin, the patterns matched before reading
+    // it, then those parked until the next line end by reading it.
     struct Transition {
         std::uint32_t next;
-        std::uint32_t matchedBegin;
+        std::uint32_t listBegin;
         std::uint32_t matchedCount;
+        std::uint32_t parkedCount;
     };
     static constexpr std::uint32_t kNone = UINT32_MAX;
 
@@ -174,13 +228,22 @@ private:
         stamps_[pattern] = stamp_;
         found.push_back(pattern);
     }
+    void Park(std::uint32_t pattern) {
+        if (stamps_[pattern] == stamp_ || parkStamps_[pattern] == stamp_) return;
+        parkStamps_[pattern] = stamp_;
+        parked_.push_back(pattern);
+    }
+    void ReportParked(std::vector<std::uint32_t>& found) {
+        for (const std::uint32_t p : parked_) Report(p, found);
+        parked_.clear();
+    }
 
     // The transition of `state` on `c` (-1: the end of the text, which has no next state).
     Transition Step(std::uint32_t state, std::int32_t c) {
         const State s = states_[state];
         const bool lineStart = s.mark == LineMark::TextStart || s.mark == LineMark::AfterLF ||
                                (s.mark == LineMark::AfterCR && c != bmreLF);
-        const bool atLineEnd = c < 0 || c == bmreLF || c == bmreCR;
+        const bool atLineEnd = c < 0 || IsLineBreak(c);
 
         std::vector<std::uint32_t> matched;
         for (std::uint32_t i = 0; i < s.runsCount; ++i) {
@@ -188,8 +251,9 @@ private:
             if (Accepts(*patterns_[run.pattern], run.state, atLineEnd))
                 matched.push_back(run.pattern);
         }
-        std::vector<Run> next;
+        Stepped next;
         if (c >= 0) next = Advance(s, c);
+        matched.insert(matched.end(), next.accepted.begin(), next.accepted.end());
         if (s.last >= 0) {
             for (const bool head : {false, true}) {
                 if (head && !s.lastStartedLine) continue;
@@ -203,37 +267,55 @@ private:
         if (lineStart && atLineEnd)
             matched.insert(matched.end(), headAtLineEnd_.begin(), headAtLineEnd_.end());
         SortUnique(matched);
+        SortUnique(next.parked);
 
         Transition t{kNone, static_cast<std::uint32_t>(matched_.size()),
-                     static_cast<std::uint32_t>(matched.size())};
+                     static_cast<std::uint32_t>(matched.size()),
+                     static_cast<std::uint32_t>(next.parked.size())};
+        MakeRoom(matched_, matched.size() + next.parked.size());
         matched_.insert(matched_.end(), matched.begin(), matched.end());
-        memory_ += matched.size() * sizeof(std::uint32_t);
+        matched_.insert(matched_.end(), next.parked.begin(), next.parked.end());
         if (c >= 0) {
             const LineMark mark = c == bmreLF   ? LineMark::AfterLF
                                   : c == bmreCR ? LineMark::AfterCR
                                                 : LineMark::None;
-            t.next = Intern(std::move(next), c, lineStart, mark);
+            t.next = Intern(std::move(next.runs), c, lineStart, mark);
         }
         return t;
     }
 
+    // Where a run goes after reaching `run.state`: on running, or, when that state loops on
+    // every character, reported now or at the next line end, or dropped (it can never accept).
+    void Place(Run run, Stepped& into) const {
+        const TbmREDFATable& dfa = *patterns_[run.pattern];
+        if (!dfa.LoopsOnEveryCharacter(run.state)) {
+            into.runs.push_back(run);
+        } else if (dfa.Accepting(run.state)) {
+            into.accepted.push_back(run.pattern);
+        } else if (AcceptsAtLineTail(dfa, run.state)) {
+            into.parked.push_back(run.pattern);
+        }
+    }
+
     // The runs of `s` that have read two characters or more after `c`: its own, and those that
     // had read one.
-    std::vector<Run> Advance(const State& s, std::int32_t c) {
-        std::vector<Run> next;
+    Stepped Advance(const State& s, std::int32_t c) {
+        Stepped next;
         for (std::uint32_t i = 0; i < s.runsCount; ++i) {
             const Run run = runs_[s.runsBegin + i];
             const TbmREStateIndex target = patterns_[run.pattern]->Lookup(run.state, c);
-            if (target != bmreNoState) next.push_back({run.pattern, target});
+            if (target != bmreNoState) Place({run.pattern, target}, next);
         }
+        OrderWithinPatterns(next.runs);
         if (s.last >= 0) {
             for (const bool head : {false, true}) {
                 if (head && !s.lastStartedLine) continue;
-                const std::vector<Run>& two = AfterTwo(s.last, head, c);
-                next.insert(next.end(), two.begin(), two.end());
+                const Stepped& two = AfterTwo(s.last, head, c);
+                MergeInto(next.runs, two.runs, scratch_);
+                next.accepted.insert(next.accepted.end(), two.accepted.begin(), two.accepted.end());
+                next.parked.insert(next.parked.end(), two.parked.begin(), two.parked.end());
             }
         }
-        SortUnique(next);
         return next;
     }
 
@@ -248,23 +330,26 @@ private:
             if (dfa.Accepting(run.state)) one.accepting.push_back(run.pattern);
             if (AcceptsAtLineTail(dfa, run.state)) one.acceptingAtLineEnd.push_back(run.pattern);
         }
-        memory_ += kEntryBytes + one.runs.size() * sizeof(Run) +
-                   (one.accepting.size() + one.acceptingAtLineEnd.size()) * sizeof(std::uint32_t);
+        charBytes_ +=
+            kEntryBytes + one.runs.size() * sizeof(Run) +
+            (one.accepting.size() + one.acceptingAtLineEnd.size()) * sizeof(std::uint32_t);
         return one;
     }
 
-    const std::vector<Run>& AfterTwo(std::int32_t first, bool head, std::int32_t second) {
+    const Stepped& AfterTwo(std::int32_t first, bool head, std::int32_t second) {
         const std::uint64_t key = std::uint64_t{static_cast<std::uint32_t>(first)} << 33 |
                                   std::uint64_t{head} << 32 | static_cast<std::uint32_t>(second);
         const auto [entry, added] = twoChars_.try_emplace(key);
-        std::vector<Run>& runs = entry->second;
-        if (!added) return runs;
+        Stepped& two = entry->second;
+        if (!added) return two;
         for (const Run& run : AfterOne(first, head).runs) {
             const TbmREStateIndex target = patterns_[run.pattern]->Lookup(run.state, second);
-            if (target != bmreNoState) runs.push_back({run.pattern, target});
+            if (target != bmreNoState) Place({run.pattern, target}, two);
         }
-        memory_ += kEntryBytes + runs.size() * sizeof(Run);
-        return runs;
+        OrderWithinPatterns(two.runs);
+        charBytes_ += kEntryBytes + two.runs.size() * sizeof(Run) +
+                      (two.accepted.size() + two.parked.size()) * sizeof(std::uint32_t);
+        return two;
     }
 
     std::uint32_t Intern(std::vector<Run> runs, std::int32_t last, bool lastStartedLine,
@@ -281,28 +366,43 @@ private:
                 return id;
         }
         const auto id = static_cast<std::uint32_t>(states_.size());
+        MakeRoom(states_, 1);
+        MakeRoom(runs_, runs.size());
         states_.push_back({static_cast<std::uint32_t>(runs_.size()),
                            static_cast<std::uint32_t>(runs.size()), last, lastStartedLine, mark,
                            entry->second});
         entry->second = id;
         runs_.insert(runs_.end(), runs.begin(), runs.end());
-        memory_ += kEntryBytes + sizeof(State) + runs.size() * sizeof(Run);
         return id;
     }
 
-    // Empties the cache but for `state`, and returns that state's number afterwards.
-    std::uint32_t Flush(std::uint32_t state) {
+    // Grows a list of the cache for `extra` more elements: by doubling while small, then by a
+    // sixteenth of the budget, so that growing never takes the cache far past its budget.
+    template <class T>
+    void MakeRoom(std::vector<T>& values, std::size_t extra) const {
+        const std::size_t needed = values.size() + extra;
+        if (needed <= values.capacity()) return;
+        const std::size_t step = std::max<std::size_t>(memoryBudget_ / 16 / sizeof(T), 1);
+        values.reserve(std::max(needed, std::min(2 * values.capacity(), values.capacity() + step)));
+    }
+
+    // Empties the cache of states but for `state`, and returns that state's number afterwards.
+    // The per-character tables stay unless they hold half the budget themselves.
+    std::uint32_t Evict(std::uint32_t state) {
         const State s = states_[state];
         std::vector<Run> runs(runs_.begin() + s.runsBegin,
                               runs_.begin() + s.runsBegin + s.runsCount);
-        states_.clear();
-        runs_.clear();
-        byHash_.clear();
-        transitions_.clear();
-        matched_.clear();
-        oneChar_.clear();
-        twoChars_.clear();
-        memory_ = 0;
+        // Swapped out rather than cleared, so that their memory is released with them.
+        std::vector<State>().swap(states_);
+        std::vector<Run>().swap(runs_);
+        std::vector<std::uint32_t>().swap(matched_);
+        decltype(byHash_)().swap(byHash_);
+        decltype(transitions_)().swap(transitions_);
+        if (charBytes_ > memoryBudget_ / 2) {
+            oneChar_.clear();
+            twoChars_.clear();
+            charBytes_ = 0;
+        }
         return Intern(std::move(runs), s.last, s.lastStartedLine, s.mark);
     }
 
@@ -312,17 +412,21 @@ private:
     std::vector<std::uint32_t> headAtLineEnd_;  // match where a line start meets a line end
     FirstSteps firstSteps_[2];                  // from state 0; from after a line head
 
-    // The cache.
+    // The cache: states and their transitions, then the per-character tables.
     std::vector<State> states_;
     std::vector<Run> runs_;
     std::unordered_map<std::uint64_t, std::uint32_t> byHash_;  // the last state of each hash
     std::unordered_map<std::uint64_t, Transition> transitions_;
     std::vector<std::uint32_t> matched_;
     std::unordered_map<std::uint32_t, OneChar> oneChar_;
-    std::unordered_map<std::uint64_t, std::vector<Run>> twoChars_;
-    std::size_t memory_ = 0;
+    std::unordered_map<std::uint64_t, Stepped> twoChars_;
+    std::size_t charBytes_ = 0;  // what the per-character tables hold
+    std::vector<Run> scratch_;
 
-    std::vector<std::uint32_t> stamps_;  // patterns reported in the current Match
+    // The current Match: patterns reported, and those parked until the next line end.
+    std::vector<std::uint32_t> stamps_;
+    std::vector<std::uint32_t> parkStamps_;
+    std::vector<std::uint32_t> parked_;
     std::uint32_t stamp_ = 0;
 };
 
@@ -330,6 +434,10 @@ TbmRESet::TbmRESet(TbmCharCode code, std::size_t memoryBudget)
     : charCode_(code), memoryBudget_(memoryBudget) {}
 
 TbmRESet::~TbmRESet() = default;
+
+std::size_t TbmRESet::MemoryFor(std::size_t patterns) {
+    return std::min(kMaxMemory, kBaseMemory + patterns * kMemoryPerPattern);
+}
 
 std::uint32_t TbmRESet::Add(const TbmREDFATable& dfa) {
     automaton_.reset();
@@ -342,9 +450,17 @@ void TbmRESet::Clear() {
     patterns_.clear();
 }
 
+std::size_t TbmRESet::CacheMemory() const {
+    return automaton_ ? automaton_->CacheMemory() : 0;
+}
+
 bool TbmRESet::Match(std::string_view text, std::vector<std::uint32_t>& found) {
     bmccCreateReader(charCode_)->SetTextBuff(text);  // refuses what a search refuses
-    if (!automaton_) automaton_ = std::make_unique<Automaton>(patterns_, memoryBudget_);
+    if (!automaton_) {
+        const std::size_t budget =
+            memoryBudget_ == kSizedWithPatterns ? MemoryFor(patterns_.size()) : memoryBudget_;
+        automaton_ = std::make_unique<Automaton>(patterns_, budget);
+    }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     const int size = static_cast<int>(text.size());
     switch (charCode_) {

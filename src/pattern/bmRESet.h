@@ -10,11 +10,12 @@
 // A pattern occurs when a search of the text from its first byte finds a match (SearchDFA). The
 // set runs every automaton from every character position at once; its states (which pattern's
 // automaton is in which state, over the runs that have read two characters or more) are built
-// lazily and cached with their transitions under a fixed memory budget. Runs that have read one
-// character depend on that character alone and are cached per character (and per pair of
-// characters, for where they go next), so the many patterns that begin alike cost once per pair,
-// not once per state. When a text needs more than the budget holds, the cache is emptied and the
-// pass goes on; when that happens twice in one text, Match gives up.
+// lazily and cached with their transitions under a memory budget, by default sized with the
+// patterns. Runs that have read one character depend on that character alone and are cached per
+// character (and per pair of characters, for where they go next), so the many patterns that begin
+// alike cost once per pair, not once per state. The cache lives from text to text; when a text
+// needs more than the budget holds, the states are evicted and the pass goes on; when that happens
+// twice in one text, Match gives up.
 #pragma once
 
 #include <cstdint>
@@ -30,9 +31,14 @@ class TbmREDFATable;
 
 class TbmRESet {
 public:
-    static constexpr std::size_t kDefaultMemory = std::size_t{8} << 20;
+    // The budget of a set of n patterns: kBaseMemory + n * kMemoryPerPattern, at most kMaxMemory.
+    static constexpr std::size_t kBaseMemory = std::size_t{64} << 20;
+    static constexpr std::size_t kMemoryPerPattern = std::size_t{2} << 10;
+    static constexpr std::size_t kMaxMemory = std::size_t{256} << 20;
+    static constexpr std::size_t kSizedWithPatterns = 0;
+    static std::size_t MemoryFor(std::size_t patterns);
 
-    explicit TbmRESet(TbmCharCode code, std::size_t memoryBudget = kDefaultMemory);
+    explicit TbmRESet(TbmCharCode code, std::size_t memoryBudget = kSizedWithPatterns);
     ~TbmRESet();
     TbmRESet(const TbmRESet&) = delete;
     TbmRESet& operator=(const TbmRESet&) = delete;
@@ -48,12 +54,14 @@ public:
     // with `found` incomplete, when the states the text needs outgrow the memory budget. Throws
     // std::invalid_argument for a UniCode text of odd byte length, as a search does.
     bool Match(std::string_view text, std::vector<std::uint32_t>& found);
+    // What the cache of states holds now, in bytes.
+    std::size_t CacheMemory() const;
 
 private:
     class Automaton;
 
     TbmCharCode charCode_;
-    std::size_t memoryBudget_;
+    std::size_t memoryBudget_;  // or kSizedWithPatterns
     std::vector<const TbmREDFATable*> patterns_;
     std::unique_ptr<Automaton> automaton_;  // built on the first Match after a change
 };

@@ -126,6 +126,19 @@ TEST(KiovaDataB, MalformedPatternNeverMatchesAndStopsNothing) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(b.Answer("(abc [abc abc"), "Fine");
 }
 
+// Records with the same key share one compiled pattern: each of them is still a candidate of
+// its own group, and the first group with an unused one still wins.
+TEST(KiovaDataB, RecordsSharingAKeyAreEachCandidates) {
+    Table<TKiovaDataB> b(/*once_only=*/true);
+    b.Load({"cat,A", "dog,B", "cat,C", "{PRIOR},x", "cat,D"}).Load({"cat,E", "dog,F"});
+    std::set<std::string> first{b.Answer("a cat"), b.Answer("a cat")};
+    EXPECT_EQ(first, (std::set<std::string>{"A", "C"}));
+    std::set<std::string> second{b.Answer("a cat"), b.Answer("a cat")};
+    EXPECT_EQ(second, (std::set<std::string>{"D", "E"}));
+    EXPECT_EQ(b.Answer("a cat"), "");
+    EXPECT_EQ(b.Answer("dog"), "B");
+}
+
 // A message whose matching needs more states than a pattern set may cache is answered by testing
 // record by record, then and on every later turn once the set has given up.
 TEST(KiovaDataB, MessagesTooLargeForThePatternSetAreAnsweredRecordByRecord) {

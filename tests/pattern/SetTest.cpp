@@ -67,7 +67,7 @@ void CompareWithSearches(const Case& c, std::size_t budget, std::uint32_t seed) 
                           << testing::PrintToString(expected) << "; patterns " << listing;
         }
     }
-    if (budget == TbmRESet::kDefaultMemory) {
+    if (budget == TbmRESet::kSizedWithPatterns) {
         EXPECT_EQ(gaveUp, 0);
     }
 }
@@ -81,7 +81,7 @@ const Case kCases[] = {
 
 TEST(SetTest, ReportsExactlyThePatternsWhoseSearchMatches) {
     std::uint32_t seed = 1;
-    for (const Case& c : kCases) CompareWithSearches(c, TbmRESet::kDefaultMemory, seed++);
+    for (const Case& c : kCases) CompareWithSearches(c, TbmRESet::kSizedWithPatterns, seed++);
 }
 
 TEST(SetTest, GivesUpRatherThanAnswerWronglyWhenTheBudgetIsSpent) {
@@ -103,6 +103,57 @@ TEST(SetTest, GivesUpRatherThanAnswerWronglyWhenTheBudgetIsSpent) {
     EXPECT_FALSE(set.Match(text, found));
     EXPECT_TRUE(set.Match(text.substr(0, 30) + "!", found));
     EXPECT_EQ(found, std::vector<std::uint32_t>{0});
+}
+
+// Runs that only wait for a line end (after .*, .+, [^x]*) leave the states: they must still be
+// reported at every kind of line end, once, and not after a break they cannot read.
+TEST(SetTest, RunsWaitingForTheLineEndMatchAtEveryKindOfLineEnd) {
+    const std::vector<std::string> sources = {"^a.*$",   "b.+$",      "c.*",   "^ab.+",
+                                              "a[^x]*$", "x(.|\n)*$", "b.*\nc"};
+    std::vector<std::unique_ptr<TbmRExp>> patterns;
+    TbmRESet set(TbmCharCode::Western);
+    for (const std::string& source : sources) {
+        patterns.push_back(std::make_unique<TbmRExp>(TbmCharCode::Western));
+        patterns.back()->SetPattern(source);
+        set.Add(patterns.back()->GetDFATable());
+    }
+    std::mt19937 random(3);
+    for (int t = 0; t < 3000; ++t) {
+        std::string text;
+        for (std::size_t n = random() % 12; n > 0; --n) text += "abcx\n\r"[random() % 6];
+        std::vector<std::uint32_t> expected, found;
+        for (std::uint32_t p = 0; p < patterns.size(); ++p) {
+            if (patterns[p]->Match(text, 1) != 0) expected.push_back(p);
+        }
+        ASSERT_TRUE(set.Match(text, found));
+        ASSERT_EQ(found, expected) << testing::PrintToString(text);
+    }
+}
+
+// The cache lives from text to text but never holds much more than its budget, whatever the
+// texts: past it, states go and the per-character tables stay.
+TEST(SetTest, CacheStaysWithinItsBudgetAcrossTexts) {
+    constexpr std::size_t kBudget = 256 << 10;
+    test::PatternGenerator generator(TbmCharCode::Western, {'a', 'b', 'c', '\n'}, 7);
+    std::vector<std::unique_ptr<TbmRExp>> patterns;
+    TbmRESet set(TbmCharCode::Western, kBudget);
+    while (patterns.size() < 300) {
+        auto re = std::make_unique<TbmRExp>(TbmCharCode::Western);
+        re->SetPattern(test::OurSyntax(generator.Pattern(true)));
+        try {
+            set.Add(re->GetDFATable());
+        } catch (const EbmREToken&) {
+            continue;
+        }
+        patterns.push_back(std::move(re));
+    }
+    std::vector<std::uint32_t> found;
+    std::size_t answered = 0;
+    for (int t = 0; t < 400; ++t) {
+        answered += set.Match(generator.Text(80), found);
+        EXPECT_LE(set.CacheMemory(), kBudget + kBudget / 8);
+    }
+    EXPECT_GT(answered, 300u);
 }
 
 }  // namespace
