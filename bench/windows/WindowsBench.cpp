@@ -1,12 +1,15 @@
 // The main window on Qt's offscreen platform with the demo character: from creating the window
 // to the greeting's first letter in the balloon (the application object exists already; the
-// whole process is measured by bench/app/window_figures.sh), and one letter's repaint.
+// whole process is measured by bench/app/window_figures.sh), and one letter's repaint. The
+// start is measured with the built-in texts alone, with the English catalogue loaded first, and
+// with Qt's Japanese one.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "Files.h"
 #include "FormMain.h"
@@ -14,6 +17,7 @@
 #include "QtTimerSource.h"
 #include "RecordingView.h"
 #include "TempFolder.h"
+#include "Translation.h"
 
 namespace kiova {
 namespace {
@@ -31,9 +35,17 @@ struct TProgramCopy {
     TempFolder folder;
 };
 
+enum ECatalogue { kBuiltInTexts, kEnglish, kJapanese };
+
 void BM_WindowToFirstLetter(benchmark::State& state) {
     TProgramCopy program;
+    const auto catalogue = static_cast<ECatalogue>(state.range(0));
     for (auto _ : state) {
+        std::optional<TTranslations> translations;
+        if (catalogue != kBuiltInTexts)
+            translations.emplace(
+                catalogue == kEnglish ? EUiLanguage::English : EUiLanguage::Japanese,
+                std::vector{program.folder.Path() / "translations"});
         TFormMain form;
         TQtTimerSource timer;
         testing::TRecordingSound sound;
@@ -52,7 +64,25 @@ void BM_WindowToFirstLetter(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_WindowToFirstLetter)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_WindowToFirstLetter)
+    ->ArgName("catalogue")
+    ->Arg(kBuiltInTexts)
+    ->Arg(kEnglish)
+    ->Arg(kJapanese)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+// Loading and installing a catalogue alone (kiova_en.qm, or Qt's qtbase_ja.qm).
+void BM_LoadCatalogue(benchmark::State& state) {
+    const std::vector<std::filesystem::path> folders{std::filesystem::path(KIOVA_PROGRAM_DIR) /
+                                                     "translations"};
+    const auto language = state.range(0) == kEnglish ? EUiLanguage::English : EUiLanguage::Japanese;
+    for (auto _ : state) {
+        TTranslations translations(language, folders);
+        benchmark::DoNotOptimize(translations.OwnCatalogueLoaded());
+    }
+}
+BENCHMARK(BM_LoadCatalogue)->ArgName("catalogue")->Arg(kEnglish)->Arg(kJapanese);
 
 }  // namespace
 }  // namespace kiova

@@ -73,4 +73,8 @@ greeting=$(env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy \
   "$usr/bin/kiova" --console </dev/null) ||
   fail "the installed kiova --console failed: $greeting"
 grep -q 'はじめまして、ひなです。' <<<"$greeting" || fail "no greeting from Hina: $greeting"
+# Under an English locale the installed catalogue gives the interface in English.
+patting=$(printf '/pat\n' | env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL \
+  -u LC_MESSAGES LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$usr/bin/kiova" --console)
+grep -qx 'Patting Menu' <<<"$patting" || fail "the installed kiova is not in English: $patting"
 echo "install_check: passed"
