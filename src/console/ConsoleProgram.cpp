@@ -73,6 +73,8 @@ int RunConsoleProgram(int& argc, char** argv, std::string_view package, bool ver
     TTranslations translations(UiLanguage(), TranslationFolders());
     std::optional<std::string> program_folder = PrepareProgramFolder();
     if (!program_folder) return 1;
+    std::string start_package = StartPackage(*program_folder, PackageArgument(package));
+    if (RunsElsewhere(*program_folder, start_package)) return 1;
     TLineInput input(STDIN_FILENO);
     if (!input.IsTerminal() && ProfileMissing(*program_folder)) return 1;
 
@@ -93,7 +95,7 @@ int RunConsoleProgram(int& argc, char** argv, std::string_view package, bool ver
     view.Attach(front_end);
 
     bool started = false;
-    front_end.Handle([&] { started = front_end.Start(PackageArgument(package)); });
+    front_end.Handle([&] { started = front_end.Start(start_package); });
     if (!started && front_end.Character() == nullptr) {
         front_end.Shutdown();
         printer.EndLine();

@@ -8,6 +8,9 @@
 
 namespace kiova {
 
+// The list as the settings file (ANSI path) holds it, read without writing anything.
+std::vector<std::string> ReadCharacterList(std::string_view settings_path);
+
 class TCharacterList {
 public:
     // Reads "Char1", "Char2", ... up to the first missing number; invalid packages are dropped.
@@ -20,8 +23,11 @@ public:
     // Appends the path unless it is listed already (compared ignoring case).
     void AddCharacter(std::string_view package_path);
 
-    // Rewrites section "Character" with consecutive numbers. Throws std::runtime_error.
-    void Save() const;
+    // Rewrites section "Character" with consecutive numbers when the list has changed since it
+    // was read or saved. Another process may have changed the file meanwhile: the paths it
+    // added stay (after this list's, and join this list) and the paths it removed stay
+    // removed. Throws std::runtime_error.
+    void Save();
 
     std::vector<std::string>& Paths() { return paths_; }
     const std::vector<std::string>& Paths() const { return paths_; }
@@ -29,6 +35,7 @@ public:
 
 private:
     std::vector<std::string> paths_;
+    std::vector<std::string> saved_paths_;  // as read or last saved
     std::string settings_path_;
 };
 

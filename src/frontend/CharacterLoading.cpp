@@ -7,6 +7,7 @@
 
 #include "BuiltinBalloons.h"
 #include "Character.h"
+#include "CharacterFile.h"
 #include "ChatLog.h"
 #include "Clock.h"
 #include "CodePage.h"
@@ -47,6 +48,15 @@ private:
 }  // namespace
 
 bool TFrontEnd::LoadCharacter(std::string_view package_path) {
+    if (!IsValidCharacterFile(package_path)) return false;
+    // Two processes on one character would each save its state over the other's.
+    std::optional<TCharacterLock> lock =
+        TCharacterLock::Take(setup_.program_folder, package_path, character_lock_);
+    if (!lock) {
+        AskToComeForward(setup_.program_folder, package_path);
+        LogProblem("\"" + std::string(package_path) + "\" runs in another process");
+        return false;
+    }
     view_.HideWindow();
     view_.HidePattingWindow();
     TSplashGuard splash(view_);
@@ -64,6 +74,7 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
         return false;
     }
     TakeCharacter(std::move(loaded));
+    character_lock_ = std::move(*lock);
     const TCharacterFile& package = character_->Package();
     std::string caption = package.ReadValue("name") + " - Kiova";
     view_.SetCaption(AnsiToUtf16(caption));

@@ -103,6 +103,7 @@ void TFrontEnd::Shutdown() {
     susie_.reset();
     character_.reset();
     character_list_.reset();
+    character_lock_ = TCharacterLock();
 }
 
 void TFrontEnd::Tick() {
@@ -230,6 +231,7 @@ void TFrontEnd::RunSuspended(const std::function<void()>& dialog) {
 
 void TFrontEnd::ReadSettings() {
     TSettings read = kiova::ReadSettings(settings_path_);
+    settings_as_read_ = read;
     PlaceWindow(read);
     if (read.stay_on_top && !settings_.stay_on_top) ToggleStayOnTop();
     settings_.play_sound = read.play_sound;
@@ -265,7 +267,8 @@ void TFrontEnd::WriteSettings() {
     written.top = position.y();
     written.left = position.x();
     written.user_profile = FormatUserProfile();
-    kiova::WriteSettings(settings_path_, written);
+    kiova::WriteSettings(settings_path_, written, settings_as_read_);
+    settings_as_read_ = written;
 }
 
 bool TFrontEnd::ParseUserProfile(std::string_view text) {

@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "BalloonPlayer.h"
+#include "CharacterLock.h"
 #include "ChatLog.h"
 #include "ErrorLog.h"
 #include "HandOverQueue.h"
@@ -106,7 +107,8 @@ public:
 
     // Loads a package; false (nothing changed) when it is no usable character. A package that
     // is no character is not reported; a character whose files cannot be read or written (its
-    // state file, say) is, with the reason.
+    // state file, say) is, with the reason. A character that another process runs is not
+    // loaded: that process is asked to bring its window forward, and the error log notes it.
     bool LoadCharacter(std::string_view package_path) override;
 
     // The settings file round trip. Reading opens the settings dialog, again and again, while
@@ -186,7 +188,9 @@ private:
     TErrorLog error_log_;
     THandOverQueue hand_over_;  // before the character, whose workers post to it
 
-    // Released in the reverse order: extended plug-ins, decoders, character, character list.
+    // Released in the reverse order: extended plug-ins, decoders, character, character list,
+    // and the loaded character's lock once its state has been saved.
+    TCharacterLock character_lock_;
     std::unique_ptr<TCharacterList> character_list_;
     std::unique_ptr<TCharacter> character_;
     std::unique_ptr<TSusiePlugInList> susie_;
@@ -195,6 +199,7 @@ private:
 
     TBalloonPlayer player_;
     TSettings settings_;
+    TSettings settings_as_read_;  // the file's keys as last read or written
     TUser user_;
     QImage char_balloon_;
     QImage user_balloon_;

@@ -8,9 +8,12 @@
 #include <filesystem>
 #include <iostream>
 
+#include "CharacterList.h"
+#include "CharacterLock.h"
 #include "CodePage.h"
 #include "Files.h"
 #include "ProgramFolder.h"
+#include "Settings.h"
 #include "bmCharCode.h"
 
 namespace kiova {
@@ -39,6 +42,19 @@ std::string PackageArgument(std::string_view package) {
     std::error_code error;
     std::filesystem::path path = std::filesystem::absolute(std::string(package), error);
     return AnsiPath(error ? std::filesystem::path(std::string(package)) : path);
+}
+
+std::string StartPackage(const std::string& program_folder, const std::string& package_argument) {
+    if (!package_argument.empty()) return package_argument;
+    std::vector<std::string> known =
+        ReadCharacterList(program_folder + std::string(kSettingsFileName));
+    return known.empty() ? std::string() : known.front();
+}
+
+bool RunsElsewhere(const std::string& program_folder, const std::string& package) {
+    if (package.empty() || !CharacterRunsElsewhere(program_folder, package)) return false;
+    std::cerr << "kiova: " << NativePath(package).string() << " already runs in another process\n";
+    return true;
 }
 
 TTerminationSignals::TTerminationSignals() {

@@ -17,6 +17,13 @@ std::optional<std::string> PrepareProgramFolder();
 // page. Empty stays empty.
 std::string PackageArgument(std::string_view package);
 
+// The package a start loads first (ANSI): the command line's (see PackageArgument), else the
+// first known character; empty when there is none.
+std::string StartPackage(const std::string& program_folder, const std::string& package_argument);
+
+// Whether another process runs `package` (ANSI); if so, one line on standard error says it.
+bool RunsElsewhere(const std::string& program_folder, const std::string& package);
+
 // SIGTERM, SIGINT and SIGHUP (the terminal closed, the connection dropped) write a byte to a
 // socket instead of ending the process, so that the close runs on the event loop like the close
 // box: farewell, end line, state and settings saved. One instance per process.

@@ -4,6 +4,7 @@
 #include "IniFile.h"
 #include "LogFormat.h"
 #include "Numbers.h"
+#include "SharedIniFile.h"
 
 namespace kiova {
 namespace {
@@ -19,12 +20,33 @@ bool ReadBool(const TIniFile& file, std::string_view section, std::string_view k
     return ReadInteger(file, section, key, default_value ? 1 : 0) != 0;
 }
 
-void WriteInteger(TIniFile& file, std::string_view section, std::string_view key, int value) {
-    file.WriteString(section, key, std::to_string(value));
-}
-
 void WriteBool(TIniFile& file, std::string_view section, std::string_view key, bool value) {
     file.WriteString(section, key, value ? "1" : "0");
+}
+
+struct TEntry {
+    std::string_view section;
+    std::string_view key;
+    std::string value;
+};
+
+std::string BoolText(bool value) {
+    return value ? "1" : "0";
+}
+
+// The keys of the settings as the file holds them, in the order they are written.
+std::vector<TEntry> Entries(const TSettings& settings) {
+    return {{"User", "User", CrLfToBr(settings.user_profile)},
+            {"Window", "Top", std::to_string(settings.top)},
+            {"Window", "Left", std::to_string(settings.left)},
+            {"Window", "StayOnTop", BoolText(settings.stay_on_top)},
+            {"Main", "PlaySound", BoolText(settings.play_sound)},
+            {"Log", "Keep", BoolText(settings.keep_log)},
+            {"Balloon", "FontName", settings.font_name},
+            {"Balloon", "FontSize", std::to_string(settings.font_size)},
+            {"Balloon", "Speed", std::to_string(settings.interval)},
+            {"Main", "Plugin", BoolText(settings.plugins_enabled)},
+            {"Main", "AllowExecute", BoolText(settings.allow_execute)}};
 }
 }  // namespace
 
@@ -50,20 +72,15 @@ TSettings ReadSettings(std::string_view path) {
     return settings;
 }
 
-void WriteSettings(std::string_view path, const TSettings& settings) {
-    TIniFile file{std::string(path)};
-    file.WriteString("User", "User", CrLfToBr(settings.user_profile));
-    WriteInteger(file, "Window", "Top", settings.top);
-    WriteInteger(file, "Window", "Left", settings.left);
-    WriteBool(file, "Window", "StayOnTop", settings.stay_on_top);
-    WriteBool(file, "Main", "PlaySound", settings.play_sound);
-    WriteBool(file, "Log", "Keep", settings.keep_log);
-    file.WriteString("Balloon", "FontName", settings.font_name);
-    WriteInteger(file, "Balloon", "FontSize", settings.font_size);
-    WriteInteger(file, "Balloon", "Speed", settings.interval);
-    WriteBool(file, "Main", "Plugin", settings.plugins_enabled);
-    WriteBool(file, "Main", "AllowExecute", settings.allow_execute);
-    file.Save();
+void WriteSettings(std::string_view path, const TSettings& settings, const TSettings& as_read) {
+    std::vector<TEntry> entries = Entries(settings);
+    std::vector<TEntry> read = Entries(as_read);
+    UpdateIniFile(path, [&](TIniFile& file) {
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (entries[i].value != read[i].value ||
+                !file.ValueExists(entries[i].section, entries[i].key))
+                file.WriteString(entries[i].section, entries[i].key, entries[i].value);
+    });
 }
 
 TConfigKeys ReadConfigKeys(std::string_view path) {
@@ -75,11 +92,11 @@ TConfigKeys ReadConfigKeys(std::string_view path) {
 }
 
 void WriteConfigKeys(std::string_view path, const TConfigKeys& keys) {
-    TIniFile file{std::string(path)};
-    WriteBool(file, "Main", "ExtensionChar", keys.associate);
-    WriteBool(file, "Main", "AllowExecute", keys.allow_execute);
-    WriteBool(file, "Main", "Plugin", keys.plugins_enabled);
-    file.Save();
+    UpdateIniFile(path, [&keys](TIniFile& file) {
+        WriteBool(file, "Main", "ExtensionChar", keys.associate);
+        WriteBool(file, "Main", "AllowExecute", keys.allow_execute);
+        WriteBool(file, "Main", "Plugin", keys.plugins_enabled);
+    });
 }
 
 }  // namespace kiova

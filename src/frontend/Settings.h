@@ -38,8 +38,11 @@ struct TConfigKeys {
 // A missing file or key gives the default. Booleans are integers, non-zero meaning true; an
 // interval below 1 is read as 55.
 TSettings ReadSettings(std::string_view path);
-// Changes the keys of `settings` in the file, keeping all others. Throws std::runtime_error.
-void WriteSettings(std::string_view path, const TSettings& settings);
+// Changes in the file the keys whose values differ between `settings` and `as_read` (what this
+// process read or last wrote), and adds those it lacks, keeping all others: what another
+// process of the same program folder wrote meanwhile stays unless this one changed the same
+// key. Throws std::runtime_error.
+void WriteSettings(std::string_view path, const TSettings& settings, const TSettings& as_read);
 
 TConfigKeys ReadConfigKeys(std::string_view path);
 // Changes the three keys in the file, keeping all others. Throws std::runtime_error.

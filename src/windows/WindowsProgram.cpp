@@ -7,7 +7,9 @@
 #include <QUrl>
 #include <cstdlib>
 
+#include "CharacterLock.h"
 #include "ChatLog.h"
+#include "ComeForwardSocket.h"
 #include "FormMain.h"
 #include "FrontEnd.h"
 #include "InstalledFolders.h"
@@ -46,6 +48,14 @@ void CloseOnSignals(TTerminationSignals& termination, TFormMain& form) {
         form.EndFromOutside();
     });
 }
+// Another start of the running character asks through the socket.
+void ComeForwardOnRequest(TComeForwardSocket& socket, TFormMain& form) {
+    if (socket.Fd() < 0) return;
+    auto* notifier = new QSocketNotifier(socket.Fd(), QSocketNotifier::Read, &form);
+    QObject::connect(notifier, &QSocketNotifier::activated, &form, [&socket, &form] {
+        if (socket.TakeRequests()) form.ShowAndActivate();
+    });
+}
 }  // namespace
 
 int RunWindowsProgram(int& argc, char** argv, std::string_view package) {
@@ -58,6 +68,10 @@ int RunWindowsProgram(int& argc, char** argv, std::string_view package) {
     QApplication::setQuitOnLastWindowClosed(false);
     std::optional<std::string> program_folder = PrepareProgramFolder();
     if (!program_folder) return 1;
+    // A second start of a running character brings its window forward instead.
+    std::string start_package = StartPackage(*program_folder, PackageArgument(package));
+    if (AskToComeForward(*program_folder, start_package)) return 0;
+    if (RunsElsewhere(*program_folder, start_package)) return 1;
 
     TTerminationSignals termination;  // before the window, whose notifier watches it
     TFormMain form;
@@ -75,11 +89,13 @@ int RunWindowsProgram(int& argc, char** argv, std::string_view package) {
     woken = &front_end;
     form.Attach(front_end, timer);
     CloseOnSignals(termination, form);
+    TComeForwardSocket come_forward(*program_folder);
+    ComeForwardOnRequest(come_forward, form);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.EndFromOutside(); });
 
     bool started = false;
-    form.Forward([&] { started = front_end.Start(PackageArgument(package)); });
+    form.Forward([&] { started = front_end.Start(start_package); });
     // Ended from outside during start-up (from the first-start profile dialog, say): closed
     // as documented, not a failure.
     bool running = started || front_end.Character() != nullptr;

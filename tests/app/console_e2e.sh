@@ -145,6 +145,27 @@ for signal in TERM HUP; do
   grep -q '# End chatting with Alice' "$home/kiova.log" || fail "no end line at SIG$signal"
 done
 
+# The same character twice: the second start says so in one line, exits 1 and writes nothing.
+rm -f "$work/in"
+mkfifo "$work/in"
+"$kiova" --console "$home/Alice.ktc" <"$work/in" >"$work/out" 2>&1 &
+pid=$!
+exec 3>"$work/in"
+for _ in $(seq 100); do grep -q Hello "$work/out" && break; sleep 0.1; done
+cp "$home/Kiova.ini" "$work/ini.before"
+cp "$home/kiova.log" "$work/log.before"
+status=0
+"$kiova" --console "$home/Alice.ktc" </dev/null >"$work/out2" 2>"$work/err2" || status=$?
+[ "$status" -eq 1 ] || fail "a second start of Alice exited with $status"
+[ "$(wc -l <"$work/err2")" -eq 1 ] && grep -q 'already runs' "$work/err2" ||
+  fail "second start: $(cat "$work/err2")"
+[ ! -s "$work/out2" ] || fail "the second start printed: $(cat "$work/out2")"
+cmp -s "$home/Kiova.ini" "$work/ini.before" && cmp -s "$home/kiova.log" "$work/log.before" ||
+  fail "the second start wrote files"
+exec 3>&-
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+wait "$pid" || fail "the first Alice exited with $?"
+
 # Picture changes are reported only with --verbose.
 printf 'picture\n' | "$kiova" --console "$home/Alice.ktc" >"$work/out" || fail "picture: exit $?"
 diff "$work/out" <(printf '%s\n' Hello 'Look here' 'Bye for now') || fail "a picture was reported"

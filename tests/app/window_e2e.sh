@@ -3,10 +3,11 @@
 # and presses Enter, Ctrl+Q quits; the conversation log and the settings file tell the rest.
 # Then termination signals while a dialog waits: SIGTERM at the first-start profile dialog,
 # SIGHUP at a character's selection dialog (in English); each ends the program at once, in order.
+# Last, two characters run at once and a second start of one brings its window forward.
 # Usage: window_e2e.sh PATH/TO/kiova
 set -euo pipefail
 kiova=$1
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool xwininfo; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -105,4 +106,43 @@ rm -f "$log"
 LANG=en_US.UTF-8 signal_at_window "$work/home/Bob.ktc" '^Choose a Character$' HUP
 expect_line "$log" "Bob leaves"
 grep -q '# End chatting with Bob$' <(tr -d '\r' <"$log") || { echo "FAIL: no end line"; exit 1; }
+
+# Starts kiova on package $1 in the background.
+start_kiova() {
+  KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$1" >/dev/null 2>&1 &
+  pids+=($!)
+}
+# The id of the visible window named $1.
+window_named() {
+  local id
+  id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1)
+  [ -n "$id" ] || { echo "FAIL: no window $1" >&2; exit 1; }
+  echo "$id"
+}
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null && wait "$p"; done; cleanup' EXIT
+printf 'name\r\nCarol\r\nfolder\r\nCarol\r\nversion\r\n210\r\ndata02\r\nevents.txt\r\n' \
+  >"$work/home/Carol.ktc"
+mkdir -p "$work/home/Carol"
+printf '"{EQ{OPERATEMESSAGE}|KCCALLED}","Carol here"\r\n' >"$work/home/Carol/events.txt"
+start_kiova "$work/home/Alice.ktc"
+window_named '^Alice - Kiova$' >/dev/null || exit 1
+start_kiova "$work/home/Carol.ktc"
+window_named '^Carol - Kiova$' >/dev/null || exit 1
+# The main window on top of the other (xwininfo lists the top first).
+top_window() { xwininfo -root -children | grep -oE '"(Alice|Carol) - Kiova"' | head -n 1; }
+[ "$(top_window)" = '"Carol - Kiova"' ] || { echo "FAIL: Carol is not on top"; exit 1; }
+status=0
+KIOVA_HOME="$work/home" timeout 20 "$kiova" "$work/home/Alice.ktc" || status=$?
+[ "$status" -eq 0 ] || { echo "FAIL: a second start of Alice exited with $status"; exit 1; }
+for _ in $(seq 100); do [ "$(top_window)" = '"Alice - Kiova"' ] && break; sleep 0.1; done
+[ "$(top_window)" = '"Alice - Kiova"' ] || { echo "FAIL: Alice did not come forward"; exit 1; }
+for pid in "${pids[@]}"; do
+  kill -TERM "$pid"
+  wait_for_exit "$pid" 10 || { echo "FAIL: exit status $? after SIGTERM"; exit 1; }
+done
+pids=()
+for name in Alice Carol; do
+  grep -q "# End chatting with $name\$" <(tr -d '\r' <"$log") || { echo "FAIL: $name did not end"; exit 1; }
+done
 echo "PASS"

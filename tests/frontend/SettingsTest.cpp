@@ -63,7 +63,8 @@ TEST(SettingsTest, RoundTripKeepsUnknownKeysAndTheCharacterList) {
         "; my settings\r\n[Main]\r\nExtensionChar=1\r\nPlugin=1\r\n[Extra]\r\nColour=blue\r\n"
         "[Character]\r\nChar1=c:\\chars\\a.ktc\r\n[User]\r\n"
         "User=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n");
-    TSettings settings = ReadSettings(folder / "Kiova.ini");
+    const TSettings as_read = ReadSettings(folder / "Kiova.ini");
+    TSettings settings = as_read;
     EXPECT_TRUE(settings.plugins_enabled);
     EXPECT_EQ(settings.user_profile, "Yamada\r\nTaro\r\ntaro\r\nTaro\r\n\r\n1980/05/05");
     settings.top = 10;
@@ -71,7 +72,7 @@ TEST(SettingsTest, RoundTripKeepsUnknownKeysAndTheCharacterList) {
     settings.stay_on_top = true;
     settings.keep_log = false;
     settings.interval = 66;
-    WriteSettings(folder / "Kiova.ini", settings);
+    WriteSettings(folder / "Kiova.ini", settings, as_read);
 
     std::string written = folder.Read("Kiova.ini");
     for (const char* kept : {"; my settings", "ExtensionChar=1", "[Extra]\r\nColour=blue",
