@@ -55,7 +55,7 @@ std::optional<std::string> AskName(TConsoleTerminal& terminal, TUiText label,
         std::optional<std::string> answer = AskField(terminal, label, "", AnsiToUtf8(current));
         if (!answer) return std::nullopt;
         if (std::optional<std::string> ansi = Utf16ToAnsiExact(Utf8ToUtf16(*answer))) return ansi;
-        terminal.Say(kConsoleUnrepresentable);
+        terminal.Say(TranslatedUtf8(kConsoleUnrepresentable));
     }
 }
 
@@ -87,14 +87,14 @@ std::string BirthdayText(const TProfileFields& fields) {
 }
 
 std::string Switch(bool on) {
-    return std::string(on ? kConsoleOn : kConsoleOff);
+    return TranslatedUtf8(on ? kConsoleOn : kConsoleOff);
 }
 }  // namespace
 
 void RunConsoleSelection(TConsoleTerminal& terminal, TCharacterSelection& selection) {
     ListRows(terminal, selection);
     for (;;) {
-        std::optional<std::string> answer = terminal.Ask(kConsoleSelectionPrompt);
+        std::optional<std::string> answer = terminal.Ask(TranslatedUtf8(kConsoleSelectionPrompt));
         if (!answer || answer->empty()) {
             selection.Cancel();
             return;
@@ -115,7 +115,7 @@ void RunConsoleSelection(TConsoleTerminal& terminal, TCharacterSelection& select
 
 std::optional<TProfileFields> AskProfile(TConsoleTerminal& terminal, TProfileFields fields) {
     terminal.Say(PlainCaption(kConfigCaption) + " - " + PlainCaption(kConfigPageUser) + "\n" +
-                 TranslatedUtf8(kProfileNote) + "\n" + std::string(kConsoleProfileIntro));
+                 TranslatedUtf8(kProfileNote) + "\n" + TranslatedUtf8(kConsoleProfileIntro));
     for (;;) {
         std::optional<std::string> myoji, namae, handle_name, nick_name, sex, birthday;
         if (!(myoji = AskName(terminal, kProfileMyojiLabel, fields.myoji)) ||

@@ -63,7 +63,7 @@ private:
 bool ProfileMissing(const std::string& program_folder) {
     std::string settings_path = program_folder + std::string(kSettingsFileName);
     if (ParseUserProfile(ReadSettings(settings_path).user_profile)) return false;
-    std::cerr << kConsoleNoProfile << settings_path << '\n';
+    std::cerr << TranslatedUtf8(kConsoleNoProfile, settings_path) << '\n';
     return true;
 }
 }  // namespace

@@ -20,7 +20,7 @@ namespace {
 using enum TBalloonState;
 
 std::string CommandList() {
-    return std::string(kConsoleCommandList.substr(0, kConsoleCommandList.size() - 1));
+    return TranslatedUtf8(kConsoleCommandList);
 }
 
 void Drain(int fd) {
@@ -165,7 +165,7 @@ void TConsoleSession::HandleLine(const std::string& line) {
             Close();
             break;
         case EConsoleCommand::Unknown:
-            terminal_.Say(std::string(kConsoleUnknownCommand) + parsed.argument + "\n" +
+            terminal_.Say(TranslatedUtf8(kConsoleUnknownCommand, parsed.argument) + "\n" +
                           CommandList());
             break;
     }
@@ -183,14 +183,14 @@ void TConsoleSession::Say(const std::string& text) {
 void TConsoleSession::SendPattingAction(std::string_view number) {
     size_t actions = front_end_.PattingLists().messages.size();
     if (actions == 0) {
-        terminal_.Say(kConsoleNoActions);
+        terminal_.Say(TranslatedUtf8(kConsoleNoActions));
         return;
     }
     size_t action = 0;
     auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), action);
     if (error != std::errc() || end != number.data() + number.size() || action < 1 ||
         action > actions) {
-        terminal_.Say(std::string(kConsoleNoSuchAction) + std::string(number) + ".");
+        terminal_.Say(TranslatedUtf8(kConsoleNoSuchAction, number));
         return;
     }
     OpenForTyping();

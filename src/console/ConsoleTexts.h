@@ -1,45 +1,56 @@
-// The terminal view's own texts: its prompts, its command list and its messages. The texts it
+// The terminal view's own texts: its prompts, its command list and its messages, written in
+// English and marked for lupdate; translations/kiova_ja.ts gives them in Japanese. The texts it
 // shares with the windows (dialog captions, profile messages) come from UiTexts.h.
 #pragma once
 
 #include <string_view>
 
+#include "Translation.h"
+
 namespace kiova {
 
-inline constexpr std::string_view kConsoleCommandList =
-    "Commands:\n"
-    "  /pat          list the patting actions\n"
-    "  /pat N        send patting action N\n"
-    "  /change       choose another character from the known ones\n"
-    "  /change PATH  switch to the character package PATH\n"
-    "  /profile      show your profile\n"
-    "  /settings     show the settings\n"
-    "  /about        about Kiova and the character\n"
-    "  /help         this list\n"
-    "  /quit         say goodbye and end\n"
-    "  //TEXT        say /TEXT\n";
-inline constexpr std::string_view kConsoleUnknownCommand = "Unknown command ";
-inline constexpr std::string_view kConsoleNoSuchAction = "There is no patting action ";
-inline constexpr std::string_view kConsoleNoActions = "This character takes no patting.";
+inline constexpr TUiText kConsoleCommandList{
+    QT_TRANSLATE_NOOP("kiova",
+                      "Commands:\n"
+                      "  /pat          list the patting actions\n"
+                      "  /pat N        send patting action N\n"
+                      "  /change       choose another character from the known ones\n"
+                      "  /change PATH  switch to the character package PATH\n"
+                      "  /profile      show your profile\n"
+                      "  /settings     show the settings\n"
+                      "  /about        about Kiova and the character\n"
+                      "  /help         this list\n"
+                      "  /quit         say goodbye and end\n"
+                      "  //TEXT        say /TEXT")};
+// %1: the command as typed.
+inline constexpr TUiText kConsoleUnknownCommand{QT_TRANSLATE_NOOP("kiova", "Unknown command %1")};
+// %1: the number as typed.
+inline constexpr TUiText kConsoleNoSuchAction{
+    QT_TRANSLATE_NOOP("kiova", "There is no patting action %1.")};
+inline constexpr TUiText kConsoleNoActions{
+    QT_TRANSLATE_NOOP("kiova", "This character takes no patting.")};
+// Before the application exists, so never translated.
 inline constexpr std::string_view kConsoleNoDisplay =
     "kiova: no display (DISPLAY and WAYLAND_DISPLAY are unset); talking in the terminal\n";
-inline constexpr std::string_view kConsoleNoProfile =
+// %1: the settings file.
+inline constexpr TUiText kConsoleNoProfile{QT_TRANSLATE_NOOP(
+    "kiova",
     "kiova: no user profile yet; start kiova once in a terminal or a window to enter it, or "
-    "write it into [User] User= of ";
+    "write it into [User] User= of %1")};
 
 // The selection dialog.
-inline constexpr std::string_view kConsoleSelectionPrompt =
-    "Number, a package path, or an empty line to cancel: ";
+inline constexpr TUiText kConsoleSelectionPrompt{
+    QT_TRANSLATE_NOOP("kiova", "Number, a package path, or an empty line to cancel: ")};
 
 // The settings dialog's user page.
-inline constexpr std::string_view kConsoleProfileIntro =
-    "Your profile (an empty answer keeps the value in brackets):";
+inline constexpr TUiText kConsoleProfileIntro{
+    QT_TRANSLATE_NOOP("kiova", "Your profile (an empty answer keeps the value in brackets):")};
 inline constexpr std::string_view kConsoleBirthdayFormat = " (yyyy/mm/dd)";
-inline constexpr std::string_view kConsoleUnrepresentable =
-    "This text holds letters that Kiova's code page cannot hold.";
+inline constexpr TUiText kConsoleUnrepresentable{
+    QT_TRANSLATE_NOOP("kiova", "This text holds letters that Kiova's code page cannot hold.")};
 
 // /settings.
-inline constexpr std::string_view kConsoleOn = "on";
-inline constexpr std::string_view kConsoleOff = "off";
+inline constexpr TUiText kConsoleOn{QT_TRANSLATE_NOOP("kiova", "on")};
+inline constexpr TUiText kConsoleOff{QT_TRANSLATE_NOOP("kiova", "off")};
 
 }  // namespace kiova

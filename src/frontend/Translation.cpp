@@ -14,24 +14,31 @@ std::string TranslatedUtf8(TUiText text) {
     return QCoreApplication::translate(kUiTextContext, text.source).toStdString();
 }
 
+std::string TranslatedUtf8(TUiText text, std::string_view argument) {
+    return QCoreApplication::translate(kUiTextContext, text.source)
+        .arg(QString::fromUtf8(argument.data(), static_cast<qsizetype>(argument.size())))
+        .toStdString();
+}
+
 std::u16string SourceText(TUiText text) {
     return QString::fromUtf8(text.source).toStdU16String();
 }
 
 TTranslations::TTranslations(EUiLanguage language,
                              const std::vector<std::filesystem::path>& folders) {
-    // The source texts are Japanese, Qt's are English: each side needs the other's catalogue.
-    if (language == EUiLanguage::English) {
-        for (const std::filesystem::path& folder : folders) {
-            if (own_.load(QStringLiteral("kiova_en"), QString::fromStdString(folder.string()))) {
-                own_loaded_ = QCoreApplication::installTranslator(&own_);
-                break;
-            }
+    const bool english = language == EUiLanguage::English;
+    const QString own = english ? QStringLiteral("kiova_en") : QStringLiteral("kiova_ja");
+    for (const std::filesystem::path& folder : folders) {
+        if (own_.load(own, QString::fromStdString(folder.string()))) {
+            own_loaded_ = QCoreApplication::installTranslator(&own_);
+            break;
         }
-    } else if (qt_.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        qt_loaded_ = QCoreApplication::installTranslator(&qt_);
     }
+    // Qt's own texts are English already.
+    if (!english &&
+        qt_.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        qt_loaded_ = QCoreApplication::installTranslator(&qt_);
 }
 
 TTranslations::~TTranslations() {

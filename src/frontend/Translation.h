@@ -1,6 +1,7 @@
-// Interface texts in the user's language. The program's own texts are written in Japanese where
-// they are defined (UiTexts.h), marked for lupdate; the catalogue kiova_en.qm gives them in
-// English, and Qt's own catalogue gives its dialogs (files, fonts) in Japanese.
+// Interface texts in the user's language. The windows' texts are written in Japanese where they
+// are defined (UiTexts.h), the terminal's own in English (ConsoleTexts.h), all marked for
+// lupdate; the catalogue kiova_en.qm gives the first in English, kiova_ja.qm the second in
+// Japanese, and Qt's own catalogue gives its dialogs (files, fonts) in Japanese.
 #pragma once
 
 #include <QTranslator>
@@ -29,11 +30,14 @@ struct TUiText {
 // The text in the interface's language: the installed catalogue's, else the source text.
 std::u16string Translated(TUiText text);
 std::string TranslatedUtf8(TUiText text);
+// The translated text with its placeholder %1 replaced by `argument` (UTF-8).
+std::string TranslatedUtf8(TUiText text, std::string_view argument);
 // The text as written, for what is never translated (error-log lines that users search for).
 std::u16string SourceText(TUiText text);
 
 // The catalogues of one language, installed into the running application while this lives:
-// Kiova's own (the first `folders` entry holding a readable kiova_<lang>.qm) and Qt's. A
+// Kiova's own (the first `folders` entry holding a readable kiova_en.qm or kiova_ja.qm) and,
+// for Japanese, Qt's. A
 // missing or damaged catalogue is skipped without a word, leaving the built-in texts.
 class TTranslations {
 public:

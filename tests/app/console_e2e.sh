@@ -80,14 +80,14 @@ Two
 なでなでめにゅー
   1. Stroke
 Purr
-There is no patting action 99.
+なでなでの動作 99 はありません。
 こんにちは、ようこそ
 Slashed
-Unknown command /nonsense
+不明なコマンドです: /nonsense
 END
 )
 diff <(head -n 11 "$work/out") <(printf '%s\n' "$expected") || fail "the conversation differs"
-grep -qx 'Commands:' "$work/out" || fail "no command list for /nonsense"
+grep -qx 'コマンド:' "$work/out" || fail "no command list for /nonsense"
 tail -n 5 "$work/out" >"$work/tail"
 diff "$work/tail" <(printf '%s\n' Soon 'Time is up' 'Bob here' 'No such character' 'Bob leaves') ||
   fail "timer, switch and farewell differ: $(cat "$work/out")"
