@@ -63,5 +63,28 @@
         <source>off</source>
         <translation>オフ</translation>
     </message>
+    <message>
+        <source>usage: kiova [--console] [--verbose] [PACKAGE]
+
+Starts Kiova with the character PACKAGE (a .ktc file), or with the first known
+character when none is given.
+
+  --console   talk in the terminal instead of a window (chosen by itself when
+              there is no display)
+  --verbose   in the terminal, also report picture changes
+  --help      print this text
+  --version   print the version
+</source>
+        <translation>使い方: kiova [--console] [--verbose] [PACKAGE]
+
+人格パッケージ PACKAGE (.ktc ファイル) の人格で Kiova を起動します。PACKAGE がなければ、
+知っている人格の最初のひとりで起動します。
+
+  --console   ウィンドウではなく端末で話す (ディスプレイがなければ自動でこちら)
+  --verbose   端末で、画像の切り替えも表示する
+  --help      この説明を表示する
+  --version   バージョンを表示する
+</translation>
+    </message>
 </context>
 </TS>

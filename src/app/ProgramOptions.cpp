@@ -4,8 +4,23 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "Translation.h"
+
 namespace kiova {
 namespace {
+constexpr TUiText kProgramUsage{QT_TRANSLATE_NOOP(
+    "kiova",
+    "usage: kiova [--console] [--verbose] [PACKAGE]\n"
+    "\n"
+    "Starts Kiova with the character PACKAGE (a .ktc file), or with the first known\n"
+    "character when none is given.\n"
+    "\n"
+    "  --console   talk in the terminal instead of a window (chosen by itself when\n"
+    "              there is no display)\n"
+    "  --verbose   in the terminal, also report picture changes\n"
+    "  --help      print this text\n"
+    "  --version   print the version\n")};
+
 bool IsSet(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0';
@@ -39,16 +54,7 @@ TProgramOptions ParseProgramOptions(std::span<char* const> arguments) {
 }
 
 std::string ProgramUsage() {
-    return "usage: kiova [--console] [--verbose] [PACKAGE]\n"
-           "\n"
-           "Starts Kiova with the character PACKAGE (a .ktc file), or with the first known\n"
-           "character when none is given.\n"
-           "\n"
-           "  --console   talk in the terminal instead of a window (chosen by itself when\n"
-           "              there is no display)\n"
-           "  --verbose   in the terminal, also report picture changes\n"
-           "  --help      print this text\n"
-           "  --version   print the version\n";
+    return TranslatedUtf8(kProgramUsage);
 }
 
 bool NoDisplay() {

@@ -19,7 +19,7 @@ struct TProgramOptions {
 // package.
 TProgramOptions ParseProgramOptions(std::span<char* const> arguments);
 
-// The usage text printed by --help.
+// The usage text printed by --help, in the interface's language (see PrintUsage in main).
 std::string ProgramUsage();
 
 // True when the environment names no display (DISPLAY and WAYLAND_DISPLAY both unset or empty).
