@@ -17,21 +17,26 @@ void TRecordPatternSet::Add(std::uint32_t record, const TRecordPattern& pattern)
     if (!set_) set_ = std::make_unique<TbmRESet>(pattern.CharCode());
     // One set reads one code; patterns of another (the default changed meanwhile) need the walk.
     if (pattern.CharCode() != set_->CharCode()) usable_ = false;
+    if (nextSharer_.size() <= record) nextSharer_.resize(record + 1, kNoRecord);
     const auto [known, added] =
         patternOf_.try_emplace(automaton, static_cast<std::uint32_t>(records_.size()));
     if (!added) {
-        sharers_[known->second].push_back(record);
+        const std::uint32_t shared = known->second;
+        nextSharer_[lastSharer_[shared]] = record;
+        lastSharer_[shared] = record;
         return;
     }
     set_->Add(*automaton);
     records_.push_back(record);
+    lastSharer_.push_back(record);
 }
 
 void TRecordPatternSet::Clear() {
     set_.reset();
     records_.clear();
     patternOf_.clear();
-    sharers_.clear();
+    lastSharer_.clear();
+    nextSharer_.clear();
     failures_ = 0;
     usable_ = true;
 }
@@ -47,11 +52,9 @@ bool TRecordPatternSet::FindIn(const TbmRESearchText& text, std::vector<std::uin
     failures_ = 0;
     bool shared = false;
     for (const std::uint32_t pattern : found_) {
-        records.push_back(records_[pattern]);
-        if (const auto sharers = sharers_.find(pattern); sharers != sharers_.end()) {
-            records.insert(records.end(), sharers->second.begin(), sharers->second.end());
-            shared = true;
-        }
+        for (std::uint32_t r = records_[pattern]; r != kNoRecord; r = nextSharer_[r])
+            records.push_back(r);
+        shared = shared || lastSharer_[pattern] != records_[pattern];
     }
     if (shared) std::sort(records.begin(), records.end());
     return true;

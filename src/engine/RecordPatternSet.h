@@ -39,11 +39,15 @@ private:
     // Texts in a row that outgrew the budget before the set is given up.
     static constexpr int kMaxFailures = 3;
 
-    std::unique_ptr<TbmRESet> set_;       // made with the first pattern's character code
-    std::vector<std::uint32_t> records_;  // first record of each pattern of the set
+    static constexpr std::uint32_t kNoRecord = UINT32_MAX;
+
+    std::unique_ptr<TbmRESet> set_;  // made with the first pattern's character code
     std::unordered_map<const TbmREDFATable*, std::uint32_t> patternOf_;
-    // The further records of a pattern of the set that more than one record shares.
-    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> sharers_;
+    // The records of each pattern of the set, ascending: the first and the last, and for each
+    // record, the next one sharing its pattern.
+    std::vector<std::uint32_t> records_;
+    std::vector<std::uint32_t> lastSharer_;
+    std::vector<std::uint32_t> nextSharer_;
     std::vector<std::uint32_t> found_;
     int failures_ = 0;
     bool usable_ = true;

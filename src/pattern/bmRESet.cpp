@@ -24,17 +24,19 @@
 #include <stdexcept>
 #include <unordered_map>
 
-#include "bmREDFA.h"
 #include "bmREDecoders.h"
+#include "bmREPackedAutomata.h"
 #include "bmWchReader.h"
 
 namespace kiova {
 namespace {
 
+using TState = TbmREPackedAutomata::TState;
+
 // One pattern's automaton in one state.
 struct Run {
     std::uint32_t pattern;
-    TbmREStateIndex state;
+    TState state;
 
     auto operator<=>(const Run&) const = default;
 };
@@ -78,20 +80,11 @@ bool IsLineBreak(std::int32_t c) {
     return c == bmreLF || c == bmreCR;
 }
 
-bool AcceptsAtLineTail(const TbmREDFATable& dfa, TbmREStateIndex state) {
-    return dfa.LineTail() && dfa.Lookup(state, bmreLineTail) != bmreNoState;
-}
-
-bool Accepts(const TbmREDFATable& dfa, TbmREStateIndex state, bool atLineEnd) {
-    return dfa.Accepting(state) || (atLineEnd && AcceptsAtLineTail(dfa, state));
-}
-
 // The first step of every pattern's runs from one kind of start (state 0, or after a line head).
 class FirstSteps {
 public:
-    void Add(std::uint32_t pattern, const TbmREDFATable& dfa, TbmREStateIndex from) {
-        for (const TbmRETransition& t : dfa.Transitions(from)) {
-            if (t.Lo < 0) continue;  // line head and tail are never read from the text
+    void Add(std::uint32_t pattern, const TbmREPackedAutomata& automata, TState from) {
+        for (const TbmREPackedAutomata::TTransition& t : automata.Transitions(from)) {
             const Run run{pattern, t.Target};
             if (t.Hi - t.Lo >= kNarrow) {
                 wide_.push_back({t.Lo, t.Hi, run});
@@ -127,22 +120,20 @@ private:
 class TbmRESet::Automaton {
 public:
     Automaton(const std::vector<const TbmREDFATable*>& patterns, std::size_t memoryBudget)
-        : patterns_(patterns),
-          memoryBudget_(memoryBudget),
+        : memoryBudget_(memoryBudget),
           stamps_(patterns.size(), 0),
           parkStamps_(patterns.size(), 0) {
         for (std::uint32_t p = 0; p < patterns.size(); ++p) {
-            const TbmREDFATable& dfa = *patterns[p];
-            const TbmREStateIndex afterHead =
-                dfa.LineHead() ? dfa.Lookup(0, bmreLineHead) : bmreNoState;
-            if (Accepts(dfa, 0, true) || (afterHead != bmreNoState && dfa.Accepting(afterHead))) {
+            const auto [start, afterHead] = automata_.Add(*patterns[p]);
+            if (automata_.Accepts(start, true) ||
+                (afterHead != kNoState && automata_.Accepting(afterHead))) {
                 always_.push_back(p);
                 continue;
             }
-            firstSteps_[0].Add(p, dfa, 0);
-            if (afterHead == bmreNoState) continue;
-            firstSteps_[1].Add(p, dfa, afterHead);
-            if (AcceptsAtLineTail(dfa, afterHead)) headAtLineEnd_.push_back(p);
+            firstSteps_[0].Add(p, automata_, start);
+            if (afterHead == kNoState) continue;
+            firstSteps_[1].Add(p, automata_, afterHead);
+            if (automata_.AcceptsAtLineTail(afterHead)) headAtLineEnd_.push_back(p);
         }
     }
 
@@ -218,6 +209,7 @@ private:
         std::uint32_t parkedCount;
     };
     static constexpr std::uint32_t kNone = UINT32_MAX;
+    static constexpr TState kNoState = TbmREPackedAutomata::kNoState;
 
     static std::uint64_t Key(std::uint32_t state, std::int32_t c) {
         return std::uint64_t{state} << 32 | static_cast<std::uint32_t>(c);
@@ -248,8 +240,7 @@ private:
         std::vector<std::uint32_t> matched;
         for (std::uint32_t i = 0; i < s.runsCount; ++i) {
             const Run run = runs_[s.runsBegin + i];
-            if (Accepts(*patterns_[run.pattern], run.state, atLineEnd))
-                matched.push_back(run.pattern);
+            if (automata_.Accepts(run.state, atLineEnd)) matched.push_back(run.pattern);
         }
         Stepped next;
         if (c >= 0) next = Advance(s, c);
@@ -287,12 +278,11 @@ private:
     // Where a run goes after reaching `run.state`: on running, or, when that state loops on
     // every character, reported now or at the next line end, or dropped (it can never accept).
     void Place(Run run, Stepped& into) const {
-        const TbmREDFATable& dfa = *patterns_[run.pattern];
-        if (!dfa.LoopsOnEveryCharacter(run.state)) {
+        if (!automata_.LoopsOnEveryCharacter(run.state)) {
             into.runs.push_back(run);
-        } else if (dfa.Accepting(run.state)) {
+        } else if (automata_.Accepting(run.state)) {
             into.accepted.push_back(run.pattern);
-        } else if (AcceptsAtLineTail(dfa, run.state)) {
+        } else if (automata_.AcceptsAtLineTail(run.state)) {
             into.parked.push_back(run.pattern);
         }
     }
@@ -303,8 +293,8 @@ private:
         Stepped next;
         for (std::uint32_t i = 0; i < s.runsCount; ++i) {
             const Run run = runs_[s.runsBegin + i];
-            const TbmREStateIndex target = patterns_[run.pattern]->Lookup(run.state, c);
-            if (target != bmreNoState) Place({run.pattern, target}, next);
+            const TState target = automata_.Next(run.state, c);
+            if (target != kNoState) Place({run.pattern, target}, next);
         }
         OrderWithinPatterns(next.runs);
         if (s.last >= 0) {
@@ -326,9 +316,9 @@ private:
         if (!added) return one;
         one.runs = firstSteps_[head ? 1 : 0].After(c);
         for (const Run& run : one.runs) {
-            const TbmREDFATable& dfa = *patterns_[run.pattern];
-            if (dfa.Accepting(run.state)) one.accepting.push_back(run.pattern);
-            if (AcceptsAtLineTail(dfa, run.state)) one.acceptingAtLineEnd.push_back(run.pattern);
+            if (automata_.Accepting(run.state)) one.accepting.push_back(run.pattern);
+            if (automata_.AcceptsAtLineTail(run.state))
+                one.acceptingAtLineEnd.push_back(run.pattern);
         }
         charBytes_ +=
             kEntryBytes + one.runs.size() * sizeof(Run) +
@@ -343,8 +333,8 @@ private:
         Stepped& two = entry->second;
         if (!added) return two;
         for (const Run& run : AfterOne(first, head).runs) {
-            const TbmREStateIndex target = patterns_[run.pattern]->Lookup(run.state, second);
-            if (target != bmreNoState) Place({run.pattern, target}, two);
+            const TState target = automata_.Next(run.state, second);
+            if (target != kNoState) Place({run.pattern, target}, two);
         }
         OrderWithinPatterns(two.runs);
         charBytes_ += kEntryBytes + two.runs.size() * sizeof(Run) +
@@ -406,7 +396,7 @@ private:
         return Intern(std::move(runs), s.last, s.lastStartedLine, s.mark);
     }
 
-    const std::vector<const TbmREDFATable*>& patterns_;
+    TbmREPackedAutomata automata_;
     std::size_t memoryBudget_;
     std::vector<std::uint32_t> always_;         // match every text
     std::vector<std::uint32_t> headAtLineEnd_;  // match where a line start meets a line end
