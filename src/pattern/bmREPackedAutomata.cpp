@@ -13,7 +13,6 @@ TbmREPackedAutomata::TEntry TbmREPackedAutomata::Add(const TbmREDFATable& dfa) {
         ++next;
         for (const TbmRETransition& t : dfa.Transitions(s)) next += t.Lo >= 0 ? 1 : 0;
     }
-    slots_.reserve(next);
     for (TbmREStateIndex s = 0; s < dfa.StateCount(); ++s) {
         const std::size_t header = slots_.size();
         slots_.push_back({0, 0, kNoState});

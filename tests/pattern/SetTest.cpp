@@ -108,8 +108,8 @@ TEST(SetTest, GivesUpRatherThanAnswerWronglyWhenTheBudgetIsSpent) {
 // Runs that only wait for a line end (after .*, .+, [^x]*) leave the states: they must still be
 // reported at every kind of line end, once, and not after a break they cannot read.
 TEST(SetTest, RunsWaitingForTheLineEndMatchAtEveryKindOfLineEnd) {
-    const std::vector<std::string> sources = {"^a.*$",   "b.+$",      "c.*",   "^ab.+",
-                                              "a[^x]*$", "x(.|\n)*$", "b.*\nc"};
+    const std::vector<std::string> sources = {"^a.*$",  "b.+$",   "c.*",    "^ab.+",    "a[^x]*$",
+                                              "b.*\nc", "a(^|$)", "(^|$)b", "x(.|\n)*$"};
     std::vector<std::unique_ptr<TbmRExp>> patterns;
     TbmRESet set(TbmCharCode::Western);
     for (const std::string& source : sources) {
