@@ -12,6 +12,10 @@
         <translation>Stay on &amp;Top</translation>
     </message>
     <message>
+        <source>デスクトップモード(&amp;D)</source>
+        <translation>&amp;Desktop mode</translation>
+    </message>
+    <message>
         <source>隠す(&amp;S)</source>
         <translation>&amp;Hide</translation>
     </message>
@@ -126,6 +130,10 @@
     <message>
         <source>拡張子(.ktc)の関連付けをする(&amp;E)</source>
         <translation>Op&amp;en character files (.ktc) with Kiova</translation>
+    </message>
+    <message>
+        <source>キャラクターをデスクトップに表示する(&amp;D)</source>
+        <translation>Show the character on the &amp;desktop</translation>
     </message>
     <message>
         <source>ログの設定</source>

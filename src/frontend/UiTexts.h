@@ -15,6 +15,7 @@ inline constexpr std::u16string_view kHomePage = u"https://kiova.example.org/";
 // The main window's context menu, in its order; an empty caption is a separator.
 inline constexpr TUiText kMenuShowPatting{QT_TRANSLATE_NOOP("kiova", "なでなでメニューを表示(&N)")};
 inline constexpr TUiText kMenuStayOnTop{QT_TRANSLATE_NOOP("kiova", "常に前面に表示(&T)")};
+inline constexpr TUiText kMenuDesktopMode{QT_TRANSLATE_NOOP("kiova", "デスクトップモード(&D)")};
 inline constexpr TUiText kMenuHide{QT_TRANSLATE_NOOP("kiova", "隠す(&S)")};
 inline constexpr TUiText kMenuShow{QT_TRANSLATE_NOOP("kiova", "戻す(&S)")};
 inline constexpr TUiText kMenuConfigure{QT_TRANSLATE_NOOP("kiova", "設定(&P)...")};
@@ -59,6 +60,8 @@ inline constexpr TUiText kConfigIntervalLabel{QT_TRANSLATE_NOOP("kiova", "速度
 inline constexpr TUiText kConfigIntervalUnit{QT_TRANSLATE_NOOP("kiova", "ms")};
 inline constexpr TUiText kConfigAssociate{
     QT_TRANSLATE_NOOP("kiova", "拡張子(.ktc)の関連付けをする(&E)")};
+inline constexpr TUiText kConfigDesktopMode{
+    QT_TRANSLATE_NOOP("kiova", "キャラクターをデスクトップに表示する(&D)")};
 inline constexpr TUiText kConfigGroupLog{QT_TRANSLATE_NOOP("kiova", "ログの設定")};
 inline constexpr TUiText kConfigKeepLog{QT_TRANSLATE_NOOP("kiova", "ログを保存する(&L)")};
 inline constexpr TUiText kConfigGroupOther{QT_TRANSLATE_NOOP("kiova", "その他の設定")};
