@@ -3,6 +3,8 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <QPainter>
+#include <QWidget>
 #include <cstdlib>
 #include <string>
 
@@ -24,6 +26,14 @@ bool CompositorRunning() {
     std::free(owner);
     std::free(atom);
     return running;
+}
+
+void ClearWindow(QPainter& painter, const QWidget& window, bool translucent) {
+    if (!translucent)
+        return painter.fillRect(window.rect(), window.palette().color(QPalette::Window));
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(window.rect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 }  // namespace kiova

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "BalloonEdit.h"
+#include "Compositor.h"
 
 namespace kiova {
 namespace {
@@ -75,12 +76,8 @@ QRect TDesktopBalloon::Body() const {
 
 void TDesktopBalloon::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (translucent_) {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(rect(), Qt::transparent);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.setRenderHint(QPainter::Antialiasing);
-    }
+    ClearWindow(painter, *this, translucent_);
+    if (translucent_) painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(kEdge, 1.5));
     painter.setBrush(kFill);
     painter.drawPath(Outline(size(), side_));

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Compositor.h"
+
 namespace kiova {
 namespace {
 const QColor kHandleFill(0x60, 0x60, 0x60);
@@ -32,13 +34,7 @@ void TDesktopCharacter::SetPicture(const QImage& picture) {
 
 void TDesktopCharacter::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (translucent_) {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(rect(), Qt::transparent);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    } else {
-        painter.fillRect(rect(), palette().color(QPalette::Window));
-    }
+    ClearWindow(painter, *this, translucent_);
     if (shape_.handle) {
         const QRect handle = shape_.region.boundingRect();
         painter.fillRect(handle, kHandleEdge);
