@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>キャラクターをデスクトップに表示する(&amp;D)</source>
-        <translation>Show the character on the &amp;desktop</translation>
+        <translation>Show the character on the des&amp;ktop</translation>
     </message>
     <message>
         <source>ログの設定</source>
