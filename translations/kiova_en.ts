@@ -332,6 +332,10 @@
         <translation>Right-click to open the menu.</translation>
     </message>
     <message>
+        <source>ドラッグで動かし、右クリックでメニューを開きます。</source>
+        <translation>Drag to move the character; right-click to open the menu.</translation>
+    </message>
+    <message>
         <source>なでなでの動作</source>
         <translation>Patting actions</translation>
     </message>
@@ -358,6 +362,10 @@
     <message>
         <source>人格ファイルを開くと Kiova が起動するようにします。</source>
         <translation>Opening a character file starts Kiova with it.</translation>
+    </message>
+    <message>
+        <source>人格を枠のないウィンドウでデスクトップに立たせ、吹き出しをその横に出します。</source>
+        <translation>Shows the character standing on the desktop without a frame, its balloon beside it.</translation>
     </message>
     <message>
         <source>会話をログファイルに書き残します。</source>

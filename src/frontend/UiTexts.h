@@ -140,6 +140,8 @@ inline constexpr TUiText kA11yPicture{QT_TRANSLATE_NOOP("kiova", "人格の画�
 inline constexpr TUiText kA11yBalloonFrame{QT_TRANSLATE_NOOP("kiova", "吹き出しの枠")};
 inline constexpr TUiText kA11yMenuHelp{
     QT_TRANSLATE_NOOP("kiova", "右クリックでメニューを開きます。")};
+inline constexpr TUiText kA11yDesktopCharacterHelp{
+    QT_TRANSLATE_NOOP("kiova", "ドラッグで動かし、右クリックでメニューを開きます。")};
 inline constexpr TUiText kA11yPattingList{QT_TRANSLATE_NOOP("kiova", "なでなでの動作")};
 inline constexpr TUiText kA11yPattingListHelp{
     QT_TRANSLATE_NOOP("kiova", "ダブルクリックか Enter で、選んだ動作を人格に伝えます。")};
@@ -152,6 +154,8 @@ inline constexpr TUiText kA11yInterval{
     QT_TRANSLATE_NOOP("kiova", "1 文字を表示する間隔 (ミリ秒) です。上下の矢印キーで変えます。")};
 inline constexpr TUiText kA11yAssociate{
     QT_TRANSLATE_NOOP("kiova", "人格ファイルを開くと Kiova が起動するようにします。")};
+inline constexpr TUiText kA11yDesktopMode{QT_TRANSLATE_NOOP(
+    "kiova", "人格を枠のないウィンドウでデスクトップに立たせ、吹き出しをその横に出します。")};
 inline constexpr TUiText kA11yKeepLog{
     QT_TRANSLATE_NOOP("kiova", "会話をログファイルに書き残します。")};
 inline constexpr TUiText kA11yPlaySound{QT_TRANSLATE_NOOP("kiova", "人格の効果音を鳴らします。")};

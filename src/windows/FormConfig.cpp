@@ -158,6 +158,7 @@ TFormConfig::TFormConfig(QWidget* parent, TFrontEnd& front_end)
                              {"LabelFontName", kConfigFontLabel, kA11yFontName},
                              {"EditInterval", {}, kA11yInterval},
                              {"CheckExChar", {}, kA11yAssociate},
+                             {"CheckDesktopMode", {}, kA11yDesktopMode},
                              {"CheckLog", {}, kA11yKeepLog},
                              {"CheckSound", {}, kA11yPlaySound},
                              {"CheckExecute", {}, kA11yAllowExecute},

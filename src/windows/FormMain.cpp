@@ -265,6 +265,8 @@ TDesktopLayout& TFormMain::MakeDesktop() {
         window->setWindowTitle(windowTitle());
         window->setWindowIcon(windowIcon());
     }
+    Describe(desktop_->Character(), kA11yPicture, kA11yDesktopCharacterHelp);
+    Describe(desktop_->Balloon(), kA11yBalloonFrame, kA11yMenuHelp);
     connect(&desktop_->Character(), &TDesktopCharacter::contextMenuWanted, this,
             &TFormMain::OpenMenu);
     connect(&desktop_->Balloon(), &TDesktopBalloon::contextMenuWanted, this, &TFormMain::OpenMenu);
