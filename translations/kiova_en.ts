@@ -12,6 +12,10 @@
         <translation>Stay on &amp;Top</translation>
     </message>
     <message>
+        <source>デスクトップモード(&amp;D)</source>
+        <translation>&amp;Desktop mode</translation>
+    </message>
+    <message>
         <source>隠す(&amp;S)</source>
         <translation>&amp;Hide</translation>
     </message>
@@ -126,6 +130,10 @@
     <message>
         <source>拡張子(.ktc)の関連付けをする(&amp;E)</source>
         <translation>Op&amp;en character files (.ktc) with Kiova</translation>
+    </message>
+    <message>
+        <source>キャラクターをデスクトップに表示する(&amp;D)</source>
+        <translation>Show the character on the des&amp;ktop</translation>
     </message>
     <message>
         <source>ログの設定</source>
@@ -324,6 +332,10 @@
         <translation>Right-click to open the menu.</translation>
     </message>
     <message>
+        <source>ドラッグで動かし、右クリックでメニューを開きます。</source>
+        <translation>Drag to move the character; right-click to open the menu.</translation>
+    </message>
+    <message>
         <source>なでなでの動作</source>
         <translation>Patting actions</translation>
     </message>
@@ -350,6 +362,10 @@
     <message>
         <source>人格ファイルを開くと Kiova が起動するようにします。</source>
         <translation>Opening a character file starts Kiova with it.</translation>
+    </message>
+    <message>
+        <source>人格を枠のないウィンドウでデスクトップに立たせ、吹き出しをその横に出します。</source>
+        <translation>Shows the character standing on the desktop without a frame, its balloon beside it.</translation>
     </message>
     <message>
         <source>会話をログファイルに書き残します。</source>

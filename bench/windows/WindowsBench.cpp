@@ -2,18 +2,23 @@
 // to the greeting's first letter in the balloon (the application object exists already; the
 // whole process is measured by bench/app/window_figures.sh), and one letter's repaint. The
 // start is measured with the built-in texts alone, with the English catalogue loaded first, and
-// with Qt's Japanese one.
+// with Qt's Japanese one. Desktop mode's cost of a picture: keying it, its shape, and the
+// character window taking it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPainter>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 
+#include "ColorKey.h"
+#include "DesktopCharacter.h"
 #include "Files.h"
 #include "FormMain.h"
 #include "FrontEnd.h"
+#include "PictureShape.h"
 #include "QtTimerSource.h"
 #include "RecordingView.h"
 #include "TempFolder.h"
@@ -83,6 +88,58 @@ void BM_LoadCatalogue(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadCatalogue)->ArgName("catalogue")->Arg(kEnglish)->Arg(kJapanese);
+
+// A 400 x 600 character: a head and a body of curved outlines on the key colour, so every row
+// has its own runs.
+QImage CharacterPicture() {
+    QImage picture(400, 600, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    QPainter painter(&picture);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(250, 200, 180));
+    painter.drawEllipse(120, 20, 160, 180);
+    painter.setBrush(QColor(200, 40, 60));
+    painter.drawEllipse(60, 180, 280, 400);
+    painter.end();
+    MakeKeyTransparent(picture, qRgb(0xF0, 0xF0, 0xF0));
+    return picture;
+}
+
+void BM_KeyTransparent400x600(benchmark::State& state) {
+    QImage plain = CharacterPicture().convertToFormat(QImage::Format_RGB32);
+    for (auto _ : state) {
+        QImage picture = plain;
+        MakeKeyTransparent(picture, qRgb(0xF0, 0xF0, 0xF0));
+        benchmark::DoNotOptimize(picture);
+    }
+}
+BENCHMARK(BM_KeyTransparent400x600)->Unit(benchmark::kMicrosecond);
+
+void BM_PictureShape400x600(benchmark::State& state) {
+    const QImage picture = CharacterPicture();
+    TPictureShape shape;
+    for (auto _ : state) {
+        shape = PictureShape(picture, static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(shape);
+    }
+    state.counters["rects"] = shape.region.rectCount();
+}
+BENCHMARK(BM_PictureShape400x600)
+    ->Arg(kShapeAlphaCut)
+    ->Arg(kShapeAlphaAny)
+    ->Unit(benchmark::kMicrosecond);
+
+// A new picture each time (the shape and the window's mask anew), or the same one again, as
+// every balloon state change shows it (nothing to do).
+void BM_DesktopCharacterSetPicture(benchmark::State& state) {
+    const bool changes = state.range(0) != 0;
+    const QImage first = CharacterPicture();
+    const QImage second = first.copy();
+    TDesktopCharacter character(false);
+    int turn = 0;
+    for (auto _ : state) character.SetPicture(changes && (++turn & 1) ? second : first);
+}
+BENCHMARK(BM_DesktopCharacterSetPicture)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kiova

@@ -48,6 +48,10 @@ public:
     // The window's place is unknown here: the one read from the settings is written back.
     void CenterWindow() override { position_ = QPoint(-1, -1); }
     QSize ScreenSize() const override;
+    // A terminal has one layout; the desktop place in the settings file is left as it is.
+    void SetDesktopMode(bool) override {}
+    void PlaceDesktopCharacter(std::optional<QPoint>) override {}
+    std::optional<QPoint> DesktopPosition() const override { return std::nullopt; }
     std::uintptr_t WindowId() const override { return 0; }
     void QuitApplication() override { quit_requested_ = true; }
     void SetPattingCaptions(const std::vector<std::u16string>& captions) override {

@@ -171,7 +171,7 @@ void TFrontEnd::LoadPicture(QImage& target, EPaintArea area, std::string_view tr
         return;
     }
     if (TextToBool(AnsiLowerCase(character_->Package().ReadValue(transparency_key))))
-        MakeTransparent(target, view_.BackgroundColor());
+        MakeKeyTransparent(target, view_.BackgroundColor());
     target.setText(QString::fromUtf8(kPictureFileKey), QString::fromStdString(AnsiToUtf8(file)));
     AdjustLayout();
     if (area == EPaintArea::Picture) view_.ShowPicture(picture_);

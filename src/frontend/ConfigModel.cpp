@@ -19,6 +19,7 @@ TConfigValues ReadConfigValues(const TFrontEnd& front_end) {
     values.font_size = settings.font_size;
     values.interval = settings.interval;
     values.associate = keys.associate;
+    values.desktop_mode = settings.desktop_mode;
     values.keep_log = settings.keep_log;
     values.play_sound = settings.play_sound;
     values.allow_execute = keys.allow_execute;
@@ -37,6 +38,7 @@ void ApplyConfigValues(TFrontEnd& front_end, const TConfigValues& values,
     front_end.SetPluginsEnabled(values.plugins_enabled);
     front_end.SetAllowExecute(values.allow_execute);
     front_end.SetKeepLog(values.keep_log);
+    front_end.SetDesktopMode(values.desktop_mode);
     WriteConfigKeys(front_end.SettingsPath(),
                     {values.associate, values.allow_execute, values.plugins_enabled});
     association.Apply(values.associate);

@@ -33,6 +33,7 @@ struct TConfigValues {
     int font_size = 9;                // points
     int interval = kDefaultInterval;  // milliseconds
     bool associate = false;
+    bool desktop_mode = false;
     bool keep_log = true;
     bool play_sound = true;
     bool allow_execute = false;

@@ -158,6 +158,12 @@ void TFrontEnd::ToggleStayOnTop() {
     view_.SetStayOnTop(settings_.stay_on_top);
 }
 
+void TFrontEnd::SetDesktopMode(bool on) {
+    if (on == settings_.desktop_mode) return;
+    settings_.desktop_mode = on;
+    view_.SetDesktopMode(on);
+}
+
 void TFrontEnd::ToggleVisibility() {
     if (view_.IsWindowVisible()) {
         view_.HideWindow();
@@ -233,6 +239,7 @@ void TFrontEnd::ReadSettings() {
     TSettings read = kiova::ReadSettings(settings_path_);
     settings_as_read_ = read;
     PlaceWindow(read);
+    PlaceDesktopCharacter(read);
     if (read.stay_on_top && !settings_.stay_on_top) ToggleStayOnTop();
     settings_.play_sound = read.play_sound;
     settings_.keep_log = read.keep_log;
@@ -261,11 +268,23 @@ void TFrontEnd::PlaceWindow(const TSettings& settings) {
         view_.MoveWindow(QPoint(settings.left, settings.top));
 }
 
+void TFrontEnd::PlaceDesktopCharacter(const TSettings& settings) {
+    std::optional<QPoint> place;
+    if (settings.desktop_left && settings.desktop_top)
+        place = QPoint(*settings.desktop_left, *settings.desktop_top);
+    view_.PlaceDesktopCharacter(place);
+    SetDesktopMode(settings.desktop_mode);
+}
+
 void TFrontEnd::WriteSettings() {
     TSettings written = settings_;
     QPoint position = view_.WindowPosition();
     written.top = position.y();
     written.left = position.x();
+    if (std::optional<QPoint> desktop = view_.DesktopPosition()) {
+        written.desktop_left = desktop->x();
+        written.desktop_top = desktop->y();
+    }
     written.user_profile = FormatUserProfile();
     kiova::WriteSettings(settings_path_, written, settings_as_read_);
     settings_as_read_ = written;

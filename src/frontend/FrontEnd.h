@@ -87,6 +87,10 @@ public:
     // with the switch; a package that is no character gets the "InvalidCharacter" answer.
     void SwitchCharacter(std::string_view package_path);
     void ToggleStayOnTop();
+    // Desktop mode (the view's second layout) on or off, at once and for the next start; the
+    // view is told only of a change.
+    void ToggleDesktopMode() { SetDesktopMode(!settings_.desktop_mode); }
+    void SetDesktopMode(bool on);
     void ToggleVisibility();
     void ShowPattingWindow();
     void ShowSettingsDialog();
@@ -169,6 +173,8 @@ private:
                      std::string_view name);
     void AdjustLayout();
     void PlaceWindow(const TSettings& settings);
+    // The desktop character's place, then the mode.
+    void PlaceDesktopCharacter(const TSettings& settings);
     void SetTrayTip(std::string_view tip);
     QImage BuiltinBalloon(QImage image) const;
     // `name` (ANSI) inside the data folder; nothing, and an error-log entry, when it leaves it.

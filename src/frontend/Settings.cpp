@@ -15,6 +15,12 @@ int ReadInteger(const TIniFile& file, std::string_view section, std::string_view
     return TextToInt(*text).value_or(default_value);
 }
 
+std::optional<int> ReadOptionalInteger(const TIniFile& file, std::string_view section,
+                                       std::string_view key) {
+    std::optional<std::string> text = file.Read(section, key);
+    return text ? TextToInt(*text) : std::nullopt;
+}
+
 bool ReadBool(const TIniFile& file, std::string_view section, std::string_view key,
               bool default_value) {
     return ReadInteger(file, section, key, default_value ? 1 : 0) != 0;
@@ -27,11 +33,15 @@ void WriteBool(TIniFile& file, std::string_view section, std::string_view key, b
 struct TEntry {
     std::string_view section;
     std::string_view key;
-    std::string value;
+    std::optional<std::string> value;  // nothing: the file keeps what it has
 };
 
 std::string BoolText(bool value) {
     return value ? "1" : "0";
+}
+
+std::optional<std::string> OptionalText(std::optional<int> value) {
+    return value ? std::optional(std::to_string(*value)) : std::nullopt;
 }
 
 // The keys of the settings as the file holds them, in the order they are written.
@@ -40,6 +50,9 @@ std::vector<TEntry> Entries(const TSettings& settings) {
             {"Window", "Top", std::to_string(settings.top)},
             {"Window", "Left", std::to_string(settings.left)},
             {"Window", "StayOnTop", BoolText(settings.stay_on_top)},
+            {"Window", "DesktopMode", BoolText(settings.desktop_mode)},
+            {"Window", "DesktopLeft", OptionalText(settings.desktop_left)},
+            {"Window", "DesktopTop", OptionalText(settings.desktop_top)},
             {"Main", "PlaySound", BoolText(settings.play_sound)},
             {"Log", "Keep", BoolText(settings.keep_log)},
             {"Balloon", "FontName", settings.font_name},
@@ -59,6 +72,9 @@ TSettings ReadSettings(std::string_view path) {
     settings.top = ReadInteger(file, "Window", "Top", defaults.top);
     settings.left = ReadInteger(file, "Window", "Left", defaults.left);
     settings.stay_on_top = ReadBool(file, "Window", "StayOnTop", defaults.stay_on_top);
+    settings.desktop_mode = ReadBool(file, "Window", "DesktopMode", defaults.desktop_mode);
+    settings.desktop_left = ReadOptionalInteger(file, "Window", "DesktopLeft");
+    settings.desktop_top = ReadOptionalInteger(file, "Window", "DesktopTop");
     settings.play_sound = ReadBool(file, "Main", "PlaySound", defaults.play_sound);
     settings.keep_log = ReadBool(file, "Log", "Keep", defaults.keep_log);
     settings.font_name = file.ReadString("Balloon", "FontName", defaults.font_name);
@@ -77,9 +93,9 @@ void WriteSettings(std::string_view path, const TSettings& settings, const TSett
     std::vector<TEntry> read = Entries(as_read);
     UpdateIniFile(path, [&](TIniFile& file) {
         for (size_t i = 0; i < entries.size(); ++i)
-            if (entries[i].value != read[i].value ||
-                !file.ValueExists(entries[i].section, entries[i].key))
-                file.WriteString(entries[i].section, entries[i].key, entries[i].value);
+            if (entries[i].value && (entries[i].value != read[i].value ||
+                                     !file.ValueExists(entries[i].section, entries[i].key)))
+                file.WriteString(entries[i].section, entries[i].key, *entries[i].value);
     });
 }
 

@@ -3,6 +3,7 @@
 // dialog; writing keeps them, like every other key not named here.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,11 @@ struct TSettings {
     int top = -1;  // window position; out of the screen means centred
     int left = -1;
     bool stay_on_top = false;
+    // Desktop mode: the character on the desktop rather than in the classic window, and where
+    // it stands; a missing or garbled place is none, and none is never written.
+    bool desktop_mode = false;
+    std::optional<int> desktop_left;
+    std::optional<int> desktop_top;
     bool play_sound = true;
     bool keep_log = true;
     std::string font_name;            // ANSI; "ＭＳ ゴシック" by default

@@ -15,6 +15,7 @@ inline constexpr std::u16string_view kHomePage = u"https://kiova.example.org/";
 // The main window's context menu, in its order; an empty caption is a separator.
 inline constexpr TUiText kMenuShowPatting{QT_TRANSLATE_NOOP("kiova", "なでなでメニューを表示(&N)")};
 inline constexpr TUiText kMenuStayOnTop{QT_TRANSLATE_NOOP("kiova", "常に前面に表示(&T)")};
+inline constexpr TUiText kMenuDesktopMode{QT_TRANSLATE_NOOP("kiova", "デスクトップモード(&D)")};
 inline constexpr TUiText kMenuHide{QT_TRANSLATE_NOOP("kiova", "隠す(&S)")};
 inline constexpr TUiText kMenuShow{QT_TRANSLATE_NOOP("kiova", "戻す(&S)")};
 inline constexpr TUiText kMenuConfigure{QT_TRANSLATE_NOOP("kiova", "設定(&P)...")};
@@ -59,6 +60,8 @@ inline constexpr TUiText kConfigIntervalLabel{QT_TRANSLATE_NOOP("kiova", "速度
 inline constexpr TUiText kConfigIntervalUnit{QT_TRANSLATE_NOOP("kiova", "ms")};
 inline constexpr TUiText kConfigAssociate{
     QT_TRANSLATE_NOOP("kiova", "拡張子(.ktc)の関連付けをする(&E)")};
+inline constexpr TUiText kConfigDesktopMode{
+    QT_TRANSLATE_NOOP("kiova", "キャラクターをデスクトップに表示する(&D)")};
 inline constexpr TUiText kConfigGroupLog{QT_TRANSLATE_NOOP("kiova", "ログの設定")};
 inline constexpr TUiText kConfigKeepLog{QT_TRANSLATE_NOOP("kiova", "ログを保存する(&L)")};
 inline constexpr TUiText kConfigGroupOther{QT_TRANSLATE_NOOP("kiova", "その他の設定")};
@@ -137,6 +140,8 @@ inline constexpr TUiText kA11yPicture{QT_TRANSLATE_NOOP("kiova", "人格の画�
 inline constexpr TUiText kA11yBalloonFrame{QT_TRANSLATE_NOOP("kiova", "吹き出しの枠")};
 inline constexpr TUiText kA11yMenuHelp{
     QT_TRANSLATE_NOOP("kiova", "右クリックでメニューを開きます。")};
+inline constexpr TUiText kA11yDesktopCharacterHelp{
+    QT_TRANSLATE_NOOP("kiova", "ドラッグで動かし、右クリックでメニューを開きます。")};
 inline constexpr TUiText kA11yPattingList{QT_TRANSLATE_NOOP("kiova", "なでなでの動作")};
 inline constexpr TUiText kA11yPattingListHelp{
     QT_TRANSLATE_NOOP("kiova", "ダブルクリックか Enter で、選んだ動作を人格に伝えます。")};
@@ -149,6 +154,8 @@ inline constexpr TUiText kA11yInterval{
     QT_TRANSLATE_NOOP("kiova", "1 文字を表示する間隔 (ミリ秒) です。上下の矢印キーで変えます。")};
 inline constexpr TUiText kA11yAssociate{
     QT_TRANSLATE_NOOP("kiova", "人格ファイルを開くと Kiova が起動するようにします。")};
+inline constexpr TUiText kA11yDesktopMode{QT_TRANSLATE_NOOP(
+    "kiova", "人格を枠のないウィンドウでデスクトップに立たせ、吹き出しをその横に出します。")};
 inline constexpr TUiText kA11yKeepLog{
     QT_TRANSLATE_NOOP("kiova", "会話をログファイルに書き残します。")};
 inline constexpr TUiText kA11yPlaySound{QT_TRANSLATE_NOOP("kiova", "人格の効果音を鳴らします。")};

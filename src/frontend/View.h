@@ -8,6 +8,7 @@
 #include <QRgb>
 #include <QSize>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,15 @@ public:
     virtual void MoveWindow(QPoint top_left) = 0;
     virtual void CenterWindow() = 0;
     virtual QSize ScreenSize() const = 0;
+    // Desktop mode on: the character stands frameless on the desktop with its balloon in a
+    // window of its own; off: the classic window. Either way the same balloon goes on, and the
+    // window calls above act on the layout shown.
+    virtual void SetDesktopMode(bool on) = 0;
+    // The desktop character's top left; nothing, garbage or a place off every screen puts it
+    // at the bottom right of the primary screen.
+    virtual void PlaceDesktopCharacter(std::optional<QPoint> top_left) = 0;
+    // Where it stands; nothing when this view has no such place.
+    virtual std::optional<QPoint> DesktopPosition() const = 0;
     // The native window id handed to plug-ins; 0 when there is none.
     virtual std::uintptr_t WindowId() const = 0;
     // Ends the event loop; the window's own close handling has already run.

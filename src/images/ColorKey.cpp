@@ -38,4 +38,15 @@ void MakeTransparent(QImage& bitmap, QRgb background) {
     ReplaceColor(bitmap, TransparencyKey(bitmap), background);
 }
 
+void MakeKeyTransparent(QImage& bitmap, QRgb background) {
+    if (bitmap.isNull()) return;
+    bitmap = bitmap.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = TransparencyKey(bitmap);
+    const QRgb clear = background & RGB_MASK;
+    for (int y = 0; y < bitmap.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(bitmap.scanLine(y));
+        std::replace(row, row + bitmap.width(), key, clear);
+    }
+}
+
 }  // namespace kiova

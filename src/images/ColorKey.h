@@ -16,4 +16,11 @@ QRgb TransparencyKey(const QImage& bitmap);
 // Replaces the key colour by `background`; a null bitmap is left alone.
 void MakeTransparent(QImage& bitmap, QRgb background);
 
+// The key colour made see-through, for a window that shows what lies behind it: `bitmap`
+// becomes 32-bit with alpha (not premultiplied), and every pixel equal to the bottom-left one,
+// alpha included, becomes `background` with alpha 0. The picture's own alpha is kept, so
+// painted over `background` it looks as MakeTransparent's result does. A null bitmap is left
+// alone.
+void MakeKeyTransparent(QImage& bitmap, QRgb background);
+
 }  // namespace kiova

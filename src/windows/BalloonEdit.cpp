@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QtMath>
 
 namespace kiova {
 
@@ -33,6 +34,12 @@ void TBalloonEdit::SetText(std::u16string_view text) {
     if (shown != toPlainText()) setPlainText(shown);
     moveCursor(QTextCursor::End);
     ensureCursorVisible();
+}
+
+// The plain-text layout measures its document in lines.
+int TBalloonEdit::ContentHeight() const {
+    const qreal lines = document()->size().height();
+    return qCeil(lines * fontMetrics().lineSpacing() + 2 * document()->documentMargin());
 }
 
 void TBalloonEdit::keyPressEvent(QKeyEvent* event) {

@@ -17,6 +17,8 @@ public:
     std::u16string Text() const;
     // Replaces the text and puts the caret at its end, scrolled into view.
     void SetText(std::u16string_view text);
+    // The height the text needs at the control's width, in pixels.
+    int ContentHeight() const;
 
 signals:
     void enterPressed();

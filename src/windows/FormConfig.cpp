@@ -100,6 +100,7 @@ private:
     QLabel* label_font_name_ = nullptr;
     TUpDown* edit_interval_ = nullptr;
     QCheckBox* check_ex_char_ = nullptr;
+    QCheckBox* check_desktop_ = nullptr;
     QCheckBox* check_log_ = nullptr;
     QCheckBox* check_sound_ = nullptr;
     QCheckBox* check_execute_ = nullptr;
@@ -157,6 +158,7 @@ TFormConfig::TFormConfig(QWidget* parent, TFrontEnd& front_end)
                              {"LabelFontName", kConfigFontLabel, kA11yFontName},
                              {"EditInterval", {}, kA11yInterval},
                              {"CheckExChar", {}, kA11yAssociate},
+                             {"CheckDesktopMode", {}, kA11yDesktopMode},
                              {"CheckLog", {}, kA11yKeepLog},
                              {"CheckSound", {}, kA11yPlaySound},
                              {"CheckExecute", {}, kA11yAllowExecute},
@@ -193,10 +195,12 @@ QWidget* TFormConfig::MakeGeneralPage() {
     auto* interval_label = new QLabel(ToQString(kConfigIntervalLabel));
     interval_label->setBuddy(edit_interval_);
     check_ex_char_ = Named(new QCheckBox(ToQString(kConfigAssociate)), "CheckExChar");
+    check_desktop_ = Named(new QCheckBox(ToQString(kConfigDesktopMode)), "CheckDesktopMode");
     auto* general_form = new QFormLayout(general);
     general_form->addRow(ToQString(kConfigFontLabel), font_row);
     general_form->addRow(interval_label, interval_row);
     general_form->addRow(check_ex_char_);
+    general_form->addRow(check_desktop_);
 
     auto* log = Named(new QGroupBox(ToQString(kConfigGroupLog), page), "GroupLog");
     check_log_ = Named(new QCheckBox(ToQString(kConfigKeepLog)), "CheckLog");
@@ -319,6 +323,7 @@ void TFormConfig::ShowValues(const TConfigValues& values) {
     ShowFontName();
     edit_interval_->setValue(values.interval);
     check_ex_char_->setChecked(values.associate);
+    check_desktop_->setChecked(values.desktop_mode);
     check_log_->setChecked(values.keep_log);
     check_sound_->setChecked(values.play_sound);
     check_execute_->setChecked(values.allow_execute);
@@ -340,6 +345,7 @@ TConfigValues TFormConfig::ShownValues() const {
     values.font_size = font_size_;
     values.interval = edit_interval_->value();
     values.associate = check_ex_char_->isChecked();
+    values.desktop_mode = check_desktop_->isChecked();
     values.keep_log = check_log_->isChecked();
     values.play_sound = check_sound_->isChecked();
     values.allow_execute = check_execute_->isChecked();

@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "Accessibility.h"
+#include "Compositor.h"
 #include "FontFallback.h"
 #include "FormAbout.h"
 #include "FormConfig.h"
@@ -47,7 +48,10 @@ TFormMain::TFormMain()
     window_id_ = static_cast<std::uintptr_t>(winId());
 }
 
-TFormMain::~TFormMain() = default;
+// The edit control is a member: the desktop balloon must not delete it with its children.
+TFormMain::~TFormMain() {
+    if (desktop_mode_) balloon_edit_.setParent(this);
+}
 
 void TFormMain::Attach(TFrontEnd& front_end, TQtTimerSource& timer) {
     front_end_ = &front_end;
@@ -78,6 +82,7 @@ void TFormMain::ConnectMenu() {
     };
     on(menu_.show_patting, [](TFrontEnd& f) { f.ShowPattingWindow(); });
     on(menu_.stay_on_top, [](TFrontEnd& f) { f.ToggleStayOnTop(); });
+    on(menu_.desktop_mode, [](TFrontEnd& f) { f.ToggleDesktopMode(); });
     on(menu_.change_state, [](TFrontEnd& f) { f.ToggleVisibility(); });
     on(menu_.configure, [](TFrontEnd& f) { f.ShowSettingsDialog(); });
     on(menu_.change_character, [](TFrontEnd& f) { f.ChangeCharacter(); });
@@ -87,6 +92,7 @@ void TFormMain::ConnectMenu() {
     connect(menu_.quit, &QAction::triggered, this, &QWidget::close);
     connect(&menu_.Menu(), &QMenu::aboutToShow, this, [this] {
         menu_.stay_on_top->setChecked(front_end_->Settings().stay_on_top);
+        menu_.desktop_mode->setChecked(front_end_->Settings().desktop_mode);
         menu_.SetWindowShown(IsWindowVisible());
     });
 }
@@ -121,11 +127,21 @@ void TFormMain::SetBalloonFont(std::u16string_view name, int point_size) {
     balloon_edit_.setFont(BalloonFont(ToQString(name), point_size));
 }
 
+void TFormMain::ShowPicture(const QImage& picture) {
+    picture_area_.SetImage(picture);
+    if (desktop_mode_) desktop_->SetPicture(picture);
+}
+
 void TFormMain::SetLayout(const TLayout& layout) {
+    layout_ = layout;
     picture_area_.setGeometry(QRect(QPoint(0, 0), layout.picture_area));
     balloon_area_.setGeometry(layout.balloon_left, 0, kBalloonWidth, kBalloonHeight);
-    balloon_edit_.setGeometry(kBalloonControl.translated(layout.balloon_control_left, 0));
+    if (!desktop_mode_) PlaceBalloonControl();
     setFixedSize(layout.client);
+}
+
+void TFormMain::PlaceBalloonControl() {
+    balloon_edit_.setGeometry(kBalloonControl.translated(layout_.balloon_control_left, 0));
 }
 
 QRgb TFormMain::BackgroundColor() const {
@@ -134,6 +150,10 @@ QRgb TFormMain::BackgroundColor() const {
 
 void TFormMain::SetCaption(std::u16string_view caption) {
     setWindowTitle(ToQString(caption));
+    if (desktop_) {
+        desktop_->Character().setWindowTitle(windowTitle());
+        desktop_->Balloon().setWindowTitle(windowTitle());
+    }
 }
 
 void TFormMain::SetTrayTip(std::u16string_view tip) {
@@ -141,25 +161,33 @@ void TFormMain::SetTrayTip(std::u16string_view tip) {
 }
 
 bool TFormMain::IsWindowVisible() const {
+    if (desktop_mode_) return desktop_->IsVisible();
     return isVisible() && !isMinimized();
 }
 
 void TFormMain::ShowWindow() {
-    if (isMinimized())
+    if (desktop_mode_)
+        desktop_->Show();
+    else if (isMinimized())
         showNormal();
     else
         show();
 }
 
-// Without a tray there would be no way back to a hidden window: it is minimised instead.
+// Without a tray there would be no way back to a hidden window: it is minimised instead, and
+// the desktop character, which has no taskbar button to come back from, stays.
 void TFormMain::HideWindow() {
-    if (tray_.IsShown())
+    if (desktop_mode_) {
+        if (tray_.IsShown()) desktop_->Hide();
+    } else if (tray_.IsShown()) {
         hide();
-    else if (isVisible())
+    } else if (isVisible()) {
         showMinimized();
+    }
 }
 
 void TFormMain::ShowAndActivate() {
+    if (desktop_mode_) return desktop_->Activate();
     ShowWindow();
     raise();
     activateWindow();
@@ -167,6 +195,8 @@ void TFormMain::ShowAndActivate() {
 
 // Changing a window's flags hides it; it comes back where it was.
 void TFormMain::SetStayOnTop(bool on_top) {
+    stay_on_top_ = on_top;
+    if (desktop_) desktop_->SetStayOnTop(on_top);
     bool was_visible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
     if (was_visible) show();
@@ -200,6 +230,60 @@ QSize TFormMain::ScreenSize() const {
     return screen != nullptr ? screen->virtualSize() : QSize();
 }
 
+// The edit control moves between the layouts with its text, caret and read-only state, so the
+// conversation goes on where it was.
+void TFormMain::SetDesktopMode(bool on) {
+    if (on == desktop_mode_) return;
+    const bool shown = IsWindowVisible();
+    if (on) {
+        TDesktopLayout& desktop = MakeDesktop();
+        hide();
+        desktop_mode_ = true;
+        desktop.AdoptEdit();
+        desktop.SetPicture(picture_area_.Image());
+        desktop.Place(desktop_place_);
+    } else {
+        desktop_place_ = desktop_->Position();
+        desktop_->Hide();
+        desktop_mode_ = false;
+        balloon_edit_.setParent(this);
+        PlaceBalloonControl();
+        balloon_edit_.show();
+    }
+    if (shown) ShowAndActivate();
+    if (!balloon_edit_.isReadOnly()) balloon_edit_.setFocus();
+    FitPattingWindow();
+}
+
+TDesktopLayout& TFormMain::MakeDesktop() {
+    if (desktop_) return *desktop_;
+    desktop_ = std::make_unique<TDesktopLayout>(balloon_edit_, patting_, CompositorRunning());
+    for (QWidget* window : {static_cast<QWidget*>(&desktop_->Character()),
+                            static_cast<QWidget*>(&desktop_->Balloon())}) {
+        // The menu's shortcuts work in whichever window has the keys.
+        window->addActions(menu_.Menu().actions());
+        window->setWindowTitle(windowTitle());
+        window->setWindowIcon(windowIcon());
+    }
+    Describe(desktop_->Character(), kA11yPicture, kA11yDesktopCharacterHelp);
+    Describe(desktop_->Balloon(), kA11yBalloonFrame, kA11yMenuHelp);
+    connect(&desktop_->Character(), &TDesktopCharacter::contextMenuWanted, this,
+            &TFormMain::OpenMenu);
+    connect(&desktop_->Balloon(), &TDesktopBalloon::contextMenuWanted, this, &TFormMain::OpenMenu);
+    connect(&desktop_->Character(), &TDesktopCharacter::clicked, this, &TFormMain::ShowAndActivate);
+    desktop_->SetStayOnTop(stay_on_top_);
+    return *desktop_;
+}
+
+void TFormMain::PlaceDesktopCharacter(std::optional<QPoint> top_left) {
+    desktop_place_ = top_left;
+    if (desktop_mode_) desktop_->Place(top_left);
+}
+
+std::optional<QPoint> TFormMain::DesktopPosition() const {
+    return desktop_mode_ ? std::optional(desktop_->Position()) : desktop_place_;
+}
+
 void TFormMain::QuitApplication() {
     QCoreApplication::quit();
 }
@@ -216,6 +300,7 @@ void TFormMain::ShowPattingWindow() {
 }
 
 void TFormMain::FitPattingWindow() {
+    if (desktop_mode_) return desktop_->DockPatting();
     patting_.PlaceBesideMainWindow();
     patting_.FitHeightToMainWindow();
 }
@@ -226,16 +311,20 @@ bool TFormMain::OpenAddress(std::u16string_view address) {
 }
 
 void TFormMain::ShowMessage(std::u16string_view text) {
-    QMessageBox::information(IsWindowVisible() ? this : nullptr, ToQString(kApplicationTitle),
-                             WithLineFeeds(text));
+    QMessageBox::information(DialogParent(), ToQString(kApplicationTitle), WithLineFeeds(text));
 }
 
 void TFormMain::RunSelectionDialog(TCharacterSelection& selection) {
-    RunSelectDialog(IsWindowVisible() ? this : nullptr, selection);
+    RunSelectDialog(DialogParent(), selection);
 }
 
 void TFormMain::RunSettingsDialog() {
-    RunConfigDialog(IsWindowVisible() ? this : nullptr, *front_end_);
+    RunConfigDialog(DialogParent(), *front_end_);
+}
+
+QWidget* TFormMain::DialogParent() {
+    if (!IsWindowVisible()) return nullptr;
+    return desktop_mode_ ? static_cast<QWidget*>(&desktop_->Character()) : this;
 }
 
 void TFormMain::RunAboutDialog() {

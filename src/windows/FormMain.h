@@ -1,13 +1,17 @@
 // TFormMain: the main window. The character's picture on the left, the balloon image on the
 // right with the edit control lying on it, the context menu, the tray icon, the splash and the
-// patting window. It draws what the logic (TFrontEnd) tells it through TView, and forwards the
-// user's events to the logic; it decides nothing itself.
+// patting window. In desktop mode it hides and the windows of TDesktopLayout show the same
+// picture and carry the same edit control. It draws what the logic (TFrontEnd) tells it through
+// TView, and forwards the user's events to the logic; it decides nothing itself.
 #pragma once
 
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "BalloonEdit.h"
+#include "DesktopLayout.h"
 #include "FormNadenade.h"
 #include "FormSplash.h"
 #include "ImageArea.h"
@@ -43,6 +47,8 @@ public:
     TFormNadenade& PattingWindow() { return patting_; }
     TFormSplash& Splash() { return splash_; }
     TTrayIcon& Tray() { return tray_; }
+    // The desktop mode's windows; null until the mode is first turned on.
+    TDesktopLayout* Desktop() { return desktop_.get(); }
 
     // TView
     std::u16string BalloonText() const override { return balloon_edit_.Text(); }
@@ -51,7 +57,7 @@ public:
     void BalloonCleared() override {}
     void SetBalloonFont(std::u16string_view name, int point_size) override;
     void ShowBalloonImage(const QImage& image) override { balloon_area_.SetImage(image); }
-    void ShowPicture(const QImage& picture) override { picture_area_.SetImage(picture); }
+    void ShowPicture(const QImage& picture) override;
     void SetLayout(const TLayout& layout) override;
     QRgb BackgroundColor() const override;
     void SetCaption(std::u16string_view caption) override;
@@ -65,6 +71,9 @@ public:
     void MoveWindow(QPoint top_left) override;
     void CenterWindow() override;
     QSize ScreenSize() const override;
+    void SetDesktopMode(bool on) override;
+    void PlaceDesktopCharacter(std::optional<QPoint> top_left) override;
+    std::optional<QPoint> DesktopPosition() const override;
     std::uintptr_t WindowId() const override { return window_id_; }
     void QuitApplication() override;
     void SetPattingCaptions(const std::vector<std::u16string>& captions) override;
@@ -91,6 +100,11 @@ private:
     void ConnectMenu();
     void OpenMenu(QPoint global_position);
     void OpenTrayMenu(QPoint global_position);
+    // The desktop mode's windows, made on first use with the compositor of that moment.
+    TDesktopLayout& MakeDesktop();
+    void PlaceBalloonControl();
+    // The window a dialog belongs to: the one shown, if any.
+    QWidget* DialogParent();
 
     TImageArea picture_area_;
     TImageArea balloon_area_;
@@ -99,6 +113,11 @@ private:
     TTrayIcon tray_;
     TFormSplash splash_;
     TFormNadenade patting_;
+    std::unique_ptr<TDesktopLayout> desktop_;
+    std::optional<QPoint> desktop_place_;  // where the desktop character is to stand
+    bool desktop_mode_ = false;
+    bool stay_on_top_ = false;
+    TLayout layout_;
     std::uintptr_t window_id_ = 0;
     TFrontEnd* front_end_ = nullptr;
     TQtTimerSource* timer_ = nullptr;

@@ -17,6 +17,7 @@ TMainMenu::TMainMenu(QWidget* window)
     : menu_(window),
       show_patting(AddItem(menu_, window, kMenuShowPatting, QKeySequence(Qt::CTRL | Qt::Key_N))),
       stay_on_top(AddItem(menu_, window, kMenuStayOnTop)),
+      desktop_mode(AddItem(menu_, window, kMenuDesktopMode)),
       change_state(AddItem(menu_, window, kMenuHide)),
       configure(AddItem(menu_, window, kMenuConfigure)),
       change_character(AddItem(menu_, window, kMenuChangeCharacter)),
@@ -26,6 +27,7 @@ TMainMenu::TMainMenu(QWidget* window)
       quit((menu_.addSeparator(),
             AddItem(menu_, window, kMenuQuit, QKeySequence(Qt::CTRL | Qt::Key_Q)))) {
     stay_on_top->setCheckable(true);
+    desktop_mode->setCheckable(true);
 }
 
 void TMainMenu::SetWindowShown(bool shown) {

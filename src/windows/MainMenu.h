@@ -18,7 +18,8 @@ public:
     void SetWindowShown(bool shown);
 
     QAction* const show_patting;
-    QAction* const stay_on_top;  // checkable
+    QAction* const stay_on_top;   // checkable
+    QAction* const desktop_mode;  // checkable
     QAction* const change_state;
     QAction* const configure;
     QAction* const change_character;

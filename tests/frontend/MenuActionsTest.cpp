@@ -39,5 +39,31 @@ TEST_F(MenuActions, TrayMenuOnlyOnceTheAnswerHasBeenShown) {
     EXPECT_TRUE(front_end->TrayMenuAvailable());  // typing
 }
 
+TEST_F(MenuActions, DesktopModeReadAtStartSwitchedAtOnceAndWrittenBack) {
+    folder.Write("Kiova.ini", std::string("[User]\r\n") + kValidProfileLine +
+                                  "\r\n[Window]\r\nDesktopMode=1\r\nDesktopLeft=70\r\n"
+                                  "DesktopTop=80\r\n");
+    std::string alice = WriteGreeter("Alice", "Hi");
+    Start(alice);
+    EXPECT_EQ(view.desktop_modes, std::vector<bool>{true});
+    EXPECT_EQ(view.desktop_position, QPoint(70, 80));
+    PlayOut();
+    front_end->Enter();
+    view.balloon_text = u"half typed";
+
+    front_end->ToggleDesktopMode();
+    EXPECT_EQ(view.desktop_modes, (std::vector<bool>{true, false}));
+    EXPECT_EQ(State(), TBalloonState::bsListening);  // the conversation goes on
+    EXPECT_EQ(view.balloon_text, u"half typed");
+    front_end->SetDesktopMode(false);  // no change, nothing to tell
+    EXPECT_EQ(view.desktop_modes.size(), 2u);
+
+    view.desktop_position = QPoint(300, 400);  // dragged
+    front_end->Shutdown();
+    std::string written = folder.Read("Kiova.ini");
+    for (const char* line : {"DesktopMode=0", "DesktopLeft=300", "DesktopTop=400"})
+        EXPECT_NE(written.find(line), std::string::npos) << line;
+}
+
 }  // namespace
 }  // namespace kiova::testing

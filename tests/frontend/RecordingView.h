@@ -38,6 +38,11 @@ public:
     void MoveWindow(QPoint top_left) override { position = top_left; }
     void CenterWindow() override;
     QSize ScreenSize() const override { return screen; }
+    void SetDesktopMode(bool on) override { desktop_modes.push_back(on); }
+    void PlaceDesktopCharacter(std::optional<QPoint> top_left) override {
+        desktop_position = top_left.value_or(QPoint(-2, -2));
+    }
+    std::optional<QPoint> DesktopPosition() const override { return desktop_position; }
     std::uintptr_t WindowId() const override { return 0; }
     void QuitApplication() override { quit_requested = true; }
 
@@ -75,6 +80,8 @@ public:
     bool stay_on_top = false;
     QPoint position{-1, -1};
     QSize screen{1280, 1024};
+    std::vector<bool> desktop_modes;  // each switch, in order
+    QPoint desktop_position;          // (-2, -2): placed without a stored place
     bool quit_requested = false;
     std::vector<std::u16string> patting_captions;
     bool patting_visible = false;

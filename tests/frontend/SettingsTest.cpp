@@ -88,6 +88,31 @@ TEST(SettingsTest, RoundTripKeepsUnknownKeysAndTheCharacterList) {
     EXPECT_EQ(again.user_profile, settings.user_profile);
 }
 
+TEST(SettingsTest, DesktopModeAndItsPlace) {
+    TempFolder folder;
+    folder.Write("Kiova.ini", "[Window]\r\nDesktopMode=1\r\nDesktopLeft=-120\r\nDesktopTop=x9\r\n");
+    TSettings settings = ReadSettings(folder / "Kiova.ini");
+    EXPECT_TRUE(settings.desktop_mode);
+    EXPECT_EQ(settings.desktop_left, -120);
+    EXPECT_EQ(settings.desktop_top, std::nullopt);  // garbage is no place
+
+    settings.desktop_mode = false;
+    settings.desktop_left = std::nullopt;
+    WriteSettings(folder / "Kiova.ini", settings);
+    std::string written = folder.Read("Kiova.ini");
+    EXPECT_NE(written.find("DesktopMode=0"), std::string::npos);
+    // What is not known is left as the file has it.
+    EXPECT_NE(written.find("DesktopLeft=-120"), std::string::npos);
+    EXPECT_NE(written.find("DesktopTop=x9"), std::string::npos);
+
+    settings.desktop_left = 30;
+    settings.desktop_top = 40;
+    WriteSettings(folder / "Kiova.ini", settings);
+    TSettings again = ReadSettings(folder / "Kiova.ini");
+    EXPECT_EQ(again.desktop_left, 30);
+    EXPECT_EQ(again.desktop_top, 40);
+}
+
 TEST(UserProfileTest, ParsesTheSixLines) {
     struct Case {
         const char* text;

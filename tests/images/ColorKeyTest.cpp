@@ -51,6 +51,30 @@ TEST(MakeTransparent, KeysOnTheBottomLeftPixel) {
     EXPECT_EQ(test::PixelsOf(image), expected);
 }
 
+// PixelsOf drops alpha, which is what this key sets.
+Pixels ArgbOf(const QImage& image) {
+    Pixels rows(image.height(), std::vector<QRgb>(image.width()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) rows[y][x] = image.pixel(x, y);
+    return rows;
+}
+
+TEST(MakeKeyTransparent, KeyBecomesClearBackgroundAndOwnAlphaStays) {
+    const QRgb half = qRgba(0x20, 0x40, 0x60, 0x80);
+    const Pixels pixels = {{half, kKey, 0x00000000}, {kKey, 0xFF204061, half}};
+    QImage image = test::ImageOf(pixels, QImage::Format_ARGB32);
+    MakeKeyTransparent(image, kBackground);
+    const QRgb clear = kBackground & RGB_MASK;
+    const Pixels expected = {{half, clear, 0x00000000}, {clear, 0xFF204061, half}};
+    EXPECT_EQ(image.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(ArgbOf(image), expected);
+
+    QImage paletted =
+        test::ImageOf({{0xFF000000, kKey}, {kKey, 0xFF000000}}, QImage::Format_Indexed8);
+    MakeKeyTransparent(paletted, kBackground);
+    EXPECT_EQ(ArgbOf(paletted), (Pixels{{0xFF000000, clear}, {clear, 0xFF000000}}));
+}
+
 TEST(MakeTransparent, BackgroundAlreadyBottomLeftChangesNothing) {
     const Pixels pixels = {{kKey, kBackground}, {kBackground, kKey}};
     QImage image = test::ImageOf(pixels);

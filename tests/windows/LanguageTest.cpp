@@ -76,8 +76,8 @@ TEST_F(English, ContextMenu) {
     TMainMenu menu(&window);
     QStringList items;
     for (QAction* action : menu.Menu().actions()) items << action->text();
-    EXPECT_THAT(items, ElementsAre("Show the &Patting Menu", "Stay on &Top", "&Hide",
-                                   "&Settings...", "&Change Character...", "", "&Help",
+    EXPECT_THAT(items, ElementsAre("Show the &Patting Menu", "Stay on &Top", "&Desktop mode",
+                                   "&Hide", "&Settings...", "&Change Character...", "", "&Help",
                                    "Kiova &Website", "&About Kiova...", "", "&Quit"));
     menu.SetWindowShown(false);
     EXPECT_EQ(menu.change_state->text(), "&Show");

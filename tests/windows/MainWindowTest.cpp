@@ -6,6 +6,9 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -115,9 +118,10 @@ TEST_F(MainWindowTest, ContextMenuHasEveryItemInOrderWithShortcuts) {
                             ? "-"
                             : (action->text() + " " + action->shortcut().toString()).toStdString());
     EXPECT_THAT(items, ElementsAre("なでなでメニューを表示(&N) Ctrl+N", "常に前面に表示(&T) ",
-                                   "隠す(&S) ", "設定(&P)... ", "人格の切り替え(&C)... ", "-",
-                                   "ヘルプを表示する(&H) F1", "Kiova のウェブサイト(&W) ",
-                                   "Kiova について(&A)... ", "-", "終了(&Q) Ctrl+Q"));
+                                   "デスクトップモード(&D) ", "隠す(&S) ", "設定(&P)... ",
+                                   "人格の切り替え(&C)... ", "-", "ヘルプを表示する(&H) F1",
+                                   "Kiova のウェブサイト(&W) ", "Kiova について(&A)... ", "-",
+                                   "終了(&Q) Ctrl+Q"));
 
     form.MainMenu().stay_on_top->trigger();
     EXPECT_TRUE(front_end->Settings().stay_on_top);
@@ -224,6 +228,109 @@ TEST_F(MainWindowTest, EndedFromOutsideADialogTheFarewellIsLoggedWithoutItsBox) 
     front_end->Shutdown();
     EXPECT_THAT(ChatLog(), ElementsAre(::testing::_, "Hi", "Bye",
                                        ::testing::HasSubstr("# End chatting with Alice")));
+}
+
+// A left-button drag from `from` by `offset`, as the window system delivers it.
+void Drag(QWidget& window, QPoint from, QPoint offset) {
+    const QPoint global = window.mapToGlobal(from);
+    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, window.mapFromGlobal(at), at, Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    send(QEvent::MouseButtonPress, global, Qt::LeftButton);
+    if (!offset.isNull()) {
+        send(QEvent::MouseMove, global + offset / 2, Qt::LeftButton);
+        send(QEvent::MouseMove, global + offset, Qt::LeftButton);
+    }
+    send(QEvent::MouseButtonRelease, global + offset, Qt::NoButton);
+}
+
+TEST_F(MainWindowTest, DesktopModeShowsTheSameConversationAndBackAgain) {
+    // A red figure on a blue key colour, keyed.
+    QImage picture(60, 80, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QPainter(&picture).fillRect(10, 5, 40, 70, Qt::red);
+    std::filesystem::create_directories(folder / "Alice");
+    ASSERT_TRUE(picture.save(QString::fromStdString(folder / "Alice/face.bmp"), "BMP"));
+    folder.Write("Kiova.ini",
+                 "[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n"
+                 "[Balloon]\r\nSpeed=1\r\n[Window]\r\nDesktopLeft=300\r\nDesktopTop=200\r\n");
+    Start({"Alice",
+           {{kGreeting, "Hello"}},
+           {},
+           {{"DefaultBitmap", "face.bmp"}, {"transparentbitmap", "1"}}});
+    WaitForAnswer();
+    QTest::keyClick(&form.Balloon(), Qt::Key_Return);
+    QTest::keyClicks(&form.Balloon(), "half");
+    const QRect classic_control = form.Balloon().geometry();
+
+    form.MainMenu().desktop_mode->trigger();
+    ASSERT_NE(form.Desktop(), nullptr);
+    TDesktopCharacter& character = form.Desktop()->Character();
+    TDesktopBalloon& balloon = form.Desktop()->Balloon();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(character.isVisible());
+    EXPECT_TRUE(balloon.isVisible());
+    EXPECT_TRUE(form.IsWindowVisible());
+    EXPECT_TRUE(character.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(character.size(), QSize(60, 80));
+    EXPECT_EQ(character.mask(), QRegion(10, 5, 40, 70));  // the key colour is cut away
+    EXPECT_EQ(form.Balloon().parentWidget(), &balloon);
+    EXPECT_EQ(form.Balloon().toPlainText(), "half");  // still typing
+    EXPECT_EQ(State(), bsListening);
+    EXPECT_EQ(character.pos(), QPoint(300, 200));
+    EXPECT_EQ(balloon.Side(), ESide::Right);
+    EXPECT_EQ(balloon.pos(), QPoint(360 + kDockGap, 200));
+    emit form.MainMenu().Menu().aboutToShow();
+    EXPECT_TRUE(form.MainMenu().desktop_mode->isChecked());
+
+    // A drag moves the character and its balloon; a click stays where it is.
+    const QPoint start(300, 200);
+    const QPoint balloon_offset = balloon.pos() - start;
+    Drag(character, QPoint(30, 40), QPoint(-50, 25));
+    EXPECT_EQ(character.pos(), start + QPoint(-50, 25));
+    EXPECT_EQ(balloon.pos() - character.pos(), balloon_offset);
+    Drag(character, QPoint(30, 40), QPoint());
+    EXPECT_EQ(character.pos(), start + QPoint(-50, 25));
+
+    // A long answer makes the balloon taller, no taller than the screen.
+    const int short_height = balloon.height();
+    form.SetBalloonText(std::u16string(60, u'x') + u"\r\n" + std::u16string(40, u'y') +
+                        u"\r\nthree\r\nfour\r\nfive\r\nsix\r\nseven\r\neight");
+    EXPECT_GT(balloon.height(), short_height);
+    EXPECT_LE(balloon.height(), character.screen()->availableGeometry().height());
+    form.SetBalloonText(u"half");
+
+    form.MainMenu().desktop_mode->trigger();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(character.isVisible());
+    EXPECT_FALSE(balloon.isVisible());
+    EXPECT_EQ(form.Balloon().parentWidget(), &form);
+    EXPECT_EQ(form.Balloon().geometry(), classic_control);
+    EXPECT_TRUE(form.Balloon().isVisible());
+    QTest::keyClicks(&form.Balloon(), "way");
+    QTest::keyClick(&form.Balloon(), Qt::Key_Return);
+    EXPECT_THAT(ChatLog(), ::testing::Contains("halfway"));
+    front_end->Shutdown();
+    EXPECT_NE(folder.Read("Kiova.ini").find("DesktopLeft=250"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, DesktopCharacterWithNothingToShowKeepsAHandle) {
+    folder.Write("Kiova.ini",
+                 "[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n"
+                 "[Window]\r\nDesktopMode=1\r\nDesktopLeft=junk\r\nDesktopTop=5\r\n");
+    folder.Write("Alice/face.bmp", "no bitmap");
+    Start({"Alice", {{kGreeting, "Hi"}}, {}, {{"DefaultBitmap", "face.bmp"}}});
+    ASSERT_NE(form.Desktop(), nullptr);
+    TDesktopCharacter& character = form.Desktop()->Character();
+    EXPECT_TRUE(character.Shape().handle);
+    EXPECT_EQ(character.mask(), QRegion(0, 0, kHandleSide, kHandleSide));
+    const QRect screen = character.screen()->availableGeometry();
+    EXPECT_EQ(character.geometry().bottomRight(), screen.bottomRight());
+    QImage shown = character.grab().toImage();
+    EXPECT_NE(shown.pixel(kHandleSide / 2, kHandleSide / 2),
+              character.palette().color(QPalette::Window).rgb());
 }
 
 }  // namespace
