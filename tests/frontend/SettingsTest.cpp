@@ -91,14 +91,15 @@ TEST(SettingsTest, RoundTripKeepsUnknownKeysAndTheCharacterList) {
 TEST(SettingsTest, DesktopModeAndItsPlace) {
     TempFolder folder;
     folder.Write("Kiova.ini", "[Window]\r\nDesktopMode=1\r\nDesktopLeft=-120\r\nDesktopTop=x9\r\n");
-    TSettings settings = ReadSettings(folder / "Kiova.ini");
-    EXPECT_TRUE(settings.desktop_mode);
-    EXPECT_EQ(settings.desktop_left, -120);
-    EXPECT_EQ(settings.desktop_top, std::nullopt);  // garbage is no place
+    const TSettings as_read = ReadSettings(folder / "Kiova.ini");
+    EXPECT_TRUE(as_read.desktop_mode);
+    EXPECT_EQ(as_read.desktop_left, -120);
+    EXPECT_EQ(as_read.desktop_top, std::nullopt);  // garbage is no place
 
+    TSettings settings = as_read;
     settings.desktop_mode = false;
     settings.desktop_left = std::nullopt;
-    WriteSettings(folder / "Kiova.ini", settings);
+    WriteSettings(folder / "Kiova.ini", settings, as_read);
     std::string written = folder.Read("Kiova.ini");
     EXPECT_NE(written.find("DesktopMode=0"), std::string::npos);
     // What is not known is left as the file has it.
@@ -107,7 +108,7 @@ TEST(SettingsTest, DesktopModeAndItsPlace) {
 
     settings.desktop_left = 30;
     settings.desktop_top = 40;
-    WriteSettings(folder / "Kiova.ini", settings);
+    WriteSettings(folder / "Kiova.ini", settings, as_read);
     TSettings again = ReadSettings(folder / "Kiova.ini");
     EXPECT_EQ(again.desktop_left, 30);
     EXPECT_EQ(again.desktop_top, 40);
