@@ -18,7 +18,7 @@ packages=(
   fonts-ipafont-gothic              # Japanese text in the balloon
   xdg-utils shared-mime-info desktop-file-utils
   libfontconfig-dev                 # the balloon font's fallback for Windows font names
-  libxcb1-dev                       # desktop mode: whether a compositor runs
+  libxcb1-dev                       # desktop mode: whether a compositor runs; no taskbar button
   xvfb xdotool x11-utils            # end-to-end tests of the real window (x11-utils: xwininfo)
   xcompmgr imagemagick              # ... desktop mode under a compositor; its screenshots
   librsvg2-bin                      # the icon's PNG sizes

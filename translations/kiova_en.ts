@@ -204,6 +204,10 @@
         <translation>If you are not sure how a handle differs from a nickname, enter the same name for both. What you enter here stays on this computer and is never collected.</translation>
     </message>
     <message>
+        <source>はじめに、あなたのプロフィールを入力してください。</source>
+        <translation>Before we start, please enter your profile.</translation>
+    </message>
+    <message>
         <source>空欄があります</source>
         <translation>Please fill in every field.</translation>
     </message>

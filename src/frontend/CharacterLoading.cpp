@@ -31,19 +31,24 @@ using enum TBalloonState;
 
 constexpr size_t kTrayTipLimit = 62;  // bytes
 
-// Hides the splash and shows the main window when the load ends, however it ends.
+// Hides the splash and shows the main window when the load ends, however it ends, unless no
+// character is loaded (a failed start): an empty window would only stand in the way.
 class TSplashGuard {
 public:
-    explicit TSplashGuard(TView& view) : view_(view) { view_.ShowSplash(Translated(kLoadingText)); }
+    TSplashGuard(TView& view, const std::unique_ptr<TCharacter>& character)
+        : view_(view), character_(character) {
+        view_.ShowSplash(Translated(kLoadingText));
+    }
     ~TSplashGuard() {
         view_.HideSplash();
-        view_.ShowWindow();
+        if (character_) view_.ShowWindow();
     }
     TSplashGuard(const TSplashGuard&) = delete;
     TSplashGuard& operator=(const TSplashGuard&) = delete;
 
 private:
     TView& view_;
+    const std::unique_ptr<TCharacter>& character_;
 };
 }  // namespace
 
@@ -59,7 +64,7 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
     }
     view_.HideWindow();
     view_.HidePattingWindow();
-    TSplashGuard splash(view_);
+    TSplashGuard splash(view_, character_);
     TCharacterServices services =
         MakeCharacterServices(hand_over_, setup_.open_document,
                               PluginListFactory(setup_.program_folder, view_.WindowId()));

@@ -84,6 +84,9 @@ inline constexpr TUiText kProfileNote{QT_TRANSLATE_NOOP(
     "ハンドルネームとニックネームの違いがよく分からないときは、同じものを入力してください。"
     "ここで入力した個人情報が収集されることはありません。")};
 inline constexpr TUiText kProfileEmptyField{QT_TRANSLATE_NOOP("kiova", "空欄があります")};
+// Why the settings dialog opened by itself at the first start.
+inline constexpr TUiText kProfileWanted{
+    QT_TRANSLATE_NOOP("kiova", "はじめに、あなたのプロフィールを入力してください。")};
 inline constexpr TUiText kProfileInvalidDate{QT_TRANSLATE_NOOP("kiova", "不正な日付です")};
 inline constexpr TUiText kConfigEnablePlugins{
     QT_TRANSLATE_NOOP("kiova", "Plug-in を有効にする(&E)")};

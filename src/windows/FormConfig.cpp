@@ -153,6 +153,11 @@ TFormConfig::TFormConfig(QWidget* parent, TFrontEnd& front_end)
     layout->addLayout(buttons);
 
     ShowValues(ReadConfigValues(front_end_));
+    // Opened for want of a valid profile (the first start): on the user page, saying why.
+    if (ProfileProblem(ProfileFieldsOf(front_end_.User()))) {
+        layout->insertWidget(0, Named(new QLabel(ToQString(kProfileWanted)), "LabelReason"));
+        page_config_->setCurrentIndex(static_cast<int>(EConfigPage::User));
+    }
     DescribeControls(*this, {{"PageConfig", kConfigCaption, kA11yConfigPages},
                              {"ButtonFont", {}, kA11yFontButton},
                              {"LabelFontName", kConfigFontLabel, kA11yFontName},

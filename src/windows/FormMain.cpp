@@ -20,6 +20,7 @@
 #include "ProgramIcon.h"
 #include "QtText.h"
 #include "QtTimerSource.h"
+#include "SkipTaskbar.h"
 #include "UiTexts.h"
 
 namespace kiova {
@@ -63,7 +64,7 @@ void TFormMain::Attach(TFrontEnd& front_end, TQtTimerSource& timer) {
     for (auto* area : {&picture_area_, &balloon_area_})
         connect(area, &TImageArea::contextMenuWanted, this, &TFormMain::OpenMenu);
     connect(&balloon_edit_, &TBalloonEdit::contextMenuWanted, this, &TFormMain::OpenMenu);
-    connect(&tray_, &TTrayIcon::doubleClicked, this, [this] {
+    connect(&tray_, &TTrayIcon::clicked, this, [this] {
         if (!IsWindowVisible()) ShowWindow();
     });
     connect(&tray_, &TTrayIcon::menuWanted, this, &TFormMain::OpenTrayMenu);
@@ -350,7 +351,9 @@ void TFormMain::moveEvent(QMoveEvent* event) {
     patting_.PlaceBesideMainWindow();
 }
 
+// Sent before the window is mapped, so the state reaches the window manager with the map.
 void TFormMain::showEvent(QShowEvent* event) {
+    SkipTaskbar(*this);
     QWidget::showEvent(event);
     menu_.SetWindowShown(true);
 }

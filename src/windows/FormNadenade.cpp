@@ -8,6 +8,9 @@
 #include "UiTexts.h"
 
 namespace kiova {
+namespace {
+constexpr QKeyCombination kFocusMainKey(Qt::ControlModifier, Qt::Key_N);
+}  // namespace
 
 TFormNadenade::TFormNadenade(QWidget* main_window)
     : QWidget(main_window, Qt::Tool), main_window_(*main_window), list_(this), menu_(this) {
@@ -25,7 +28,7 @@ TFormNadenade::TFormNadenade(QWidget* main_window)
     list_.installEventFilter(this);
 
     QAction* focus_main = menu_.addAction(ToQString(kPattingMenuFocusMain));
-    focus_main->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    focus_main->setShortcut(QKeySequence(kFocusMainKey));
     menu_.addSeparator();
     QAction* hide_self = menu_.addAction(ToQString(kPattingMenuHide));
     hide_self->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -54,8 +57,22 @@ void TFormNadenade::FitHeightToMainWindow() {
 }
 
 bool TFormNadenade::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &list_ && event->type() == QEvent::KeyPress) {
-        int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched != &list_) return QWidget::eventFilter(watched, event);
+    // Ctrl+N is also the main menu's shortcut, which Qt keeps active in a tool window of the
+    // main window: as a shortcut it would be ambiguous and do nothing, so it is taken here as
+    // a key.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == kFocusMainKey) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* key_event = static_cast<QKeyEvent*>(event);
+        if (key_event->keyCombination() == kFocusMainKey) {
+            emit mainWindowWanted();
+            return true;
+        }
+        int key = key_event->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list_.currentRow() >= 0) {
             emit actionChosen(list_.currentRow());
             return true;

@@ -1,6 +1,7 @@
 // TTrayIcon: the program's icon in the desktop's notification area, with the caption as its
-// tip. It tells its owner of a double click and of a right click; the owner decides whether a
-// menu opens. On a desktop without a tray it is simply absent (IsShown() false).
+// tip. It tells its owner of a click (single or double: StatusNotifierItem trays report only
+// single ones) and of a right click; the owner decides what comes of them. On a desktop without a
+// tray it is simply absent (IsShown() false).
 #pragma once
 
 #include <QObject>
@@ -20,7 +21,7 @@ public:
     QString Tip() const { return icon_.toolTip(); }
 
 signals:
-    void doubleClicked();
+    void clicked();
     void menuWanted(QPoint global_position);
 
 private:

@@ -7,7 +7,7 @@
 # Usage: window_e2e.sh PATH/TO/kiova
 set -euo pipefail
 kiova=$1
-for tool in Xvfb xdotool xwininfo; do
+for tool in Xvfb xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -43,6 +43,9 @@ KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$work/home/Alice.ktc" &
 kiova_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Alice - Kiova$' | head -n 1)
 [ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
+# The tray icon stands for the window: no taskbar button.
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
+  { echo "FAIL: the window asks for a taskbar button"; exit 1; }
 # Without a window manager the focus request can race the window's mapping; a lost focus
 # shows up below as missing log lines, not as an X error that ends the script.
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window" 2>/dev/null || true

@@ -247,6 +247,7 @@ TEST_F(CharacterLoading, StateFileThatCannotBeReadIsReportedWithItsPath) {
     Create();
     EXPECT_FALSE(front_end->LoadCharacter(alice));
     EXPECT_EQ(front_end->Character(), nullptr);
+    EXPECT_FALSE(view.visible);  // no empty window in the way of the selection dialog
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_THAT(Utf16ToUtf8(view.messages[0]), HasSubstr("Alice.kts"));
     EXPECT_THAT(ErrorLog(), ElementsAre(HasSubstr("Alice.kts")));

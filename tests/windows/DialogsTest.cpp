@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,6 +44,9 @@ TEST_F(Dialogs, SettingsDialogWillNotCloseWithoutAValidProfile) {
     WhenOpen<QDialog>([](QDialog& dialog) {
         auto& pages = Child<QTabWidget>(dialog, "PageConfig");
         EXPECT_EQ(dialog.windowTitle(), "設定");
+        EXPECT_EQ(pages.currentIndex(), 1);  // opened for the profile: on the user page
+        EXPECT_EQ(Child<QLabel>(dialog, "LabelReason").text(),
+                  "はじめに、あなたのプロフィールを入力してください。");
         QString message;
         CloseNextMessage(message);
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -82,6 +86,8 @@ TEST_F(Dialogs, SettingsDialogKeepsALongIntervalAndAssociatesOnce) {
     ScopedEnvironment data_home("XDG_DATA_HOME", folder / "data");
     Start(WriteGreeter("Alice", "Hi"));
     auto toggle_association_and_ok = [](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QLabel*>("LabelReason"), nullptr);
+        EXPECT_EQ(Child<QTabWidget>(dialog, "PageConfig").currentIndex(), 0);
         EXPECT_EQ(Child<QSpinBox>(dialog, "EditInterval").text(), "1500");
         Click(Child<QCheckBox>(dialog, "CheckExChar"));
         Click(Child<QPushButton>(dialog, "ButtonSet"));

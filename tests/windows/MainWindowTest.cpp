@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -198,6 +199,24 @@ TEST_F(MainWindowTest, PattingWindowStandsBesideTheMainWindowAndSendsActions) {
     QTest::keyClick(&patting.List(), Qt::Key_Return);
     WaitForAnswer();
     EXPECT_EQ(form.Balloon().toPlainText(), "Tickles");
+}
+
+TEST_F(MainWindowTest, ATrayClickOrCtrlNInThePattingWindowBringsTheMainWindowBack) {
+    folder.Write("Alice/pat.txt", "Head,PATHEAD\r\n");
+    Start({"Alice", {{kGreeting, "Hi"}}, {}, {{"nadenade", "1"}, {"datanadenade", "pat.txt"}}});
+    form.hide();
+    auto* icon = form.Tray().findChild<QSystemTrayIcon*>();
+    ASSERT_NE(icon, nullptr);
+    emit icon->activated(QSystemTrayIcon::Trigger);  // the one click a StatusNotifierItem reports
+    EXPECT_TRUE(form.IsWindowVisible());
+
+    form.MainMenu().show_patting->trigger();
+    TFormNadenade& patting = form.PattingWindow();
+    patting.activateWindow();
+    patting.List().setFocus();
+    ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == &patting; }));
+    QTest::keyClick(&patting.List(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(WaitUntil([this] { return QApplication::activeWindow() == &form; }));
 }
 
 // A termination signal or the session's end while a dialog waits for the user.
