@@ -3,7 +3,8 @@
 // whole process is measured by bench/app/window_figures.sh), and one letter's repaint. The
 // start is measured with the built-in texts alone, with the English catalogue loaded first, and
 // with Qt's Japanese one. Desktop mode's cost of a picture: keying it, its shape, and the
-// character window taking it.
+// character window taking it. Then long answers in the balloon, skipped and played letter by
+// letter.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include "QtTimerSource.h"
 #include "RecordingView.h"
 #include "TempFolder.h"
+#include "TestCharacters.h"
 #include "Translation.h"
 
 namespace kiova {
@@ -140,6 +142,76 @@ void BM_DesktopCharacterSetPicture(benchmark::State& state) {
     for (auto _ : state) character.SetPicture(changes && (++turn & 1) ? second : first);
 }
 BENCHMARK(BM_DesktopCharacterSetPicture)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// A character whose greeting is `letters` letters long, in lines of 40.
+struct TLongGreeter {
+    explicit TLongGreeter(size_t letters) {
+        folder.Write("Kiova.ini",
+                     "[Log]\r\nKeep=0\r\n[User]\r\nUser=a{BR}b{BR}c{BR}d{BR}{BR}1980/05/05\r\n");
+        std::string greeting;
+        for (size_t i = 0; i < letters; ++i) greeting += i % 40 == 39 ? "{BR}" : "x";
+        package = testing::WriteCharacter(
+            folder, {"Alice", {{"{EQ{OPERATEMESSAGE}|KCCALLED}", greeting}}, {}, {}});
+    }
+    std::string Path() const { return AnsiPath(folder.Path()) + "/"; }
+    TempFolder folder;
+    std::string package;
+};
+
+// The greeting of N letters skipped with Enter as soon as it starts, until the balloon has
+// drawn it: it reaches the balloon once and is laid out once.
+void BM_SkippedAnswerInTheWindow(benchmark::State& state) {
+    TLongGreeter character(static_cast<size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        TFormMain form;
+        TQtTimerSource timer;
+        testing::TRecordingSound sound;
+        TFrontEnd front_end({character.Path(), character.Path() + "kiova.log"}, form, sound, timer);
+        front_end.Start(character.package);
+        state.ResumeTiming();
+        front_end.Enter();
+        form.repaint();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        front_end.Shutdown();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_SkippedAnswerInTheWindow)
+    ->Arg(1 << 15)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// The greeting played letter by letter, one tick each, the window redrawn after every tick:
+// the time per letter stays flat as the answer grows.
+void BM_PlayedAnswerInTheWindow(benchmark::State& state) {
+    TLongGreeter character(static_cast<size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        TFormMain form;
+        testing::TManualTimer timer;
+        testing::TRecordingSound sound;
+        TFrontEnd front_end({character.Path(), character.Path() + "kiova.log"}, form, sound, timer);
+        front_end.Start(character.package);
+        state.ResumeTiming();
+        while (front_end.Player().State() == TBalloonState::bsResponding) {
+            timer.Fire();
+            form.repaint();
+        }
+        state.PauseTiming();
+        front_end.Shutdown();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_PlayedAnswerInTheWindow)
+    ->Arg(1 << 10)
+    ->Arg(1 << 13)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 }  // namespace kiova
