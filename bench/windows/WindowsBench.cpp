@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "ColorKey.h"
@@ -158,26 +159,46 @@ struct TLongGreeter {
     std::string package;
 };
 
-// The greeting of N letters skipped with Enter as soon as it starts, until the balloon has
-// drawn it: it reaches the balloon once and is laid out once.
-void BM_SkippedAnswerInTheWindow(benchmark::State& state) {
+// The main window with the long greeting started in it, ticked by hand.
+struct TGreetingWindow {
+    explicit TGreetingWindow(const TLongGreeter& character)
+        : front_end({character.Path(), character.Path() + "kiova.log"}, form, sound, timer) {
+        front_end.Start(character.package);
+    }
+    ~TGreetingWindow() { front_end.Shutdown(); }
+    TGreetingWindow(const TGreetingWindow&) = delete;
+    TGreetingWindow& operator=(const TGreetingWindow&) = delete;
+
+    TFormMain form;
+    testing::TManualTimer timer;
+    testing::TRecordingSound sound;
+    TFrontEnd front_end;
+};
+
+// Runs `play` on a window whose greeting of N letters has just started; only `play` is timed.
+template <typename Play>
+void TimeGreeting(benchmark::State& state, Play play) {
     TLongGreeter character(static_cast<size_t>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        TFormMain form;
-        TQtTimerSource timer;
-        testing::TRecordingSound sound;
-        TFrontEnd front_end({character.Path(), character.Path() + "kiova.log"}, form, sound, timer);
-        front_end.Start(character.package);
+        auto window = std::make_unique<TGreetingWindow>(character);
         state.ResumeTiming();
-        front_end.Enter();
-        form.repaint();
-        QCoreApplication::processEvents();
+        play(*window);
         state.PauseTiming();
-        front_end.Shutdown();
+        window.reset();
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// Skipped with Enter as soon as it starts, until the balloon has drawn it: it reaches the
+// balloon once and is laid out once.
+void BM_SkippedAnswerInTheWindow(benchmark::State& state) {
+    TimeGreeting(state, [](TGreetingWindow& window) {
+        window.front_end.Enter();
+        window.form.repaint();
+        QCoreApplication::processEvents();
+    });
 }
 BENCHMARK(BM_SkippedAnswerInTheWindow)
     ->Arg(1 << 15)
@@ -185,27 +206,15 @@ BENCHMARK(BM_SkippedAnswerInTheWindow)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
-// The greeting played letter by letter, one tick each, the window redrawn after every tick:
-// the time per letter stays flat as the answer grows.
+// Played letter by letter, one tick each, the window redrawn after every tick: the time per
+// letter stays flat as the answer grows.
 void BM_PlayedAnswerInTheWindow(benchmark::State& state) {
-    TLongGreeter character(static_cast<size_t>(state.range(0)));
-    for (auto _ : state) {
-        state.PauseTiming();
-        TFormMain form;
-        testing::TManualTimer timer;
-        testing::TRecordingSound sound;
-        TFrontEnd front_end({character.Path(), character.Path() + "kiova.log"}, form, sound, timer);
-        front_end.Start(character.package);
-        state.ResumeTiming();
-        while (front_end.Player().State() == TBalloonState::bsResponding) {
-            timer.Fire();
-            form.repaint();
+    TimeGreeting(state, [](TGreetingWindow& window) {
+        while (window.front_end.Player().State() == TBalloonState::bsResponding) {
+            window.timer.Fire();
+            window.form.repaint();
         }
-        state.PauseTiming();
-        front_end.Shutdown();
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    });
 }
 BENCHMARK(BM_PlayedAnswerInTheWindow)
     ->Arg(1 << 10)

@@ -13,6 +13,9 @@ bool SameFormat(const SDL_AudioSpec& a, const SDL_AudioSpec& b) {
     return a.freq == b.freq && a.format == b.format && a.channels == b.channels;
 }
 
+constexpr int kMinRate = 4000;    // Hz
+constexpr int kMaxRate = 384000;  // Hz
+
 Uint64 BytesPerSecond(const SDL_AudioSpec& format) {
     return static_cast<Uint64>(std::max(format.freq, 0)) * format.channels *
            (SDL_AUDIO_BITSIZE(format.format) / 8);
@@ -63,6 +66,8 @@ int TSdlSound::Play(std::string_view wav) {
     SDL_RWops* source = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
     if (SDL_LoadWAV_RW(source, 1, &format, &samples, &length) == nullptr) return 0;
     std::unique_ptr<Uint8, FreeWav> owned(samples);
+    // A rate no sound is recorded at (a header saying 1 Hz) would stall the device for hours.
+    if (format.freq < kMinRate || format.freq > kMaxRate) return 0;
     if (!OpenDevice(format)) return 0;
     SDL_ClearQueuedAudio(device_);
     if (SDL_QueueAudio(device_, samples, length) != 0) return 0;

@@ -90,6 +90,25 @@ TEST_F(PlayerScenario, CommandsShowTheirEffectTickByTick) {
     EXPECT_TRUE(sound.played.empty());
 }
 
+// Each letter reaches the balloon once, not the whole text again at every letter, so an answer
+// plays and skips in time linear in its length.
+TEST_F(PlayerScenario, LongAnswerIsHandedToTheBalloonLetterByLetter) {
+    std::string answer;
+    for (int i = 0; i < 5000; ++i) answer += i % 50 == 49 ? "{BR}" : "x";
+    Start(WriteGreeter("Alice", answer, {{"AGAIN", answer}}));
+    PlayOut(10000);
+    const size_t shown = view.balloon_text.size();
+    EXPECT_EQ(shown, 4900U + 2 * 99);
+    EXPECT_LE(view.balloon_units_handed, shown);
+    front_end->Enter();
+    Type(u"again");
+    view.balloon_units_handed = 0;
+    Tick();
+    front_end->Enter();  // the rest at once
+    EXPECT_EQ(view.balloon_text.size(), shown);
+    EXPECT_LE(view.balloon_units_handed, shown);
+}
+
 TEST_F(PlayerScenario, WaitShowsItsMarkerUntilEnter) {
     Start(WriteGreeter("Alice", "ab{WAITRETURN}c{WAITRETURN:*}d"));
     Tick(3);
@@ -277,10 +296,12 @@ TEST_F(PlayerScenario, SynchronousSoundHoldsTheAnswerAtMostTenSeconds) {
 // A FIFO would block the program for ever and a huge file exhaust its memory: both are refused
 // before they are opened for reading, and logged.
 TEST_F(PlayerScenario, SoundThatIsNoRegularFileOrTooLargeIsRefusedAndLogged) {
+    std::string package =
+        WriteGreeter("Alice", "{SOUNDS:fifo.wav}{SOUNDA:huge.wav}{SOUNDA:fine.wav}.");
     ASSERT_EQ(mkfifo((folder / "Alice/fifo.wav").c_str(), 0600), 0);
     std::filesystem::resize_file(folder.Write("Alice/huge.wav", ""), (64 << 20) + 1);
     folder.Write("Alice/fine.wav", "fine");
-    Start(WriteGreeter("Alice", "{SOUNDS:fifo.wav}{SOUNDA:huge.wav}{SOUNDA:fine.wav}."));
+    Start(package);
     PlayOut();
     EXPECT_THAT(sound.played, ElementsAre("fine"));
     EXPECT_THAT(ErrorLog(), Contains(AllOf(HasSubstr("fifo.wav"), HasSubstr("no regular file"))));

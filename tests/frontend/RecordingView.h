@@ -17,8 +17,14 @@ namespace kiova::testing {
 class TRecordingView final : public TView {
 public:
     std::u16string BalloonText() const override { return balloon_text; }
-    void SetBalloonText(std::u16string_view text) override { balloon_text = text; }
-    void AppendBalloonText(std::u16string_view text) override { balloon_text += text; }
+    void SetBalloonText(std::u16string_view text) override {
+        balloon_text = text;
+        balloon_units_handed += text.size();
+    }
+    void AppendBalloonText(std::u16string_view text) override {
+        balloon_text += text;
+        balloon_units_handed += text.size();
+    }
     void EraseBalloonText(std::u16string_view erased) override;
     void SetBalloonReadOnly(bool read_only) override { balloon_read_only = read_only; }
     void BalloonCleared() override { ++balloon_clears; }
@@ -67,6 +73,7 @@ public:
     void HideSplash() override { splash_visible = false; }
 
     std::u16string balloon_text;
+    size_t balloon_units_handed = 0;  // what the logic handed over to show, all told
     bool balloon_read_only = false;
     int balloon_clears = 0;
     std::u16string font_name;

@@ -45,21 +45,15 @@ TEST_F(SdlSoundTest, PlayReturnsAtOnceWithHowLongTheSoundLasts) {
     EXPECT_LT(lasts, 4000);
 }
 
-// A header claiming one sample a second makes a few kilobytes last for hours: the length is
-// told, and the caller decides how long to wait.
-TEST_F(SdlSoundTest, SlowRateTellsItsFullLength) {
-    std::string wav = Wav(100);
-    wav.replace(24, 4, std::string("\x01\0\0\0", 4));  // sample rate
-    wav.replace(28, 4, std::string("\x02\0\0\0", 4));  // bytes per second
-    TSdlSound sound;
-    EXPECT_GE(sound.Play(wav), 800 * 1000);
-}
-
 TEST_F(SdlSoundTest, UnplayableSoundsAreSilent) {
     TSdlSound sound;
     EXPECT_EQ(sound.Play(""), 0);
     EXPECT_EQ(sound.Play("this is no sound"), 0);
     EXPECT_EQ(sound.Play(Wav(500).substr(0, 30)), 0);
+    // A header claiming one sample a second would make a few kilobytes last for hours.
+    std::string slow = Wav(100);
+    slow.replace(24, 8, std::string("\x01\0\0\0\x02\0\0\0", 8));  // rate, bytes a second
+    EXPECT_EQ(sound.Play(slow), 0);
     EXPECT_FALSE(sound.Playing());
 }
 
