@@ -44,6 +44,10 @@
         <translation>kiova: ユーザーのプロフィールがまだありません。端末かウィンドウで一度 kiova を起動して入力するか、%1 の [User] User= に書いてください</translation>
     </message>
     <message>
+        <source>kiova: an input line longer than 1 MiB was cut there</source>
+        <translation>kiova: 1 MiB を超える入力行をそこで切りました</translation>
+    </message>
+    <message>
         <source>Number, a package path, or an empty line to cancel: </source>
         <translation>番号かパッケージのパス (空行で取り消し): </translation>
     </message>

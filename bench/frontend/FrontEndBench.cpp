@@ -73,7 +73,7 @@ void BM_TurnThroughThePlayer(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
     SetClock(nullptr);
 }
-BENCHMARK(BM_TurnThroughThePlayer)->Arg(100)->Arg(1000)->Arg(10000);
+BENCHMARK(BM_TurnThroughThePlayer)->Arg(100)->Arg(1000)->Arg(10000)->Arg(1 << 20);
 
 }  // namespace
 }  // namespace kiova

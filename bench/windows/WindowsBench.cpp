@@ -3,7 +3,8 @@
 // whole process is measured by bench/app/window_figures.sh), and one letter's repaint. The
 // start is measured with the built-in texts alone, with the English catalogue loaded first, and
 // with Qt's Japanese one. Desktop mode's cost of a picture: keying it, its shape, and the
-// character window taking it.
+// character window taking it. Then long answers in the balloon, skipped and played letter by
+// letter.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "ColorKey.h"
@@ -22,6 +24,7 @@
 #include "QtTimerSource.h"
 #include "RecordingView.h"
 #include "TempFolder.h"
+#include "TestCharacters.h"
 #include "Translation.h"
 
 namespace kiova {
@@ -140,6 +143,84 @@ void BM_DesktopCharacterSetPicture(benchmark::State& state) {
     for (auto _ : state) character.SetPicture(changes && (++turn & 1) ? second : first);
 }
 BENCHMARK(BM_DesktopCharacterSetPicture)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// A character whose greeting is `letters` letters long, in lines of 40.
+struct TLongGreeter {
+    explicit TLongGreeter(size_t letters) {
+        folder.Write("Kiova.ini",
+                     "[Log]\r\nKeep=0\r\n[User]\r\nUser=a{BR}b{BR}c{BR}d{BR}{BR}1980/05/05\r\n");
+        std::string greeting;
+        for (size_t i = 0; i < letters; ++i) greeting += i % 40 == 39 ? "{BR}" : "x";
+        package = testing::WriteCharacter(
+            folder, {"Alice", {{"{EQ{OPERATEMESSAGE}|KCCALLED}", greeting}}, {}, {}});
+    }
+    std::string Path() const { return AnsiPath(folder.Path()) + "/"; }
+    TempFolder folder;
+    std::string package;
+};
+
+// The main window with the long greeting started in it, ticked by hand.
+struct TGreetingWindow {
+    explicit TGreetingWindow(const TLongGreeter& character)
+        : front_end({character.Path(), character.Path() + "kiova.log"}, form, sound, timer) {
+        front_end.Start(character.package);
+    }
+    ~TGreetingWindow() { front_end.Shutdown(); }
+    TGreetingWindow(const TGreetingWindow&) = delete;
+    TGreetingWindow& operator=(const TGreetingWindow&) = delete;
+
+    TFormMain form;
+    testing::TManualTimer timer;
+    testing::TRecordingSound sound;
+    TFrontEnd front_end;
+};
+
+// Runs `play` on a window whose greeting of N letters has just started; only `play` is timed.
+template <typename Play>
+void TimeGreeting(benchmark::State& state, Play play) {
+    TLongGreeter character(static_cast<size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<TGreetingWindow>(character);
+        state.ResumeTiming();
+        play(*window);
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// Skipped with Enter as soon as it starts, until the balloon has drawn it: it reaches the
+// balloon once and is laid out once.
+void BM_SkippedAnswerInTheWindow(benchmark::State& state) {
+    TimeGreeting(state, [](TGreetingWindow& window) {
+        window.front_end.Enter();
+        window.form.repaint();
+        QCoreApplication::processEvents();
+    });
+}
+BENCHMARK(BM_SkippedAnswerInTheWindow)
+    ->Arg(1 << 15)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// Played letter by letter, one tick each, the window redrawn after every tick: the time per
+// letter stays flat as the answer grows.
+void BM_PlayedAnswerInTheWindow(benchmark::State& state) {
+    TimeGreeting(state, [](TGreetingWindow& window) {
+        while (window.front_end.Player().State() == TBalloonState::bsResponding) {
+            window.timer.Fire();
+            window.form.repaint();
+        }
+    });
+}
+BENCHMARK(BM_PlayedAnswerInTheWindow)
+    ->Arg(1 << 10)
+    ->Arg(1 << 13)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 }  // namespace kiova

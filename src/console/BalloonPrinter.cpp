@@ -4,6 +4,7 @@
 
 #include "CodePage.h"
 #include "TerminalOutput.h"
+#include "TerminalText.h"
 
 namespace kiova {
 namespace {
@@ -20,22 +21,18 @@ bool IsCombining(char32_t letter) {
            letter == 0x200B || (letter >= 0xFE00 && letter <= 0xFE0F);
 }
 
+// A control character is shown as ^X, a C1 one as ^[X (see TerminalText).
+int ShownControlWidth(char32_t letter) {
+    if (letter < 0x20 || letter == 0x7F) return 2;
+    return letter >= 0x80 && letter <= 0x9F ? 3 : 1;
+}
+
 size_t CommonPrefix(std::u16string_view a, std::u16string_view b) {
     return static_cast<size_t>(
         std::mismatch(a.begin(), a.begin() + std::min(a.size(), b.size()), b.begin()).first -
         a.begin());
 }
 }  // namespace
-
-std::string TerminalText(std::u16string_view text) {
-    std::u16string lines;
-    lines.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
-        lines += text[i] == u'\r' ? u'\n' : text[i];
-    }
-    return Utf16ToUtf8(lines);
-}
 
 int DisplayWidth(std::u16string_view text) {
     int width = 0;
@@ -46,7 +43,7 @@ int DisplayWidth(std::u16string_view text) {
             letter = 0x10000 + ((letter - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         }
-        width += IsCombining(letter) ? 0 : IsWide(letter) ? 2 : 1;
+        width += IsCombining(letter) ? 0 : IsWide(letter) ? 2 : ShownControlWidth(letter);
     }
     return width;
 }
@@ -54,13 +51,26 @@ int DisplayWidth(std::u16string_view text) {
 void TBalloonPrinter::Show(std::u16string_view text) {
     if (text.empty()) {
         Flush();
-        printed_.clear();
-        pending_.clear();
+        text_.clear();
+        printed_ = 0;
         can_erase_ = false;
         new_balloon_ = true;
         return;
     }
-    pending_ = text;
+    TakeBack(CommonPrefix(std::u16string_view(text_).substr(0, printed_), text));
+    text_ = text;
+    if (live_) Flush();
+}
+
+void TBalloonPrinter::Append(std::u16string_view text) {
+    text_ += text;
+    if (live_) Flush();
+}
+
+void TBalloonPrinter::Erase(std::u16string_view erased) {
+    const size_t size = text_.size() - std::min(erased.size(), text_.size());
+    TakeBack(std::min(printed_, size));
+    text_.resize(size);
     if (live_) Flush();
 }
 
@@ -69,32 +79,39 @@ void TBalloonPrinter::Clear() {
     blank_line_owed_ = true;
 }
 
+void TBalloonPrinter::TakeBack(size_t kept) {
+    if (kept >= printed_) return;
+    const std::u16string_view taken = std::u16string_view(text_).substr(kept, printed_ - kept);
+    rub_out_columns_ += DisplayWidth(taken);
+    rub_out_blocked_ = rub_out_blocked_ || taken.find_first_of(u"\r\n") != taken.npos;
+    printed_ = kept;
+}
+
 void TBalloonPrinter::Flush() {
-    size_t kept = CommonPrefix(printed_, pending_);
-    if (kept < printed_.size()) {
-        Erase(std::u16string_view(printed_).substr(kept));
-        printed_.resize(kept);
-    }
-    if (kept == pending_.size()) return;
+    RubOut();
+    if (printed_ == text_.size()) return;
     if (new_balloon_) {
         StartLine();
         if (blank_line_owed_) sink_.Write("\n");
         new_balloon_ = blank_line_owed_ = false;
     }
-    std::string added = TerminalText(std::u16string_view(pending_).substr(kept));
+    std::string added = TerminalText(std::u16string_view(text_).substr(printed_));
     sink_.Write(added);
     line_open_ = !added.empty() && added.back() != '\n';
     can_erase_ = live_;
-    printed_ = pending_;
+    printed_ = text_.size();
 }
 
 // Letters can be rubbed out only on a terminal and only on the line the cursor is on; what
 // cannot be rubbed out stays, and the balloon goes on after it.
-void TBalloonPrinter::Erase(std::u16string_view erased) {
-    if (!can_erase_ || erased.find_first_of(u"\r\n") != std::u16string_view::npos) return;
-    std::string rub_out;
-    for (int column = DisplayWidth(erased); column > 0; --column) rub_out += "\b \b";
-    sink_.Write(rub_out);
+void TBalloonPrinter::RubOut() {
+    if (can_erase_ && !rub_out_blocked_ && rub_out_columns_ > 0) {
+        std::string rub_out;
+        for (int column = rub_out_columns_; column > 0; --column) rub_out += "\b \b";
+        sink_.Write(rub_out);
+    }
+    rub_out_columns_ = 0;
+    rub_out_blocked_ = false;
 }
 
 void TBalloonPrinter::PrintLine(std::string_view utf8) {

@@ -1,7 +1,9 @@
-// The balloon drawn as text. The front end replaces the balloon's whole text at every step; the
-// printer turns each change into what a terminal can show: new letters are appended, a letter
-// taken back ({^H}, the wait marker) is rubbed out while the cursor is still behind it, and a
-// new balloon (a new answer, CLEAR) starts on a line of its own.
+// The balloon drawn as text. The front end hands over the balloon's changes (a whole new text,
+// letters added at the end, letters taken back); the printer turns each into what a terminal
+// can show: new letters are appended, a letter taken back ({^H}, the wait marker) is rubbed out
+// while the cursor is still behind it, and a new balloon (a new answer, CLEAR) starts on a line
+// of its own. Each change costs its own length, so an answer prints in time linear in its
+// length.
 //
 // Live (a terminal): every change is printed at once, so answers appear letter by letter.
 // Otherwise (a pipe, a file): only what stands at Flush is printed, so an answer comes whole
@@ -21,6 +23,10 @@ public:
 
     // The balloon's text now, lines joined with CR LF. An empty text starts a new balloon.
     void Show(std::u16string_view text);
+    // `text` has been added at the end of the balloon's text.
+    void Append(std::u16string_view text);
+    // `erased`, the end of the balloon's text, has been taken back.
+    void Erase(std::u16string_view erased);
     // CLEAR: what has been shown stays; the next letter starts a paragraph after a blank line.
     void Clear();
     // Prints what has changed since the last print.
@@ -38,21 +44,24 @@ public:
 
 private:
     void StartLine();
-    void Erase(std::u16string_view erased);
+    // The printed text from `kept` on is no longer the balloon's: it is to be rubbed out.
+    void TakeBack(size_t kept);
+    void RubOut();
 
     TTextSink& sink_;
     bool live_;
-    std::u16string printed_;  // the balloon's text as it stands on the output
-    std::u16string pending_;  // the balloon's text now
-    bool line_open_ = false;  // the output ends inside a line
-    bool can_erase_ = false;  // nothing has been printed after printed_'s last letter
+    std::u16string text_;           // the balloon's text now
+    size_t printed_ = 0;            // text_'s first units stand on the output
+    int rub_out_columns_ = 0;       // printed letters taken back since the last print
+    bool rub_out_blocked_ = false;  // a line break among them: nothing can be rubbed out
+    bool line_open_ = false;        // the output ends inside a line
+    bool can_erase_ = false;        // nothing has been printed after the printed text's last letter
     bool new_balloon_ = false;
     bool blank_line_owed_ = false;
 };
 
-// UTF-16 text as a terminal shows it: UTF-8, every line break (CR LF, CR or LF) a LF.
-std::string TerminalText(std::u16string_view text);
-// Columns a text takes on a terminal: two for East Asian wide letters, none for combining marks.
+// Columns a text takes on a terminal as TerminalText shows it: two for East Asian wide letters,
+// none for combining marks.
 int DisplayWidth(std::u16string_view text);
 
 }  // namespace kiova

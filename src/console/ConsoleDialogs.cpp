@@ -4,12 +4,12 @@
 #include <filesystem>
 
 #include "AboutPages.h"
-#include "BalloonPrinter.h"
 #include "CharacterSelection.h"
 #include "CodePage.h"
 #include "ConsoleTerminal.h"
 #include "ConsoleTexts.h"
 #include "Settings.h"
+#include "TerminalText.h"
 #include "UiTexts.h"
 #include "User.h"
 
@@ -32,8 +32,9 @@ std::string AbsoluteUtf8(const std::string& path) {
 void ListRows(TConsoleTerminal& terminal, const TCharacterSelection& selection) {
     std::string list = PlainCaption(kSelectionCaption);
     for (size_t row = 0; row < selection.Rows().size(); ++row)
-        list += "\n  " + std::to_string(row + 1) + ". " + AnsiToUtf8(selection.Rows()[row].name) +
-                "  (" + AnsiToUtf8(selection.Rows()[row].path) + ")";
+        list += "\n  " + std::to_string(row + 1) + ". " +
+                TerminalText(AnsiToUtf16(selection.Rows()[row].name)) + "  (" +
+                TerminalText(AnsiToUtf16(selection.Rows()[row].path)) + ")";
     terminal.Say(list);
 }
 
@@ -151,7 +152,7 @@ std::string AboutText(TCharacter* character) {
         TAboutPage page = BuildAboutPage(kind, character);
         if (!text.empty()) text += "\n\n";
         text += "[" + Utf16ToUtf8(page.caption) + "]\n" + TerminalText(page.text);
-        if (!page.address.empty()) text += "\n" + Utf16ToUtf8(page.address);
+        if (!page.address.empty()) text += "\n" + TerminalText(page.address);
     }
     return text;
 }

@@ -44,11 +44,13 @@ TConsoleSession::TConsoleSession(TFrontEnd& front_end, TConsoleView& view,
 void TConsoleSession::Run() {
     TLineInput& input = terminal_.Input();
     while (!Ended()) {
-        if (Playing() && !live_) {
+        // A synchronous sound holds the answer: the loop waits for it, watching the signals.
+        const bool stepping = Playing() && !front_end_.Player().WaitingForSound();
+        if (stepping && !live_) {
             front_end_.Handle([this] { front_end_.Tick(); });
             continue;
         }
-        if (Playing() && input.HasLine()) {
+        if (stepping && input.HasLine()) {
             // A line typed while the answer plays shows the rest at once; an empty one is
             // spent on that, like Enter in the balloon.
             if (input.PeekLine().empty()) input.TakeLine();

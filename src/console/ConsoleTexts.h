@@ -37,6 +37,8 @@ inline constexpr TUiText kConsoleNoProfile{QT_TRANSLATE_NOOP(
     "kiova",
     "kiova: no user profile yet; start kiova once in a terminal or a window to enter it, or "
     "write it into [User] User= of %1")};
+inline constexpr TUiText kConsoleLineCut{
+    QT_TRANSLATE_NOOP("kiova", "kiova: an input line longer than 1 MiB was cut there")};
 
 // The selection dialog.
 inline constexpr TUiText kConsoleSelectionPrompt{

@@ -1,5 +1,6 @@
 #include "ConsoleView.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "BalloonPrinter.h"
@@ -7,6 +8,7 @@
 #include "ConsoleDialogs.h"
 #include "FrontEnd.h"
 #include "ProfileFields.h"
+#include "TerminalText.h"
 #include "UiTexts.h"
 
 namespace kiova {
@@ -16,6 +18,16 @@ namespace kiova {
 void TConsoleView::SetBalloonText(std::u16string_view text) {
     balloon_text_ = text;
     if (read_only_ || text.empty()) terminal_.Printer().Show(text);
+}
+
+void TConsoleView::AppendBalloonText(std::u16string_view text) {
+    balloon_text_ += text;
+    if (read_only_) terminal_.Printer().Append(text);
+}
+
+void TConsoleView::EraseBalloonText(std::u16string_view erased) {
+    balloon_text_.resize(balloon_text_.size() - std::min(erased.size(), balloon_text_.size()));
+    if (read_only_) terminal_.Printer().Erase(erased);
 }
 
 void TConsoleView::ShowPicture(const QImage& picture) {
@@ -33,13 +45,13 @@ QSize TConsoleView::ScreenSize() const {
 void TConsoleView::ShowPattingWindow() {
     std::string list = PlainCaption(kPattingCaption);
     for (size_t i = 0; i < patting_captions_.size(); ++i)
-        list += "\n  " + std::to_string(i + 1) + ". " + Utf16ToUtf8(patting_captions_[i]);
+        list += "\n  " + std::to_string(i + 1) + ". " + TerminalText(patting_captions_[i]);
     terminal_.Say(list);
 }
 
 bool TConsoleView::OpenAddress(std::u16string_view address) {
     if (address.empty()) return false;
-    terminal_.Say(Utf16ToUtf8(address));
+    terminal_.Say(TerminalText(address));
     return true;
 }
 

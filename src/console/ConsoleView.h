@@ -29,6 +29,8 @@ public:
     // TView
     std::u16string BalloonText() const override { return balloon_text_; }
     void SetBalloonText(std::u16string_view text) override;
+    void AppendBalloonText(std::u16string_view text) override;
+    void EraseBalloonText(std::u16string_view erased) override;
     void SetBalloonReadOnly(bool read_only) override { read_only_ = read_only; }
     void BalloonCleared() override { terminal_.Printer().Clear(); }
     void SetBalloonFont(std::u16string_view, int) override {}

@@ -5,6 +5,9 @@
 
 #include <array>
 #include <cerrno>
+#include <iostream>
+
+#include "ConsoleTexts.h"
 
 namespace kiova {
 
@@ -22,14 +25,29 @@ void TLineInput::ReadAvailable() {
         return;
     }
     partial_.append(buffer.data(), static_cast<size_t>(got));
-    SplitLines();
+    SplitLines(partial_.size() - static_cast<size_t>(got));
 }
 
-void TLineInput::SplitLines() {
+void TLineInput::SplitLines(size_t from) {
     size_t start = 0;
-    for (size_t end; (end = partial_.find('\n', start)) != std::string::npos; start = end + 1)
-        AddLine(partial_.substr(start, end - start));
-    partial_.erase(0, start);
+    for (size_t end; (end = partial_.find('\n', from)) != std::string::npos;
+         start = from = end + 1) {
+        if (!dropping_rest_) AddLine(partial_.substr(start, end - start));
+        dropping_rest_ = false;
+    }
+    partial_.erase(0, dropping_rest_ ? partial_.size() : start);
+    if (partial_.size() > kMaxLineBytes) CutLongLine();
+}
+
+// The line keeps its first kMaxLineBytes, less a UTF-8 sequence that would be split.
+void TLineInput::CutLongLine() {
+    size_t cut = kMaxLineBytes;
+    while (cut > 0 && (static_cast<unsigned char>(partial_[cut]) & 0xC0) == 0x80) --cut;
+    partial_.resize(cut);
+    AddLine(std::move(partial_));
+    partial_.clear();
+    dropping_rest_ = true;
+    std::cerr << TranslatedUtf8(kConsoleLineCut) << '\n';
 }
 
 void TLineInput::AddLine(std::string line) {

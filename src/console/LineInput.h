@@ -1,14 +1,19 @@
 // Lines of standard input (UTF-8, without their line break or a CR before it), read as they
 // arrive so that the program's loop can wait on its timer and signals at the same time.
 // Control characters other than tab are dropped: a NUL or a stray escape is no text, and the
-// balloon's edit control could not hold one either.
+// balloon's edit control could not hold one either. A line longer than kMaxLineBytes is cut
+// there (the rest of it is dropped, and standard error says so once per line), and input is
+// split in time linear in its length, so a huge line costs neither memory nor minutes.
 #pragma once
 
+#include <cstddef>
 #include <deque>
 #include <optional>
 #include <string>
 
 namespace kiova {
+
+inline constexpr size_t kMaxLineBytes = size_t{1} << 20;
 
 class TLineInput {
 public:
@@ -30,13 +35,16 @@ public:
     std::optional<std::string> ReadLine(int interrupt_fd);
 
 private:
-    void SplitLines();
+    // Splits what has arrived; `from` is where the bytes not yet searched begin.
+    void SplitLines(size_t from);
+    void CutLongLine();
     void AddLine(std::string line);
 
     int fd_;
     bool terminal_;
     bool ended_ = false;
     std::string partial_;
+    bool dropping_rest_ = false;  // of a line that has been cut
     std::deque<std::string> lines_;
 };
 

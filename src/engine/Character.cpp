@@ -22,8 +22,6 @@
 namespace kiova {
 namespace {
 
-constexpr int kMinimumVersion = 210;
-
 class TNullPluginList final : public TPluginListBase {
 public:
     int Count() const override { return 0; }
@@ -71,7 +69,7 @@ TCharacter::TCharacter(std::string_view package_path, TCharacterServices service
       datab2_(false, BoundEvaluator()),
       datac1_(true, BoundEvaluator()),
       datac2_(false, BoundEvaluator()) {
-    if (TextToInt(package_.ReadValue("version")).value_or(0) < kMinimumVersion)
+    if (!HasSupportedVersion(package_))
         throw EKiovaInvalidCharacter("character is not supported in this version");
 
     report_problem_ = std::move(services.report_problem);

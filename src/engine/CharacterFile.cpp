@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 #include "Files.h"
+#include "Numbers.h"
 
 namespace kiova {
 
@@ -40,6 +41,10 @@ bool IsValidCharacterFile(std::string_view package_path) {
     if (!FileExists(package_path)) return false;
     TCharacterFile package(package_path);
     return !package.ReadValue("name").empty() || !package.ReadValue("folder").empty();
+}
+
+bool HasSupportedVersion(const TCharacterFile& package) {
+    return TextToInt(package.ReadValue("version")).value_or(0) >= kMinimumCharacterVersion;
 }
 
 }  // namespace kiova

@@ -42,4 +42,8 @@ std::string OutsideFolderMessage(std::string_view name);
 // The package exists and names a "name" or a "folder".
 bool IsValidCharacterFile(std::string_view package_path);
 
+// The oldest "version" of a package that the program loads.
+inline constexpr int kMinimumCharacterVersion = 210;
+bool HasSupportedVersion(const TCharacterFile& package);
+
 }  // namespace kiova

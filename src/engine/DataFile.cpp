@@ -1,6 +1,7 @@
 #include "DataFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,8 +27,14 @@ std::vector<std::string> ReadDataFileLines(std::string_view ansi_path) {
 
 TDataLineReader::TDataLineReader(std::string_view ansi_path)
     : path_(ansi_path), block_(kBlockSize) {
-    fd_ = ::open(NativePath(ansi_path).c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking and checked on the opened file: a FIFO put in a file's place cannot block.
+    fd_ = ::open(NativePath(ansi_path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) throw EKiovaError("cannot read " + AnsiToUtf8(path_));
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd_);
+        throw EKiovaError("cannot read " + AnsiToUtf8(path_) + ": no regular file");
+    }
 }
 
 TDataLineReader::~TDataLineReader() {

@@ -26,7 +26,7 @@ const TInstalledFolders& InstalledFolders();
 
 // Folders holding picture decoders (*.spi), in the order they are loaded.
 std::vector<std::string> DecoderFolders(std::string_view program_folder);
-// Where a character's own decoders and patting files are: its package's "folder" value taken
+// Where a character's own decoders are: its package's "folder" value taken
 // from the program folder (not from the package's folder, as its data are); nothing when it
 // leaves the program folder (see FolderInside).
 std::optional<std::string> CharacterFolderInProgramFolder(std::string_view program_folder,

@@ -59,9 +59,34 @@ void RequireWritableFolder(const fs::path& folder, std::string_view described_as
                                   "): the settings, logs and characters' state files live there");
 }
 
-TProgramFolder Chosen(const fs::path& folder, EProgramFolderChoice choice, std::string reason) {
-    return {IncludeTrailingDelimiter(AnsiPath(folder.lexically_normal())), choice,
-            std::move(reason)};
+struct TDecision {
+    fs::path folder;
+    EProgramFolderChoice choice;
+    std::string reason;
+    std::string_view described_as;  // for errors
+};
+
+TDecision Decide(const TProgramFolderPlaces& places) {
+    if (places.kiova_home)
+        return {*places.kiova_home, EProgramFolderChoice::KiovaHome, "KIOVA_HOME is set",
+                "KIOVA_HOME names the folder"};
+    if (std::string mark = PortableFolderMark(places.executable_folder); !mark.empty())
+        return {places.executable_folder, EProgramFolderChoice::Portable,
+                "the executable's folder holds " + mark, "the portable program folder"};
+    if (places.per_user.empty())
+        throw EProgramFolderError(
+            "no per-user folder: neither XDG_DATA_HOME nor HOME is set, and the user has no home "
+            "folder");
+    return {places.per_user, EProgramFolderChoice::PerUser,
+            "KIOVA_HOME is not set and the executable's folder " +
+                places.executable_folder.string() + " holds neither " +
+                std::string(kSettingsFileName) + " nor " + std::string(kPortableMarker),
+            "the per-user folder"};
+}
+
+TProgramFolder Chosen(TDecision decision) {
+    return {IncludeTrailingDelimiter(AnsiPath(decision.folder.lexically_normal())), decision.choice,
+            std::move(decision.reason)};
 }
 
 }  // namespace
@@ -78,26 +103,19 @@ TProgramFolderPlaces ProgramFolderPlaces() {
 }
 
 TProgramFolder ChooseProgramFolder(const TProgramFolderPlaces& places) {
-    if (places.kiova_home) {
-        RequireWritableFolder(*places.kiova_home, "KIOVA_HOME names the folder");
-        return Chosen(*places.kiova_home, EProgramFolderChoice::KiovaHome, "KIOVA_HOME is set");
-    }
-    if (std::string mark = PortableFolderMark(places.executable_folder); !mark.empty()) {
-        RequireWritableFolder(places.executable_folder, "the portable program folder");
-        return Chosen(places.executable_folder, EProgramFolderChoice::Portable,
-                      "the executable's folder holds " + mark);
-    }
-    if (places.per_user.empty())
-        throw EProgramFolderError(
-            "no per-user folder: neither XDG_DATA_HOME nor HOME is set, and the user has no home "
-            "folder");
-    CreatePerUserFolder(places.per_user);
-    RequireWritableFolder(places.per_user, "the per-user folder");
-    SeedPerUserFolder(places.per_user, places.demo_characters);
-    return Chosen(places.per_user, EProgramFolderChoice::PerUser,
-                  "KIOVA_HOME is not set and the executable's folder " +
-                      places.executable_folder.string() + " holds neither " +
-                      std::string(kSettingsFileName) + " nor " + std::string(kPortableMarker));
+    TDecision decision = Decide(places);
+    const bool per_user = decision.choice == EProgramFolderChoice::PerUser;
+    if (per_user) CreatePerUserFolder(decision.folder);
+    RequireWritableFolder(decision.folder, decision.described_as);
+    if (per_user) SeedPerUserFolder(decision.folder, places.demo_characters);
+    return Chosen(std::move(decision));
+}
+
+TProgramFolder FindProgramFolder(const TProgramFolderPlaces& places) {
+    TDecision decision = Decide(places);
+    if (decision.choice != EProgramFolderChoice::PerUser)
+        RequireWritableFolder(decision.folder, decision.described_as);
+    return Chosen(std::move(decision));
 }
 
 TProgramFolder OpenProgramFolder() {

@@ -51,6 +51,11 @@ TProgramFolderPlaces ProgramFolderPlaces();
 // folder can be written. Throws EProgramFolderError.
 TProgramFolder ChooseProgramFolder(const TProgramFolderPlaces& places);
 
+// The same choice for a query, which writes nothing: the per-user folder is neither created
+// nor seeded and may not exist yet. Throws EProgramFolderError as ChooseProgramFolder does for
+// KIOVA_HOME and the portable folder.
+TProgramFolder FindProgramFolder(const TProgramFolderPlaces& places);
+
 // The program folder of this process: ChooseProgramFolder(ProgramFolderPlaces()).
 TProgramFolder OpenProgramFolder();
 

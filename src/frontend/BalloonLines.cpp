@@ -1,22 +1,36 @@
 #include "BalloonLines.h"
 
+#include <algorithm>
+
 namespace kiova {
 
-void TBalloonLines::Append(std::u16string_view text) {
-    if (lines_.size() < static_cast<size_t>(line_index_) + 1) lines_.resize(line_index_ + 1);
+std::u16string TBalloonLines::Append(std::u16string_view text) {
+    std::u16string gained;
+    const size_t wanted = static_cast<size_t>(line_index_) + 1;
+    if (lines_.size() < wanted) {
+        for (size_t line = std::max<size_t>(lines_.size(), 1); line < wanted; ++line)
+            gained += u"\r\n";
+        lines_.resize(wanted);
+    }
     lines_[line_index_] += text;
+    return gained += text;
 }
 
-bool TBalloonLines::EraseLast() {
-    if (lines_.empty() || (line_index_ == 0 && lines_.front().empty())) return false;
+std::optional<std::u16string> TBalloonLines::EraseLast() {
+    if (lines_.empty() || (line_index_ == 0 && lines_.front().empty())) return std::nullopt;
     size_t index = static_cast<size_t>(line_index_);
     if (index < lines_.size() && !lines_[index].empty()) {
+        std::u16string lost(1, lines_[index].back());
         lines_[index].pop_back();
-        return true;
+        return lost;
     }
-    if (index < lines_.size()) lines_.erase(lines_.begin() + line_index_);
+    std::u16string lost;
+    if (index < lines_.size()) {
+        lines_.erase(lines_.begin() + line_index_);
+        lost = u"\r\n";  // the line was the last: the current line never lies before the end
+    }
     --line_index_;
-    return true;
+    return lost;
 }
 
 void TBalloonLines::Reset() {

@@ -2,6 +2,7 @@
 // line being written, which may run ahead of the list (the gap shows as empty lines).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,11 +11,13 @@ namespace kiova {
 
 class TBalloonLines {
 public:
-    // Appends `text` to the current line, creating empty lines up to it as needed.
-    void Append(std::u16string_view text);
+    // Appends `text` to the current line, creating empty lines up to it as needed. Returns
+    // what Text() has gained at its end.
+    std::u16string Append(std::u16string_view text);
     // Removes the last character of the current line; at an empty or missing line, removes
-    // that line and goes back one. Nothing at the very beginning; false when nothing changed.
-    bool EraseLast();
+    // that line and goes back one. Nothing at the very beginning. Returns what Text() has lost
+    // at its end (nothing when only a missing line was left), or nullopt when nothing changed.
+    std::optional<std::u16string> EraseLast();
     void NextLine() { ++line_index_; }
     // Empties the list; the next text is written on the current line index.
     void Empty() { lines_.clear(); }

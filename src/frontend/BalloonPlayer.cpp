@@ -5,6 +5,8 @@
 // answer ends there, touching nothing of the new one.
 #include "BalloonPlayer.h"
 
+#include <algorithm>
+
 #include "Character.h"
 #include "Clock.h"
 #include "CodePage.h"
@@ -35,6 +37,7 @@ private:
 }  // namespace
 
 void TBalloonPlayer::ChangeState(TBalloonState new_state) {
+    ShowChanges();
     if (state_ == bsSuspended || new_state == bsSuspended) {
         // A dialog comes or goes: the answer or the typing goes on afterwards and is logged
         // once, when it is really left.
@@ -53,12 +56,15 @@ void TBalloonPlayer::ChangeState(TBalloonState new_state) {
         view_.SetBalloonReadOnly(true);
     }
     lines_.Reset();
+    changes_.ReplaceAll();
     host_.Repaint(state_);
 }
 
 void TBalloonPlayer::Play(std::u16string answer) {
     answer_ = std::move(answer);
     next_ = 0;
+    sound_due_ = 0;
+    skipping_ = false;
     ++generation_;
     ChangeState(bsResponding);
 }
@@ -95,17 +101,37 @@ void TBalloonPlayer::Enter() {
 // Plays the rest of the answer at once. It stops at a wait, leaving its marker shown, and when
 // the answer is replaced (SKIP:, a character switch), so an answer that keeps replacing itself
 // cannot hang the program. Pauses pass unseen, so they are skipped rather than counted down.
+// A synchronous sound stops it too; the ticks go on with it once the sound has played.
 void TBalloonPlayer::FastForward() {
     uint64_t generation = generation_;
-    while (state_ == bsResponding && !waiting_for_return_ && !busy_ && generation_ == generation) {
+    fast_forwarding_ = true;
+    while (state_ == bsResponding && !waiting_for_return_ && !WaitingForSound() && !busy_ &&
+           generation_ == generation) {
         delay_ticks_ = 0;
         PlayStep();
     }
+    fast_forwarding_ = false;
+    ShowChanges();
+    skipping_ = state_ == bsResponding && generation_ == generation && WaitingForSound();
+}
+
+bool TBalloonPlayer::WaitingForSound() const {
+    return sound_due_ != 0 && CurrentClock()->Now() < sound_due_;
+}
+
+void TBalloonPlayer::WaitForSound(int milliseconds) {
+    if (milliseconds <= 0) return;
+    sound_due_ = CurrentClock()->Now() +
+                 std::min(milliseconds, kSoundWaitLimitMs) / (kSecondsPerDay * 1000.0);
 }
 
 void TBalloonPlayer::Tick() {
     if (state_ == bsResponding) {
-        PlayStep();
+        if (WaitingForSound()) return;
+        if (skipping_)
+            FastForward();
+        else
+            PlayStep();
         return;
     }
     if (!timer_armed_ || CurrentClock()->Now() < timer_due_) return;
@@ -130,7 +156,7 @@ void TBalloonPlayer::PlayStep() {
         EndAnswer();
         return;
     }
-    if (waiting_for_return_) return;
+    if (waiting_for_return_ || WaitingForSound()) return;
     if (delay_ticks_ > 0) {
         --delay_ticks_;
         return;
@@ -156,6 +182,7 @@ void TBalloonPlayer::EndAnswer() {
 TBalloonPlayer::EStep TBalloonPlayer::RunCommand() {
     TCommandSpan span = ScanCommand(answer_, next_);
     uint64_t generation = generation_;
+    ShowChanges();  // a command may read the balloon's text or open a dialog over it
     if (Execute(ParseOutputCommand(span.raw)) == EStep::Ends || generation_ != generation)
         return EStep::Ends;
     answer_.erase(next_, span.end - next_);
@@ -169,6 +196,12 @@ TBalloonPlayer::EStep TBalloonPlayer::Execute(const TOutputCommand& command) {
             break;
         case EOutputCommand::Pause:
             delay_ticks_ = kPauseTicks;
+            break;
+        case EOutputCommand::SoundAsync:
+            host_.PlaySound(command.text);
+            break;
+        case EOutputCommand::SoundSync:
+            WaitForSound(host_.PlaySound(command.text));
             break;
         case EOutputCommand::WaitReturn:
             waiting_for_return_ = true;
@@ -186,6 +219,7 @@ TBalloonPlayer::EStep TBalloonPlayer::Execute(const TOutputCommand& command) {
         case EOutputCommand::Clear:
             host_.WriteChatLog(view_.BalloonText());
             lines_.Empty();
+            changes_.ReplaceAll();
             view_.BalloonCleared();
             break;
         case EOutputCommand::Timer:
@@ -231,16 +265,19 @@ TBalloonPlayer::EStep TBalloonPlayer::Execute(const TOutputCommand& command) {
 }
 
 void TBalloonPlayer::AddBalloonText(std::u16string_view text) {
-    lines_.Append(text);
+    changes_.Added(lines_.Append(text));
     ShowLines();
 }
 
 void TBalloonPlayer::EraseBalloonChar() {
-    if (lines_.EraseLast()) ShowLines();
+    if (std::optional<std::u16string> erased = lines_.EraseLast()) {
+        changes_.Erased(*erased);
+        ShowLines();
+    }
 }
 
 void TBalloonPlayer::ShowLines() {
-    view_.SetBalloonText(lines_.Text());
+    if (!fast_forwarding_) ShowChanges();
 }
 
 }  // namespace kiova

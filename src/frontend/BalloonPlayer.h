@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "BalloonChanges.h"
 #include "BalloonLines.h"
 #include "BalloonState.h"
 #include "DateTime.h"
@@ -17,6 +18,9 @@
 namespace kiova {
 
 class TView;
+
+// The longest a synchronous sound holds the answer, whatever its file claims to last.
+inline constexpr int kSoundWaitLimitMs = 10'000;
 
 class TBalloonHost {
 public:
@@ -32,9 +36,11 @@ public:
     // The shown picture becomes the default picture again.
     virtual void ResetPicture() = 0;
     virtual void ShowAndActivate() = 0;
-    // PIC:, SETDEFBITMAP:, SOUNDA:, SOUNDS:, SPEEDFAST, SPEEDSLOW, FONTBIG, FONTSMALL,
-    // SHOWWINDOW and ICONIZE.
+    // PIC:, SETDEFBITMAP:, SPEEDFAST, SPEEDSLOW, FONTBIG, FONTSMALL, SHOWWINDOW and ICONIZE.
     virtual void RunWindowCommand(const TOutputCommand& command) = 0;
+    // SOUNDA: and SOUNDS: start the sound file `name` and return at once: how long it lasts in
+    // milliseconds, 0 when nothing plays.
+    virtual int PlaySound(std::u16string_view name) = 0;
     // Loads another character; false leaves the current one in place.
     virtual bool LoadCharacter(std::string_view package_path) = 0;
     // The selection dialog; when a character is chosen, its farewell has been started.
@@ -67,6 +73,9 @@ public:
     size_t NextIndex() const { return next_; }
     int DelayTicks() const { return delay_ticks_; }
     bool WaitingForReturn() const { return waiting_for_return_; }
+    // A synchronous sound holds the answer until it has played, for at most kSoundWaitLimitMs.
+    bool WaitingForSound() const;
+    TDateTime SoundDue() const { return sound_due_; }
     bool TimerArmed() const { return timer_armed_; }
     TDateTime TimerDue() const { return timer_due_; }
     const std::u16string& TimerInput() const { return timer_input_; }
@@ -75,12 +84,15 @@ private:
     enum class EStep { Continues, Ends };
 
     void FastForward();
+    void WaitForSound(int milliseconds);
     EStep RunCommand();
     EStep Execute(const TOutputCommand& command);
     void EndAnswer();
     void AddBalloonText(std::u16string_view text);
     void EraseBalloonChar();
+    // Shows the balloon's changes, unless a skip gathers them to show them at its end.
     void ShowLines();
+    void ShowChanges() { changes_.ShowIn(view_, lines_); }
 
     TBalloonHost& host_;
     TView& view_;
@@ -91,8 +103,12 @@ private:
     // worked on has been replaced under it.
     uint64_t generation_ = 0;
     TBalloonLines lines_;
+    TBalloonChanges changes_;
+    bool fast_forwarding_ = false;
     int delay_ticks_ = 0;
     bool waiting_for_return_ = false;
+    TDateTime sound_due_ = 0;
+    bool skipping_ = false;  // Enter fast-forwards the answer; a sound holds it meanwhile
     bool timer_armed_ = false;
     TDateTime timer_due_ = 0;
     std::u16string timer_input_;

@@ -4,6 +4,7 @@
 // greeting and patting lists follow. The splash shows throughout and the window is shown again
 // on every way out. Pictures are loaded here too, for the load and for PIC: and SETDEFBITMAP:.
 #include <exception>
+#include <stdexcept>
 
 #include "BuiltinBalloons.h"
 #include "Character.h"
@@ -102,8 +103,7 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
         player_.Play(std::move(greeting));
     else
         player_.ChangeState(bsListening);
-    patting_ = LoadPattingLists(package_path, setup_.program_folder);
-    view_.SetPattingCaptions(patting_.captions);
+    LoadPattingMenu(package_path);
     AdjustLayout();
     view_.FitPattingWindow();
     return true;
@@ -119,6 +119,17 @@ void TFrontEnd::TakeCharacter(std::unique_ptr<TCharacter> character) {
     }
     WriteSettings();
     character_ = std::move(character);
+}
+
+// A patting file that cannot be read is reported; the character stays, without patting actions.
+void TFrontEnd::LoadPattingMenu(std::string_view package_path) {
+    patting_ = {};
+    try {
+        patting_ = LoadPattingLists(package_path);
+    } catch (const std::runtime_error& error) {
+        ReportError(error.what());
+    }
+    view_.SetPattingCaptions(patting_.captions);
 }
 
 void TFrontEnd::LoadCharacterPlugIns(std::string_view package_path) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 
@@ -21,6 +22,7 @@
 #include "PluginList.h"
 #include "PluginLoading.h"
 #include "ProfileFields.h"
+#include "RegularFile.h"
 #include "SoundOutput.h"
 #include "SusiePlugInList.h"
 #include "TextUtils.h"
@@ -34,6 +36,16 @@ namespace {
 using enum TBalloonState;
 
 constexpr double kMillisecondsPerDay = 86400000.0;
+constexpr std::uint64_t kSoundFileLimit = 64 << 20;
+// What the error log says of an error that carries no message of its own.
+constexpr std::string_view kUnknownError = "Unknown error";
+
+// A tick that comes a fraction early finds nothing due and asks again.
+int MillisecondsUntil(TDateTime due) {
+    double milliseconds = (due - CurrentClock()->Now()) * kMillisecondsPerDay;
+    return static_cast<int>(
+        std::clamp(std::round(milliseconds), 0.0, static_cast<double>(INT_MAX)));
+}
 
 // round(value * numerator / denominator), halves to even, kept within the int range.
 int Scaled(int value, int numerator, int denominator) {
@@ -55,7 +67,7 @@ TFrontEnd::TFrontEnd(TFrontEndSetup setup, TView& view, TSoundOutput& sound, TTi
       susie_(std::make_unique<TSusiePlugInList>()),
       extended_plugins_(std::make_unique<TPluginList>(setup_.program_folder, view.WindowId())),
       player_(*this, view) {
-    timer_.Start(settings_.interval, [this] { Tick(); });
+    timer_.Start(settings_.interval, [this] { Handle([this] { Tick(); }); });
 }
 
 TFrontEnd::~TFrontEnd() = default;
@@ -113,12 +125,10 @@ void TFrontEnd::Tick() {
 
 std::optional<int> TFrontEnd::NextTickDelay() const {
     if (closed_) return std::nullopt;
+    if (player_.WaitingForSound()) return MillisecondsUntil(player_.SoundDue());
     if (player_.State() == bsResponding && !player_.WaitingForReturn()) return settings_.interval;
     if (!player_.TimerArmed()) return std::nullopt;
-    // A tick that comes a fraction early finds nothing due and asks again.
-    double milliseconds = (player_.TimerDue() - CurrentClock()->Now()) * kMillisecondsPerDay;
-    return static_cast<int>(
-        std::clamp(std::round(milliseconds), 0.0, static_cast<double>(INT_MAX)));
+    return MillisecondsUntil(player_.TimerDue());
 }
 
 void TFrontEnd::Enter() {
@@ -220,6 +230,8 @@ void TFrontEnd::Handle(const std::function<void()>& event) {
         event();
     } catch (const std::exception& error) {
         ReportError(error.what());
+    } catch (...) {
+        ReportError(kUnknownError);
     }
 }
 
@@ -322,8 +334,8 @@ void TFrontEnd::SetInterval(int interval_ms) {
 
 void TFrontEnd::SetBalloonFont(std::string_view name, int point_size) {
     settings_.font_name = name;
-    settings_.font_size = point_size;
-    view_.SetBalloonFont(AnsiToUtf16(name), point_size);
+    settings_.font_size = std::clamp(point_size, kMinFontPoints, kMaxFontPoints);
+    view_.SetBalloonFont(AnsiToUtf16(name), settings_.font_size);
 }
 
 void TFrontEnd::WriteChatLog(std::u16string_view text) {
@@ -411,12 +423,6 @@ void TFrontEnd::RunWindowCommand(const TOutputCommand& command) {
                         Utf16ToAnsi(command.text));
             picture_ = default_picture_;  // shown at the next repaint
             break;
-        case EOutputCommand::SoundAsync:
-        case EOutputCommand::SoundSync:
-            if (!settings_.play_sound) break;
-            if (std::optional<std::string> file = DataPath(Utf16ToAnsi(command.text)))
-                sound_.Play(NativePath(*file), command.kind == EOutputCommand::SoundSync);
-            break;
         case EOutputCommand::SpeedFast:
             SetInterval(Scaled(settings_.interval, 6, 5));
             break;
@@ -438,6 +444,19 @@ void TFrontEnd::RunWindowCommand(const TOutputCommand& command) {
         default:
             break;
     }
+}
+
+// A FIFO or a huge file is refused before anything is read or allocated for it; a missing or
+// unreadable one is silent.
+int TFrontEnd::PlaySound(std::u16string_view name) {
+    if (!character_ || !settings_.play_sound) return 0;
+    const std::optional<std::string> file = DataPath(Utf16ToAnsi(name));
+    if (!file) return 0;
+    TFileRead read = ReadRegularFile(NativePath(*file), kSoundFileLimit);
+    if (read.status == EFileRead::NotRegular || read.status == EFileRead::TooLarge)
+        LogProblem(*file + " " + FileReadProblem(read.status) + ".");
+    if (read.status != EFileRead::Read) return 0;
+    return sound_.Play(read.bytes);
 }
 
 std::optional<std::string> TFrontEnd::DataPath(std::string_view name) {

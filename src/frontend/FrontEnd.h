@@ -39,6 +39,9 @@ class TSusiePlugInList;
 class TTimerSource;
 class TView;
 
+inline constexpr int kMinFontPoints = 6;
+inline constexpr int kMaxFontPoints = 72;
+
 struct TFrontEndSetup {
     std::string program_folder;  // ANSI, with a trailing delimiter
     std::string chat_log_path;   // ANSI
@@ -104,7 +107,8 @@ public:
     // The one handler for an error that reaches the event loop: shown, logged, and the program
     // goes on. `what` is UTF-8, as the program's exceptions say it. Never throws.
     void ReportError(std::string_view what) noexcept;
-    // Runs an event that a view forwards; an error escaping it goes to ReportError.
+    // Runs an event that a view forwards (the timer's ticks go through it too); an error
+    // escaping it goes to ReportError.
     void Handle(const std::function<void()>& event);
     // Runs a modal dialog with the balloon suspended, restoring its state afterwards.
     void RunSuspended(const std::function<void()>& dialog);
@@ -127,6 +131,8 @@ public:
     void SetPlaySound(bool play) { settings_.play_sound = play; }
     void SetKeepLog(bool keep) { settings_.keep_log = keep; }
     void SetInterval(int interval_ms);
+    // The size is kept within kMinFontPoints to kMaxFontPoints, whatever the settings file or
+    // FONTBIG asks: a huge font turns the balloon into empty boxes.
     void SetBalloonFont(std::string_view name, int point_size);
 
     void WriteChatLog(std::u16string_view text) override;
@@ -160,12 +166,14 @@ private:
     void ResetPicture() override { picture_ = default_picture_; }
     void ShowAndActivate() override;
     void RunWindowCommand(const TOutputCommand& command) override;
+    int PlaySound(std::u16string_view name) override;
     void Quit() override;
 
     std::optional<std::string> ChooseCharacter();
     void AskForProfile();
     void TakeCharacter(std::unique_ptr<TCharacter> character);
     void LoadCharacterPlugIns(std::string_view package_path);
+    void LoadPattingMenu(std::string_view package_path);
     void LoadBalloonImages();
     void LoadDefaultPicture();
     // Loads the picture `name` (ANSI) names in the data folder; problems go to the error log.

@@ -8,7 +8,6 @@
 #include "CharacterFile.h"
 #include "CodePage.h"
 #include "Files.h"
-#include "InstalledFolders.h"
 #include "TextUtils.h"
 #include "UiTexts.h"
 
@@ -28,19 +27,15 @@ void AppendActions(const std::string& file, TPattingLists& lists) {
 }
 }  // namespace
 
-TPattingLists LoadPattingLists(std::string_view package_path, std::string_view program_folder) {
+TPattingLists LoadPattingLists(std::string_view package_path) {
     TCharacterFile package(package_path);
     TPattingLists lists;
     if (!TextToBool(package.ReadValue("nadenade"))) {
         lists.captions.push_back(Translated(kPattingUnsupported));
         return lists;
     }
-    const std::optional<std::string> folder =
-        CharacterFolderInProgramFolder(program_folder, package.ReadValue("folder"));
-    if (!folder)
-        throw std::runtime_error(AnsiToUtf8(OutsideFolderMessage(package.ReadValue("folder"))));
     for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade"))) {
-        const std::optional<std::string> file = PathInside(*folder, name);
+        const std::optional<std::string> file = package.ResolvePath(name);
         if (!file) throw std::runtime_error(AnsiToUtf8(OutsideFolderMessage(name)));
         AppendActions(*file, lists);
     }

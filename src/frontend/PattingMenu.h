@@ -13,9 +13,9 @@ struct TPattingLists {
     std::vector<std::u16string> messages;  // empty when the character does not take part
 };
 
-// From the package's "nadenade" and "datanadenade"; the action files lie in the program folder
-// followed by the package's "folder". Throws std::runtime_error when an action file named by
-// the package does not exist or lies outside that folder (see PathInside).
-TPattingLists LoadPattingLists(std::string_view package_path, std::string_view program_folder);
+// From the package's "nadenade" and "datanadenade"; the action files lie in the character's
+// data folder, like its other data files. Throws std::runtime_error when an action file named
+// by the package is no regular file or lies outside that folder (see PathInside).
+TPattingLists LoadPattingLists(std::string_view package_path);
 
 }  // namespace kiova

@@ -1,22 +1,34 @@
-// A WAV file in, its samples queued on the device out. Whatever fails (no audio system, no
-// file, not a WAV) leaves the program silent and unharmed; a synchronous play never waits
-// longer than the sound lasts plus a margin, even when the device stalls.
+// WAV bytes in, their samples queued on the device out, and how long they last. Whatever fails
+// (no audio system, not a WAV) leaves the program silent and unharmed. Nothing here waits: the
+// caller decides how long to let a sound hold it.
 #include "SdlSound.h"
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 
 namespace kiova {
 namespace {
-constexpr Uint32 kWaitMarginMs = 1000;
-constexpr Uint32 kPollMs = 5;
-
 bool SameFormat(const SDL_AudioSpec& a, const SDL_AudioSpec& b) {
     return a.freq == b.freq && a.format == b.format && a.channels == b.channels;
 }
 
-Uint32 BytesPerSecond(const SDL_AudioSpec& format) {
-    return static_cast<Uint32>(format.freq) * format.channels *
+constexpr int kMinRate = 4000;    // Hz
+constexpr int kMaxRate = 384000;  // Hz
+
+Uint64 BytesPerSecond(const SDL_AudioSpec& format) {
+    return static_cast<Uint64>(std::max(format.freq, 0)) * format.channels *
            (SDL_AUDIO_BITSIZE(format.format) / 8);
+}
+
+// How long `sound_bytes` of `format` sound, with the device's last block after them (the queue
+// hands that block over before it has sounded); at most INT_MAX.
+int Duration(const SDL_AudioSpec& format, Uint32 sound_bytes, const SDL_AudioSpec& device) {
+    Uint64 bytes_per_second = BytesPerSecond(format);
+    if (bytes_per_second == 0 || device.freq <= 0) return 0;
+    Uint64 milliseconds = Uint64{sound_bytes} * 1000 / bytes_per_second +
+                          Uint64{device.samples} * 1000 / static_cast<Uint64>(device.freq);
+    return static_cast<int>(std::min<Uint64>(milliseconds, INT_MAX));
 }
 
 struct FreeWav {
@@ -46,28 +58,21 @@ bool TSdlSound::OpenDevice(const SDL_AudioSpec& format) {
     return device_ != 0;
 }
 
-void TSdlSound::Play(const std::filesystem::path& file, bool wait) {
-    if (!Initialise()) return;
+int TSdlSound::Play(std::string_view wav) {
+    if (!Initialise()) return 0;
     SDL_AudioSpec format;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(file.c_str(), &format, &samples, &length) == nullptr) return;
+    SDL_RWops* source = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
+    if (SDL_LoadWAV_RW(source, 1, &format, &samples, &length) == nullptr) return 0;
     std::unique_ptr<Uint8, FreeWav> owned(samples);
-    if (!OpenDevice(format)) return;
+    // A rate no sound is recorded at (a header saying 1 Hz) would stall the device for hours.
+    if (format.freq < kMinRate || format.freq > kMaxRate) return 0;
+    if (!OpenDevice(format)) return 0;
     SDL_ClearQueuedAudio(device_);
-    if (SDL_QueueAudio(device_, samples, length) != 0) return;
+    if (SDL_QueueAudio(device_, samples, length) != 0) return 0;
     SDL_PauseAudioDevice(device_, 0);
-    if (wait) WaitUntilPlayed(length);
-}
-
-void TSdlSound::WaitUntilPlayed(Uint32 sound_bytes) const {
-    Uint32 bytes_per_second = BytesPerSecond(format_);
-    if (bytes_per_second == 0) return;
-    Uint32 duration_ms = static_cast<Uint32>(Uint64{sound_bytes} * 1000 / bytes_per_second);
-    Uint64 deadline = SDL_GetTicks64() + duration_ms + kWaitMarginMs;
-    while (Playing() && SDL_GetTicks64() < deadline) SDL_Delay(kPollMs);
-    // The queue hands its last block to the device before that block has sounded.
-    if (format_.freq > 0) SDL_Delay(static_cast<Uint32>(format_.samples) * 1000 / format_.freq);
+    return Duration(format, length, format_);
 }
 
 bool TSdlSound::Playing() const {

@@ -1,5 +1,5 @@
-// TSoundOutput through SDL2 audio: the WAV file is decoded and queued on an output device that
-// is opened in the file's own format. SDL is initialised at the first sound.
+// TSoundOutput through SDL2 audio: the WAV sound is decoded and queued on an output device that
+// is opened in its own format. SDL is initialised at the first sound.
 #pragma once
 
 #include <SDL.h>
@@ -15,14 +15,13 @@ public:
     TSdlSound(const TSdlSound&) = delete;
     TSdlSound& operator=(const TSdlSound&) = delete;
 
-    void Play(const std::filesystem::path& file, bool wait) override;
+    int Play(std::string_view wav) override;
     // True while queued sound is still waiting to be played.
     bool Playing() const;
 
 private:
     bool Initialise();
     bool OpenDevice(const SDL_AudioSpec& format);
-    void WaitUntilPlayed(Uint32 sound_bytes) const;
 
     bool initialised_ = false;
     bool unavailable_ = false;  // SDL audio could not start: every sound is silent

@@ -1,16 +1,17 @@
 // Playing a sound file named by an answer.
 #pragma once
 
-#include <filesystem>
+#include <string_view>
 
 namespace kiova {
 
 class TSoundOutput {
 public:
     virtual ~TSoundOutput() = default;
-    // Starts `file` and returns at once, or, with `wait`, returns when it has played. A new
-    // sound replaces one still playing. A missing or unplayable file is silent.
-    virtual void Play(const std::filesystem::path& file, bool wait) = 0;
+    // Starts the WAV sound `wav` (a whole file's bytes), replacing one still playing, and
+    // returns at once: how long it lasts in milliseconds. An unplayable sound is silent and
+    // lasts 0.
+    virtual int Play(std::string_view wav) = 0;
 };
 
 }  // namespace kiova

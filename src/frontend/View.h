@@ -33,6 +33,11 @@ public:
     virtual std::u16string BalloonText() const = 0;
     // Replaces the whole text and puts the caret at its end.
     virtual void SetBalloonText(std::u16string_view text) = 0;
+    // Adds `text` at the end and puts the caret after it. Costs the length of `text`, not of
+    // the whole, so that an answer plays in time linear in its length.
+    virtual void AppendBalloonText(std::u16string_view text) = 0;
+    // Takes back `erased`, the end of the text (a CR LF in it is one line break).
+    virtual void EraseBalloonText(std::u16string_view erased) = 0;
     virtual void SetBalloonReadOnly(bool read_only) = 0;
     // CLEAR: the lines shown so far are done with. The window keeps them until the next letter
     // replaces them; a terminal, which cannot take printed text back, starts a new paragraph.

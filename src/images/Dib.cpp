@@ -14,6 +14,7 @@
 #include <cstring>
 #include <vector>
 
+#include "PictureLimits.h"
 #include "kiova/spi.h"
 
 namespace kiova {
@@ -22,9 +23,6 @@ namespace {
 static_assert(sizeof(BITMAPINFOHEADER) == 40);
 static_assert(std::endian::native == std::endian::little, "bitmap fields are little-endian");
 
-// Enough for any picture a character shows, small enough that a lying header cannot
-// make us allocate gigabytes.
-constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
 constexpr std::size_t kMasksOffset = 40;  // the three BI_BITFIELDS masks, in any header size
 
 // One colour channel of a 16- or 32-bit pixel, scaled to 8 bits.
@@ -175,7 +173,7 @@ std::optional<Layout> ReadLayout(std::span<const std::byte> info, std::size_t bi
     layout.width = header.biWidth;
     layout.height = header.biHeight > 0 ? header.biHeight : -header.biHeight;
     layout.bottomUp = header.biHeight > 0;
-    if (std::int64_t{layout.width} * layout.height > kMaxPixels) return std::nullopt;
+    if (!PictureSizeAllowed(layout.width, layout.height)) return std::nullopt;
     if (!ReadColors(header, info, layout)) return std::nullopt;
     layout.stride = (std::int64_t{layout.width} * header.biBitCount + 31) / 32 * 4;
     if (layout.stride * layout.height > static_cast<std::int64_t>(bitsSize)) return std::nullopt;

@@ -1,26 +1,31 @@
 #include "ImageFiles.h"
 
 #include <cerrno>
-#include <fstream>
 #include <system_error>
+
+#include "PictureLimits.h"
+#include "RegularFile.h"
 
 namespace kiova {
 
-std::vector<std::byte> ReadFileBytes(const std::filesystem::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream) {
-        throw std::system_error(errno, std::generic_category(), "cannot open " + file.string());
+std::string ReadFileBytes(const std::filesystem::path& file) {
+    TFileRead read = ReadRegularFile(file, kMaxPictureFileBytes);
+    switch (read.status) {
+        case EFileRead::Read:
+            return std::move(read.bytes);
+        case EFileRead::Missing:
+            throw std::system_error(ENOENT, std::generic_category(),
+                                    "cannot open " + file.string());
+        case EFileRead::TooLarge:
+            throw std::system_error(EFBIG, std::generic_category(),
+                                    file.string() + " is larger than " +
+                                        std::to_string(kMaxPictureFileBytes >> 20) + " MB");
+        case EFileRead::NotRegular:
+        case EFileRead::Unreadable:
+            break;
     }
-    std::vector<std::byte> bytes;
-    char buffer[1 << 16];
-    while (stream.read(buffer, sizeof buffer) || stream.gcount() > 0) {
-        const auto* first = reinterpret_cast<const std::byte*>(buffer);
-        bytes.insert(bytes.end(), first, first + stream.gcount());
-    }
-    if (stream.bad()) {
-        throw std::system_error(errno, std::generic_category(), "cannot read " + file.string());
-    }
-    return bytes;
+    throw std::system_error(EIO, std::generic_category(),
+                            file.string() + " " + FileReadProblem(read.status));
 }
 
 std::string LowerCaseExtension(const std::filesystem::path& file) {

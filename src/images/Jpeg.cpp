@@ -14,10 +14,11 @@
 #include <jpeglib.h>
 // clang-format on
 
+#include "PictureLimits.h"
+
 namespace kiova {
 namespace {
 
-constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
 constexpr int kMaxScans = 1000;
 
 struct ErrorManager {
@@ -83,7 +84,7 @@ std::optional<QImage> DecodeJpeg(std::span<const std::byte> bytes) {
     }
     const std::int64_t width = jpeg.info.image_width;
     const std::int64_t height = jpeg.info.image_height;
-    if (width * height > kMaxPixels) return std::nullopt;
+    if (!PictureSizeAllowed(width, height)) return std::nullopt;
 
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     if (image.isNull() || !ReadPixels(jpeg, image.bits(), image.bytesPerLine())) {

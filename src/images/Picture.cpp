@@ -2,7 +2,8 @@
 //
 // In: a file path, the decoder list, the target bitmap. Out: a status the caller can report.
 // Always: the extension alone picks the decoder; the target changes only on success; the file is
-// never opened unless it is a regular file (a FIFO or device would block or never end).
+// never read unless it is a regular file (a FIFO or device would block or never end) of at most
+// 64 MB, and no picture larger than PictureLimits.h allows is decoded.
 #include "Picture.h"
 
 #include <QBuffer>
@@ -14,11 +15,17 @@
 
 #include "ImageFiles.h"
 #include "Jpeg.h"
+#include "PictureLimits.h"
+#include "QtPictureLimits.h"
 
 namespace kiova {
 namespace {
 
 enum class Decoder { Jpeg, Bmp, PlugIns };
+
+std::span<const std::byte> AsBytes(const std::string& bytes) {
+    return std::as_bytes(std::span(bytes));
+}
 
 Decoder DecoderFor(const std::filesystem::path& file) {
     const std::string extension = LowerCaseExtension(file);
@@ -33,6 +40,11 @@ std::optional<QImage> DecodeBmp(std::span<const std::byte> bytes, std::string& r
                     static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     QImageReader reader(&buffer, "BMP");
+    if (!QtPictureSizeAllowed(reader)) {
+        reason = "the BMP reader refused it: larger than " + std::to_string(kMaxPictureSide) +
+                 " pixels a side or " + std::to_string(kMaxPicturePixels) + " pixels";
+        return std::nullopt;
+    }
     QImage image = reader.read();
     if (image.isNull()) {
         reason = "the BMP reader refused it: " + reader.errorString().toStdString();
@@ -87,9 +99,9 @@ PictureStatus LoadPictureFile(const std::filesystem::path& file, TSusiePlugInLis
     try {
         switch (DecoderFor(file)) {
             case Decoder::Jpeg:
-                return Decoded(DecodeJpegFile(ReadFileBytes(file), reason), target);
+                return Decoded(DecodeJpegFile(AsBytes(ReadFileBytes(file)), reason), target);
             case Decoder::Bmp:
-                return Decoded(DecodeBmp(ReadFileBytes(file), reason), target);
+                return Decoded(DecodeBmp(AsBytes(ReadFileBytes(file)), reason), target);
             case Decoder::PlugIns:
                 return DecodeWithPlugIns(file, plugIns, target, reason) ? PictureStatus::Loaded
                                                                         : PictureStatus::NotDecoded;

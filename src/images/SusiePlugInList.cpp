@@ -61,8 +61,8 @@ bool TSusiePlugInList::Insert(int index, const std::filesystem::path& path) {
 }
 
 bool TSusiePlugInList::LoadFromFile(const std::filesystem::path& path, QImage& bitmap) {
-    const std::vector<std::byte> bytes = ReadFileBytes(path);
-    return LoadFromMemory(bytes, bitmap);
+    const std::string bytes = ReadFileBytes(path);
+    return LoadFromMemory(std::as_bytes(std::span(bytes)), bitmap);
 }
 
 bool TSusiePlugInList::LoadFromMemory(std::span<const std::byte> bytes, QImage& bitmap) {

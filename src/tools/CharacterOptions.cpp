@@ -66,11 +66,4 @@ ToolCharacter::ToolCharacter(std::string_view package_utf8, const CharacterOptio
 
 ToolCharacter::~ToolCharacter() = default;
 
-std::string AsTerminalText(std::u16string_view text) {
-    std::string terminal = Utf16ToUtf8(text);
-    for (size_t at = terminal.find("\r\n"); at != std::string::npos; at = terminal.find("\r\n", at))
-        terminal.erase(at, 1);
-    return terminal;
-}
-
 }  // namespace kiova::tool

@@ -50,7 +50,4 @@ private:
     std::unique_ptr<TCharacter> character_;
 };
 
-// CR LF inside an answer is shown as a line break.
-std::string AsTerminalText(std::u16string_view text);
-
 }  // namespace kiova::tool

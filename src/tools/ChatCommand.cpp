@@ -10,6 +10,7 @@
 #include "CodePage.h"
 #include "CommonOptions.h"
 #include "Numbers.h"
+#include "TerminalText.h"
 #include "ToolCommand.h"
 
 namespace kiova::tool {
@@ -122,7 +123,7 @@ int RunChatCommand(const Arguments& args) {
             if (options.trace) out["trace"] = trace_json;
             std::cout << out.dump() << '\n';
         } else {
-            std::cout << AsTerminalText(answer) << '\n';
+            std::cout << TerminalText(answer) << '\n';
             if (options.trace) std::cout << TraceText(trace_json);
         }
         std::cout.flush();

@@ -27,8 +27,6 @@
 namespace kiova::tool {
 namespace {
 
-constexpr int kMinimumVersion = 210;
-
 struct TCheckFigures {
     std::array<size_t, 8> records{};
     TPatternFigures patterns;
@@ -52,10 +50,10 @@ bool CheckPackage(TCheckReport& report, const std::string& path, const TCharacte
         return false;
     }
     const std::string version = package.ReadValue("version");
-    if (TextToInt(version).value_or(0) < kMinimumVersion)
+    if (!HasSupportedVersion(package))
         report.Error({path, ValueLine(package, "version")},
                      "character is not supported in this version: \"version\" is " +
-                         Quoted(version) + ", " + std::to_string(kMinimumVersion) +
+                         Quoted(version) + ", " + std::to_string(kMinimumCharacterVersion) +
                          " or more is needed");
     return true;
 }
@@ -68,8 +66,8 @@ void CheckFolder(TCheckContext& context, const TPlace& place, const std::string&
 }
 
 // The pictures and patting files the package names, as the program finds them.
-void CheckNamedFiles(TCheckContext& context, const std::string& path, const TCharacterFile& package,
-                     std::string_view program_folder) {
+void CheckNamedFiles(TCheckContext& context, const std::string& path,
+                     const TCharacterFile& package) {
     const auto picture = [&](std::string_view key) {
         const std::string name = package.ReadValue(key);
         const TPlace place{path, ValueLine(package, key)};
@@ -84,8 +82,7 @@ void CheckNamedFiles(TCheckContext& context, const std::string& path, const TCha
         picture("balloonuser");
     }
     if (!TextToBool(package.ReadValue("nadenade"))) return;
-    const std::optional<std::string> folder =
-        CharacterFolderInProgramFolder(program_folder, package.ReadValue("folder"));
+    const std::optional<std::string> folder = package.DataFolder();
     CheckFolder(context, {path, ValueLine(package, "folder")}, package.ReadValue("folder"), folder);
     const TPlace place{path, ValueLine(package, "datanadenade")};
     for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade")))
@@ -166,7 +163,7 @@ int RunCheckCommand(const Arguments& args) {
         TCheckContext context(report, package.DataFolder(), decoders);
         CheckFolder(context, {path, ValueLine(package, "folder")}, package.ReadValue("folder"),
                     package.DataFolder());
-        CheckNamedFiles(context, path, package, program_folder);
+        CheckNamedFiles(context, path, package);
         CheckTables(context, path, package, figures);
     }
     figures.milliseconds =

@@ -7,6 +7,7 @@
 
 #include "CharacterOptions.h"
 #include "CodePage.h"
+#include "TerminalText.h"
 #include "ToolCommand.h"
 
 namespace kiova::tool {
@@ -52,7 +53,7 @@ int RunEvalCommand(const Arguments& args) {
         if (options.json)
             std::cout << nlohmann::json(Utf16ToUtf8(result)).dump() << '\n';
         else
-            std::cout << AsTerminalText(result) << '\n';
+            std::cout << TerminalText(result) << '\n';
     }
     std::cout.flush();
     return 0;

@@ -27,9 +27,13 @@ std::string Joined(const nlohmann::json& list) {
     return text;
 }
 
+// A query writes nothing: the per-user folder is reported, not created, when it is missing.
 int ReportProgramFolder(bool json) {
-    const TProgramFolder folder = OpenProgramFolder();
+    const TProgramFolder folder = FindProgramFolder(ProgramFolderPlaces());
+    std::error_code error;
+    const bool exists = std::filesystem::is_directory(NativePath(folder.path), error);
     const nlohmann::json out = {{"programFolder", AnsiToUtf8(folder.path)},
+                                {"exists", exists},
                                 {"choice", ChoiceName(folder.choice)},
                                 {"reason", folder.reason},
                                 {"decoderFolders", Utf8List(DecoderFolders(folder.path))},
@@ -40,7 +44,7 @@ int ReportProgramFolder(bool json) {
         return 0;
     }
     std::cout << "program folder: " << out["programFolder"].get<std::string>() << " ("
-              << folder.reason << ")\n"
+              << folder.reason << ")" << (exists ? "" : ", does not exist yet") << '\n'
               << "decoders:       " << Joined(out["decoderFolders"]) << '\n'
               << "plug-ins:       " << Joined(out["pluginFolders"]) << '\n'
               << "help page:      " << out["helpPage"].get<std::string>() << '\n';
@@ -56,7 +60,8 @@ int RunInfoCommand(const Arguments& args) {
     const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(package_utf8).string());
     if (!FileExists(package_path)) throw ToolError(package_utf8 + " does not exist");
     TCharacterFile package(package_path);
-    const bool valid = IsValidCharacterFile(package_path);
+    // As the program's loader decides, so that "valid" promises the character loads.
+    const bool valid = IsValidCharacterFile(package_path) && HasSupportedVersion(package);
 
     if (json) {
         nlohmann::json pairs = nlohmann::json::array();

@@ -3,7 +3,11 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QtMath>
+#include <algorithm>
+
+#include "QtText.h"
 
 namespace kiova {
 
@@ -28,10 +32,32 @@ std::u16string TBalloonEdit::Text() const {
 }
 
 void TBalloonEdit::SetText(std::u16string_view text) {
-    QString shown = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString shown = WithLineFeeds(text);
     if (shown != toPlainText()) setPlainText(shown);
+    ShowEnd();
+}
+
+void TBalloonEdit::Append(std::u16string_view text) {
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(WithLineFeeds(text));
+    ShowEnd();
+}
+
+void TBalloonEdit::EraseEnd(std::u16string_view erased) {
+    qsizetype units = static_cast<qsizetype>(erased.size());
+    for (size_t at = erased.find(u"\r\n"); at != std::u16string_view::npos;
+         at = erased.find(u"\r\n", at + 2))
+        --units;  // one paragraph break in the document
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    const int end = cursor.position();
+    cursor.setPosition(std::max(0, end - static_cast<int>(units)), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    ShowEnd();
+}
+
+void TBalloonEdit::ShowEnd() {
     moveCursor(QTextCursor::End);
     ensureCursorVisible();
 }

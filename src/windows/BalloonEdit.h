@@ -17,6 +17,10 @@ public:
     std::u16string Text() const;
     // Replaces the text and puts the caret at its end, scrolled into view.
     void SetText(std::u16string_view text);
+    // Adds `text` at the end, laying out only the last paragraph, and puts the caret after it.
+    void Append(std::u16string_view text);
+    // Takes back `erased`, the end of the text.
+    void EraseEnd(std::u16string_view erased);
     // The height the text needs at the control's width, in pixels.
     int ContentHeight() const;
 
@@ -27,6 +31,9 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void ShowEnd();
 };
 
 }  // namespace kiova

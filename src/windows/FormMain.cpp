@@ -121,6 +121,8 @@ void TFormMain::OpenTrayMenu(QPoint global_position) {
 
 void TFormMain::SetBalloonReadOnly(bool read_only) {
     balloon_edit_.setReadOnly(read_only);
+    // What an answer writes is no typing to undo, and would keep one step per letter.
+    balloon_edit_.setUndoRedoEnabled(!read_only);
     if (!read_only) balloon_edit_.setFocus();
 }
 

@@ -53,6 +53,8 @@ public:
     // TView
     std::u16string BalloonText() const override { return balloon_edit_.Text(); }
     void SetBalloonText(std::u16string_view text) override { balloon_edit_.SetText(text); }
+    void AppendBalloonText(std::u16string_view text) override { balloon_edit_.Append(text); }
+    void EraseBalloonText(std::u16string_view erased) override { balloon_edit_.EraseEnd(erased); }
     void SetBalloonReadOnly(bool read_only) override;
     void BalloonCleared() override {}
     void SetBalloonFont(std::u16string_view name, int point_size) override;

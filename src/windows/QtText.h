@@ -15,10 +15,11 @@ inline QString ToQString(std::u16string_view text) {
 }
 
 // A text whose lines end in CR LF, as the logic writes them, with the line feeds that Qt's
-// widgets break lines at.
+// widgets break lines at (a lone CR becomes one too).
 inline QString WithLineFeeds(std::u16string_view text) {
     QString converted = ToQString(text);
     converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    converted.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return converted;
 }
 

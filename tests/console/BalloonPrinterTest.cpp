@@ -6,6 +6,7 @@
 
 #include "BalloonPrinter.h"
 #include "StringSink.h"
+#include "TerminalText.h"
 
 namespace kiova {
 namespace {
@@ -117,6 +118,10 @@ TEST(BalloonPrinterTest, DisplayWidthCountsColumns) {
 
 TEST(BalloonPrinterTest, TerminalTextTakesEveryLineBreak) {
     EXPECT_EQ(TerminalText(u"a\r\nb\rc\nd"), "a\nb\nc\nd");
+    // No escape sequence reaches the terminal: C0 and C1 controls but tab are shown.
+    EXPECT_EQ(TerminalText(u"\x1b]52;c;eA==\x07\tok\x7f"), "^[]52;c;eA==^G\tok^?");
+    EXPECT_EQ(TerminalText(u"\u009b2J\u0085"), "^[[2J^[E");
+    EXPECT_EQ(DisplayWidth(u"\x1b\u009b"), 5);
     EXPECT_EQ(TerminalText(u"日本"), "日本");
 }
 

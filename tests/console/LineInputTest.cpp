@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,31 @@ TEST(LineInputTest, SplitsLinesAndDropsControlCharacters) {
         SCOPED_TRACE(test.name);
         EXPECT_EQ(LinesOf(test.sent), test.lines);
     }
+}
+
+// A line of several megabytes keeps its first MiB (never half a letter), the rest of it is
+// dropped, and standard error says so once; the lines around it are untouched.
+TEST(LineInputTest, LineOverOneMebibyteIsCutThere) {
+    const std::string letter = "あ";  // three bytes: the cut falls inside one
+    std::string huge;
+    while (huge.size() < 3 * kMaxLineBytes) huge += letter;
+    FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    const std::string sent = "before\n" + huge + "\nafter\n";
+    ASSERT_EQ(std::fwrite(sent.data(), 1, sent.size(), file), sent.size());
+    std::fflush(file);
+    std::rewind(file);
+    ::testing::internal::CaptureStderr();
+    TLineInput input(fileno(file));
+    std::vector<std::string> lines;
+    while (std::optional<std::string> line = input.ReadLine(-1)) lines.push_back(*line);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    std::fclose(file);
+    ASSERT_EQ(lines.size(), 3U);
+    EXPECT_EQ(lines[0], "before");
+    EXPECT_EQ(lines[1], huge.substr(0, kMaxLineBytes / 3 * 3));
+    EXPECT_EQ(lines[2], "after");
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
 }
 
 }  // namespace

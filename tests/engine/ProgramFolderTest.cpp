@@ -112,6 +112,13 @@ TEST_F(ProgramFolderChoice, TheFirstStartMakesAPrivatePerUserFolderWithTheDemoCh
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
+TEST_F(ProgramFolderChoice, AQueryNamesThePerUserFolderWithoutMakingIt) {
+    TProgramFolder folder = FindProgramFolder(places_);
+    EXPECT_EQ(folder.path, Slashed(PerUser()));
+    EXPECT_EQ(folder.choice, EProgramFolderChoice::PerUser);
+    EXPECT_FALSE(fs::exists(temp_.Path() / "home"));
+}
+
 TEST_F(ProgramFolderChoice, LaterStartsCopyNothingAndLeaveTheUsersFilesAlone) {
     ChooseProgramFolder(places_);
     temp_.Write("home/.local/share/kiova/hina.ktc", "damaged");

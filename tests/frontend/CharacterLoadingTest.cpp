@@ -15,6 +15,7 @@ namespace kiova::testing {
 namespace {
 using enum TBalloonState;
 using ::testing::_;
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -216,6 +217,19 @@ TEST_F(CharacterLoading, WindowPlacementAndSwitchesFromTheSettings) {
     }
 }
 
+TEST_F(CharacterLoading, FontSizeIsKeptWithinSixToSeventyTwoPoints) {
+    std::string alice = WriteGreeter("Alice", "Hi{FONTBIG}");
+    // The stored size, then the size after the greeting's FONTBIG.
+    for (const auto& [stored, used] : {std::pair{"100000", 72}, {"-3", 7}, {"12", 14}}) {
+        folder.Write("Kiova.ini", std::string("[Balloon]\r\nFontSize=") + stored +
+                                      "\r\n[User]\r\n" + kValidProfileLine + "\r\n");
+        Start(alice);
+        PlayOut();
+        EXPECT_EQ(view.font_size, used) << stored;
+        EXPECT_EQ(front_end->Settings().font_size, used) << stored;
+    }
+}
+
 TEST_F(CharacterLoading, MissingDefaultPictureIsLoggedAndLeavesTheSmallestLayout) {
     TTestCharacter alice{"Alice", {{kOnGreeting, "Hi"}}, {}, {{"DefaultBitmap", "face.bmp"}}};
     Start(WritePackage(alice));
@@ -357,14 +371,56 @@ TEST_F(CharacterLoading, CharacterWithoutPattingOffersNothing) {
     EXPECT_EQ(State(), bsListening);
 }
 
-TEST_F(CharacterLoading, MissingPattingFileIsAnErrorAfterTheCharacterHasLoaded) {
+TEST_F(CharacterLoading, MissingPattingFileIsReportedAndTheCharacterStays) {
     TTestCharacter cat{
         "Cat", {{kOnGreeting, "Meow"}}, {}, {{"nadenade", "1"}, {"datanadenade", "gone.txt"}}};
-    Create();
-    EXPECT_THROW(front_end->Start(WritePackage(cat)), std::runtime_error);
+    Start(WritePackage(cat));
     EXPECT_EQ(front_end->Character()->Name(), "Cat");
+    EXPECT_TRUE(view.patting_captions.empty());
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_THAT(Utf16ToUtf8(view.messages[0]), HasSubstr("gone.txt"));
     EXPECT_FALSE(view.splash_visible);
     EXPECT_TRUE(view.visible);
+}
+
+// However the switch comes, a character whose patting file is gone is switched to: the error
+// is logged and shown, the conversation goes on, and shutdown keeps the character list.
+TEST_F(CharacterLoading, SwitchToCharacterWithoutItsPattingFileGoesOn) {
+    TTestCharacter cat{"Cat",
+                       {{kOnGreeting, "Meow"}},
+                       {{"HELLO", "Purr"}},
+                       {{"nadenade", "1"}, {"datanadenade", "gone.txt"}}};
+    const std::string cat_path = WritePackage(cat);
+    const std::vector<std::function<void()>> ways = {
+        [&] {
+            ChooseInDialog("Cat");
+            front_end->ChangeCharacter();
+        },
+        [&] {
+            front_end->Enter();
+            Type(u"readcharacter:" + AnsiToUtf16(cat_path));
+        },
+        [&] { Start(WriteGreeter("Carol", "Off I go{READCHARACTER:" + cat_path + "}")); },
+    };
+    for (const std::function<void()>& way : ways) {
+        TTestCharacter alice{"Alice", {{kOnGreeting, "Hi"}, {kOnSwitchRequest, "Bye"}}, {}, {}};
+        Start(WritePackage(alice));
+        PlayOut();
+        view.messages.clear();
+        way();
+        PlayOut();
+        ASSERT_EQ(front_end->Character()->Name(), "Cat");
+        EXPECT_EQ(view.balloon_text, u"Meow");
+        ASSERT_EQ(view.messages.size(), 1U);
+        EXPECT_THAT(ErrorLog(), Contains(HasSubstr("gone.txt")));
+        front_end->Enter();
+        Type(u"hello");
+        EXPECT_EQ(PlayOut().back(), u"Purr");
+        front_end->Shutdown();
+        EXPECT_THAT(ChatLog().back(), HasSubstr("End chatting with Cat"));
+        EXPECT_THAT(TCharacterList(ProgramFolder() + "Kiova.ini").Paths(), Contains(cat_path));
+        front_end.reset();
+    }
 }
 
 TEST_F(CharacterLoading, TrayTipKeepsItsTextForALongCaption) {

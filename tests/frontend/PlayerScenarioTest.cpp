@@ -1,6 +1,9 @@
 // The balloon player driven through the timer and the Enter key, with characters written by
 // the tests and a clock that moves only when told.
 #include <gmock/gmock.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "Character.h"
 #include "CodePage.h"
@@ -9,8 +12,11 @@
 namespace kiova::testing {
 namespace {
 using enum TBalloonState;
+using ::testing::AllOf;
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
 
 using PlayerScenario = FrontEndFixture;
 
@@ -75,8 +81,32 @@ TEST_F(PlayerScenario, CommandsShowTheirEffectTickByTick) {
         Start(WriteGreeter("Alice", c.answer));
         EXPECT_THAT(PlayOut(), ElementsAreArray(c.shown)) << c.answer;
         EXPECT_EQ(State(), bsAnswered) << c.answer;
+        // Skipped, the changes reach the balloon at once and leave the same text.
+        view = TRecordingView();
+        Start(WriteGreeter("Alice", c.answer));
+        front_end->Enter();
+        EXPECT_EQ(view.balloon_text, c.shown.back()) << c.answer;
     }
     EXPECT_TRUE(sound.played.empty());
+}
+
+// Each letter reaches the balloon once, not the whole text again at every letter, so an answer
+// plays and skips in time linear in its length.
+TEST_F(PlayerScenario, LongAnswerIsHandedToTheBalloonLetterByLetter) {
+    std::string answer;
+    for (int i = 0; i < 5000; ++i) answer += i % 50 == 49 ? "{BR}" : "x";
+    Start(WriteGreeter("Alice", answer, {{"AGAIN", answer}}));
+    PlayOut(10000);
+    const size_t shown = view.balloon_text.size();
+    EXPECT_EQ(shown, 4900U + 2 * 99);
+    EXPECT_LE(view.balloon_units_handed, shown);
+    front_end->Enter();
+    Type(u"again");
+    view.balloon_units_handed = 0;
+    Tick();
+    front_end->Enter();  // the rest at once
+    EXPECT_EQ(view.balloon_text.size(), shown);
+    EXPECT_LE(view.balloon_units_handed, shown);
 }
 
 TEST_F(PlayerScenario, WaitShowsItsMarkerUntilEnter) {
@@ -229,15 +259,11 @@ TEST_F(PlayerScenario, SpeedAndFontCommandsRoundHalvesToEven) {
 
 TEST_F(PlayerScenario, SoundsPlayFromTheDataFolderUnlessSoundIsOff) {
     std::string package = WriteGreeter("Alice", "{SOUNDA:ring.wav}{sounds:Bell.WAV}.");
-    folder.Write("Alice/ring.wav", "x");
-    folder.Write("Alice/bell.wav", "x");
+    folder.Write("Alice/ring.wav", "ring");
+    folder.Write("Alice/bell.wav", "bell");
     Start(package);
     PlayOut();
-    ASSERT_EQ(sound.played.size(), 2u);
-    EXPECT_EQ(sound.played[0].file, folder.Path() / "Alice/ring.wav");
-    EXPECT_FALSE(sound.played[0].wait);
-    EXPECT_EQ(sound.played[1].file, folder.Path() / "Alice/bell.wav");  // found in any case
-    EXPECT_TRUE(sound.played[1].wait);
+    EXPECT_THAT(sound.played, ElementsAre("ring", "bell"));  // found in any case
 
     sound.played.clear();
     front_end.reset();
@@ -246,6 +272,40 @@ TEST_F(PlayerScenario, SoundsPlayFromTheDataFolderUnlessSoundIsOff) {
     Start(package);
     PlayOut();
     EXPECT_TRUE(sound.played.empty());
+}
+
+// A synchronous sound holds the answer while it plays, never longer than ten seconds whatever
+// its file claims, and the program goes on ticking meanwhile (a tick is due when it ends).
+TEST_F(PlayerScenario, SynchronousSoundHoldsTheAnswerAtMostTenSeconds) {
+    folder.Write("Alice/long.wav", "claims two hours");
+    Start(WriteGreeter("Alice", "a{SOUNDS:long.wav}b{SOUNDA:long.wav}c"));
+    sound.lasts_ms = 7'200'000;
+    EXPECT_THAT(PlayOut(3), ElementsAre(u"a", u"a", u"a"));
+    EXPECT_EQ(front_end->NextTickDelay(), 10'000);
+    front_end->Enter();  // a skip waits for the sound too, then goes on by itself
+    EXPECT_EQ(view.balloon_text, u"a");
+    SetNow(kTestStart + 9.9 / 86400);
+    EXPECT_THAT(PlayOut(1), ElementsAre(u"a"));
+    EXPECT_EQ(front_end->NextTickDelay(), 100);
+    SetNow(kTestStart + 10.001 / 86400);
+    Tick();
+    EXPECT_EQ(view.balloon_text, u"abc");  // an asynchronous sound holds nothing
+    EXPECT_EQ(State(), bsAnswered);
+}
+
+// A FIFO would block the program for ever and a huge file exhaust its memory: both are refused
+// before they are opened for reading, and logged.
+TEST_F(PlayerScenario, SoundThatIsNoRegularFileOrTooLargeIsRefusedAndLogged) {
+    std::string package =
+        WriteGreeter("Alice", "{SOUNDS:fifo.wav}{SOUNDA:huge.wav}{SOUNDA:fine.wav}.");
+    ASSERT_EQ(mkfifo((folder / "Alice/fifo.wav").c_str(), 0600), 0);
+    std::filesystem::resize_file(folder.Write("Alice/huge.wav", ""), (64 << 20) + 1);
+    folder.Write("Alice/fine.wav", "fine");
+    Start(package);
+    PlayOut();
+    EXPECT_THAT(sound.played, ElementsAre("fine"));
+    EXPECT_THAT(ErrorLog(), Contains(AllOf(HasSubstr("fifo.wav"), HasSubstr("no regular file"))));
+    EXPECT_THAT(ErrorLog(), Contains(AllOf(HasSubstr("huge.wav"), HasSubstr("too large"))));
 }
 
 TEST_F(PlayerScenario, PicturesAndSoundsOutsideTheDataFolderAreMissingAndLogged) {

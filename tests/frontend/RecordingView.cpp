@@ -1,6 +1,12 @@
 #include "RecordingView.h"
 
+#include <algorithm>
+
 namespace kiova::testing {
+
+void TRecordingView::EraseBalloonText(std::u16string_view erased) {
+    balloon_text.resize(balloon_text.size() - std::min(erased.size(), balloon_text.size()));
+}
 
 void TRecordingView::SetBalloonFont(std::u16string_view name, int point_size) {
     font_name = name;

@@ -2,9 +2,9 @@
 // timer ticked by hand and a sound output that records what it was asked to play.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CharacterSelection.h"
@@ -17,7 +17,15 @@ namespace kiova::testing {
 class TRecordingView final : public TView {
 public:
     std::u16string BalloonText() const override { return balloon_text; }
-    void SetBalloonText(std::u16string_view text) override { balloon_text = text; }
+    void SetBalloonText(std::u16string_view text) override {
+        balloon_text = text;
+        balloon_units_handed += text.size();
+    }
+    void AppendBalloonText(std::u16string_view text) override {
+        balloon_text += text;
+        balloon_units_handed += text.size();
+    }
+    void EraseBalloonText(std::u16string_view erased) override;
     void SetBalloonReadOnly(bool read_only) override { balloon_read_only = read_only; }
     void BalloonCleared() override { ++balloon_clears; }
     void SetBalloonFont(std::u16string_view name, int point_size) override;
@@ -65,6 +73,7 @@ public:
     void HideSplash() override { splash_visible = false; }
 
     std::u16string balloon_text;
+    size_t balloon_units_handed = 0;  // what the logic handed over to show, all told
     bool balloon_read_only = false;
     int balloon_clears = 0;
     std::u16string font_name;
@@ -114,14 +123,12 @@ private:
 
 class TRecordingSound final : public TSoundOutput {
 public:
-    struct TPlayed {
-        std::filesystem::path file;
-        bool wait;
-    };
-    void Play(const std::filesystem::path& file, bool wait) override {
-        played.push_back({file, wait});
+    int Play(std::string_view wav) override {
+        played.emplace_back(wav);
+        return lasts_ms;
     }
-    std::vector<TPlayed> played;
+    std::vector<std::string> played;  // the sounds' bytes, in order
+    int lasts_ms = 0;                 // how long every sound lasts
 };
 
 }  // namespace kiova::testing

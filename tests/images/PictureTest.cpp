@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
+
 #include "Picture.h"
 #include "TestPictures.h"
 
@@ -99,6 +102,27 @@ TEST_F(LoadPictureFileTest, CorruptFilesFailAndLeaveTheTarget) {
     };
     for (const auto& [name, bytes, status] : cases) EXPECT_EQ(Load(name, bytes), status) << name;
     EXPECT_TRUE(TargetUntouched());
+}
+
+// Refused before anything is allocated for them: a file over 64 MB (a sparse one here) and a
+// picture over 16384 pixels a side, through our own readers and through Qt's.
+TEST_F(LoadPictureFileTest, OversizedPicturesAreRefused) {
+    ASSERT_TRUE(plugIns_.Add(KIOVA_QTIMAGE_SPI));
+    for (const char* name : {"huge.bmp", "huge.jpg", "huge.png"}) {
+        std::filesystem::resize_file(folder_.Write(name, {}), (std::uintmax_t{64} << 20) + 1);
+        EXPECT_EQ(LoadPictureFile(folder_.Path() / name, plugIns_, target_),
+                  PictureStatus::InvalidBitmap)
+            << name;
+    }
+    QImage wide(16385, 1, QImage::Format_RGB32);
+    wide.fill(kGreen);
+    EXPECT_EQ(Load("wide.jpg", test::MakeJpeg(wide)), PictureStatus::InvalidBitmap);
+    EXPECT_EQ(Load("wide.bmp", test::Encode(wide, "BMP")), PictureStatus::InvalidBitmap);
+    EXPECT_EQ(Load("wide.png", test::Encode(wide, "PNG")), PictureStatus::NotDecoded);
+    EXPECT_TRUE(TargetUntouched());
+    QImage widest_allowed(16384, 1, QImage::Format_RGB32);
+    widest_allowed.fill(kGreen);
+    EXPECT_EQ(Load("fits.png", test::Encode(widest_allowed, "PNG")), PictureStatus::Loaded);
 }
 
 }  // namespace

@@ -49,13 +49,17 @@ fi
 
 "$usr/bin/kiova" --version | grep -q '^kiova [0-9]' || fail "the installed kiova does not start"
 
-# A new user: the per-user folder is made, private, with the demo character in it.
+# A new user: a query names the per-user folder and writes nothing; the first start makes it,
+# private, with the demo character in it (and stops there, as there is no profile yet).
 export HOME=$tmp/home
 unset KIOVA_HOME XDG_DATA_HOME
 mkdir "$HOME"
 folder=$HOME/.local/share/kiova
 info=$("$usr/bin/kiova-tool" info --json)
-for expected in "\"programFolder\":\"$folder/\"" '"choice":"per-user"' \
+[ -z "$(ls -A "$HOME")" ] || fail "kiova-tool info wrote into the home folder"
+env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy "$usr/bin/kiova" --console \
+  </dev/null >/dev/null 2>&1 && fail "kiova --console started without a profile"
+for expected in "\"programFolder\":\"$folder/\"" '"exists":false' '"choice":"per-user"' \
     "\"decoderFolders\":[\"$folder/SPIs/\",\"$library/SPIs/\"]" \
     "\"helpPage\":\"$usr/share/kiova/Help/index.htm\""; do
   grep -qF "$expected" <<<"$info" || fail "info --json lacks $expected: $info"

@@ -34,6 +34,15 @@ TEST(ChatTool, AnswersEveryLineAndSavesTheStateAtTheEnd) {
     EXPECT_EQ(text.out, "ふーん\n");
 }
 
+// A character cannot set the terminal's title, take its clipboard or clear its screen.
+TEST(ChatTool, ControlCharactersOfAnAnswerAreShownNotSent) {
+    TestCharacter mallory("Mallory");
+    mallory.Data("datab2", "b.txt", {"hello,\"\x1b]0;TITLE\x07\x1b[2Jx\bz\""});
+    auto text = RunTool({"chat", mallory.Write()}, "hello\n");
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, "^[]0;TITLE^G^[[2Jx^Hz\n");
+}
+
 TEST(ChatTool, FixedClockRepeatsTheDraws) {
     TestCharacter alice("Alice");
     std::vector<std::string> lines;

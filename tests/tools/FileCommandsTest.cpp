@@ -70,8 +70,8 @@ TEST(Tool, EncryptRefusesWhatWouldNotDecipherToItself) {
 
 TEST(Tool, InfoShowsWhatTheProgramReads) {
     TempFolder dir;
-    const std::string package =
-        dir.Write("alice.ktc", "Name\r\n\x83\x41\x83\x8A\x83\x58\r\nFolder\r\ndata\r\nodd");
+    const std::string package = dir.Write(
+        "alice.ktc", "Name\r\n\x83\x41\x83\x8A\x83\x58\r\nFolder\r\ndata\r\nversion\r\n210\r\nodd");
     auto result = RunTool({"info", package, "--json"});
     ASSERT_EQ(result.status, 0) << result.err;
     auto json = nlohmann::json::parse(result.out);
@@ -79,10 +79,14 @@ TEST(Tool, InfoShowsWhatTheProgramReads) {
     EXPECT_EQ(json["valid"], true);
     EXPECT_EQ(json["dataFolder"], dir.Path().string() + "/data/");
     EXPECT_EQ(json["pairs"],
-              nlohmann::json::parse(R"([["name", "\u30a2\u30ea\u30b9"], ["folder", "data"]])"));
+              nlohmann::json::parse(
+                  R"([["name", "\u30a2\u30ea\u30b9"], ["folder", "data"], ["version", "210"]])"));
 
     auto text = RunTool({"info", package});
     EXPECT_NE(text.out.find("valid:       yes"), std::string::npos);
+    // Without a version the program refuses the package, and so does info.
+    auto unversioned = RunTool({"info", dir.Write("old.ktc", "Name\r\nOld\r\n")});
+    EXPECT_NE(unversioned.out.find("valid:       no"), std::string::npos);
     EXPECT_EQ(RunTool({"info", dir / "none.ktc"}).status, 1);
 }
 

@@ -3,7 +3,8 @@
 // In: picture bytes in memory (file input is not offered). Out: a 32-bit bottom-up device-
 // independent bitmap in two malloc'ed blocks, which the host frees. Always: formats are told by
 // content, never by name; no C++ exception leaves an entry point; on failure nothing is handed
-// back. Alpha is dropped: the host keys transparency by colour.
+// back; a picture larger than PictureLimits.h allows is refused before it is decoded. Alpha is
+// dropped: the host keys transparency by colour.
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <new>
 #include <optional>
 
+#include "QtPictureLimits.h"
 #include "kiova/spi.h"
 
 namespace {
@@ -156,6 +158,7 @@ SPI_EXPORT int GetPicture(const char* buf, intptr_t len, unsigned int flag, void
         if (progress && progress(0, 1, lData) != 0) return SPI_ABORTED;
         Reader reader(buf, len);
         if (!reader->canRead()) return SPI_UNKNOWN_FORMAT;
+        if (!kiova::QtPictureSizeAllowed(*reader)) return SPI_NO_MEMORY;
         QImage image;
         if (!reader->read(&image)) return SPI_BROKEN_DATA;
         if (progress && progress(1, 1, lData) != 0) return SPI_ABORTED;
