@@ -6,16 +6,20 @@
 
 namespace kiova {
 
+QString TranslatedText(TUiText text) {
+    return QCoreApplication::translate(kUiTextContext, text.source);
+}
+
 std::u16string Translated(TUiText text) {
-    return QCoreApplication::translate(kUiTextContext, text.source).toStdU16String();
+    return TranslatedText(text).toStdU16String();
 }
 
 std::string TranslatedUtf8(TUiText text) {
-    return QCoreApplication::translate(kUiTextContext, text.source).toStdString();
+    return TranslatedText(text).toStdString();
 }
 
 std::string TranslatedUtf8(TUiText text, std::string_view argument) {
-    return QCoreApplication::translate(kUiTextContext, text.source)
+    return TranslatedText(text)
         .arg(QString::fromUtf8(argument.data(), static_cast<qsizetype>(argument.size())))
         .toStdString();
 }

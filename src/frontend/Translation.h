@@ -4,6 +4,7 @@
 // Japanese, and Qt's own catalogue gives its dialogs (files, fonts) in Japanese.
 #pragma once
 
+#include <QString>
 #include <QTranslator>
 #include <QtGlobal>
 #include <filesystem>
@@ -28,6 +29,7 @@ struct TUiText {
 };
 
 // The text in the interface's language: the installed catalogue's, else the source text.
+QString TranslatedText(TUiText text);
 std::u16string Translated(TUiText text);
 std::string TranslatedUtf8(TUiText text);
 // The translated text with its placeholder %1 replaced by `argument` (UTF-8).

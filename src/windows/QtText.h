@@ -1,7 +1,6 @@
 // Conversions between the logic's UTF-16 texts and Qt's strings.
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -25,7 +24,7 @@ inline QString WithLineFeeds(std::u16string_view text) {
 
 // An interface text as the user reads it, in the chosen language.
 inline QString ToQString(TUiText text) {
-    return QCoreApplication::translate(kUiTextContext, text.source);
+    return TranslatedText(text);
 }
 
 inline std::u16string FromQString(const QString& text) {
