@@ -56,6 +56,8 @@ void PrepareAll(const std::vector<TRecordPattern*>& patterns) {
     std::unordered_map<std::string_view, TRecordPattern*> firstOfKey;
     std::vector<TRecordPattern*> distinct;
     std::vector<std::pair<TRecordPattern*, const TRecordPattern*>> copies;
+    firstOfKey.reserve(patterns.size());
+    distinct.reserve(patterns.size());
     for (TRecordPattern* pattern : patterns) {
         const auto [first, added] = firstOfKey.try_emplace(pattern->Text(), pattern);
         if (added || first->second->CharCode() != pattern->CharCode())

@@ -25,6 +25,7 @@
 #include <unordered_map>
 
 #include "bmREDecoders.h"
+#include "bmREFlatMap.h"
 #include "bmREPackedAutomata.h"
 #include "bmWchReader.h"
 
@@ -149,15 +150,15 @@ public:
         for (int pos = 0;;) {
             int next = pos;
             const std::int32_t c = decoder.Read(bytes, size, next);
-            auto transition = transitions_.find(Key(state, c));
-            if (transition == transitions_.end()) {
-                if (CacheMemory() > memoryBudget_) {
+            const Transition* known = transitions_.Find(Key(state, c));
+            if (known == nullptr) {
+                if (CacheMemory() + transitions_.GrowthBytes() > memoryBudget_) {
                     if (++evictions > 1) return false;
                     state = Evict(state);
                 }
-                transition = transitions_.emplace(Key(state, c), Step(state, c)).first;
+                known = &transitions_.Insert(Key(state, c), Step(state, c));
             }
-            const Transition& t = transition->second;
+            const Transition& t = *known;
             const std::uint32_t* listed = matched_.data() + t.listBegin;
             for (std::uint32_t i = 0; i < t.matchedCount; ++i) Report(listed[i], found);
             if (c < 0 || IsLineBreak(c)) ReportParked(found);
@@ -172,10 +173,9 @@ public:
 
     // What the cache holds: its entries and the capacity of its lists.
     std::size_t CacheMemory() const {
-        return charBytes_ + (byHash_.size() + transitions_.size()) * kEntryBytes +
-               (byHash_.bucket_count() + transitions_.bucket_count()) * sizeof(void*) +
-               states_.capacity() * sizeof(State) + runs_.capacity() * sizeof(Run) +
-               matched_.capacity() * sizeof(std::uint32_t);
+        return charBytes_ + byHash_.size() * kEntryBytes + byHash_.bucket_count() * sizeof(void*) +
+               transitions_.Bytes() + states_.capacity() * sizeof(State) +
+               runs_.capacity() * sizeof(Run) + matched_.capacity() * sizeof(std::uint32_t);
     }
 
 private:
@@ -211,6 +211,7 @@ private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
     static constexpr TState kNoState = TbmREPackedAutomata::kNoState;
 
+    // Never the flat map's reserved key: no state is numbered UINT32_MAX.
     static std::uint64_t Key(std::uint32_t state, std::int32_t c) {
         return std::uint64_t{state} << 32 | static_cast<std::uint32_t>(c);
     }
@@ -387,7 +388,7 @@ private:
         std::vector<Run>().swap(runs_);
         std::vector<std::uint32_t>().swap(matched_);
         decltype(byHash_)().swap(byHash_);
-        decltype(transitions_)().swap(transitions_);
+        transitions_.Release();
         if (charBytes_ > memoryBudget_ / 2) {
             oneChar_.clear();
             twoChars_.clear();
@@ -406,7 +407,7 @@ private:
     std::vector<State> states_;
     std::vector<Run> runs_;
     std::unordered_map<std::uint64_t, std::uint32_t> byHash_;  // the last state of each hash
-    std::unordered_map<std::uint64_t, Transition> transitions_;
+    TbmREFlatMap<Transition> transitions_;
     std::vector<std::uint32_t> matched_;
     std::unordered_map<std::uint32_t, OneChar> oneChar_;
     std::unordered_map<std::uint64_t, Stepped> twoChars_;
