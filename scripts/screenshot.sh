@@ -32,10 +32,11 @@ shot() {
   xdotool mousemove --window "$window" 300 120 click 3
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  local height=$((HEIGHT + 135))  # room for the menu
-  # The bare screen below the window turns white.
+  local height=$((HEIGHT + 165))  # room for the menu
+  # The bare screen below the window, either side of the menu, turns white.
   import -window root -crop "${WIDTH}x$height+$X+$Y" +repage "$2"
-  convert "$2" -fill white -draw "color 0,$((height - 1)) floodfill" "$2"
+  convert "$2" -fill white -draw "color 0,$((height - 1)) floodfill" \
+    -draw "color $((WIDTH - 1)),$((height - 1)) floodfill" "$2"
   kill "$pid"
   wait "$pid" || true
 }

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>デスクトップモード(&amp;D)</source>
-        <translation>&amp;Desktop mode</translation>
+        <translation>&amp;Desktop Mode</translation>
     </message>
     <message>
         <source>隠す(&amp;S)</source>

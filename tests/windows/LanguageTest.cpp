@@ -76,7 +76,7 @@ TEST_F(English, ContextMenu) {
     TMainMenu menu(&window);
     QStringList items;
     for (QAction* action : menu.Menu().actions()) items << action->text();
-    EXPECT_THAT(items, ElementsAre("Show the &Patting Menu", "Stay on &Top", "&Desktop mode",
+    EXPECT_THAT(items, ElementsAre("Show the &Patting Menu", "Stay on &Top", "&Desktop Mode",
                                    "&Hide", "&Settings...", "&Change Character...", "", "&Help",
                                    "Kiova &Website", "&About Kiova...", "", "&Quit"));
     menu.SetWindowShown(false);
