@@ -31,13 +31,13 @@ printf '\x42\x4d\x3a\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0
 profile='User=Dupré{BR}Zoë{BR}zoë{BR}Zo🐱{BR}Female{BR}1990/01/02'
 printf '[User]\n%s\n' "$profile" >"$home/Kiova.ini"
 
-export KIOVA_HOME=$home SDL_AUDIODRIVER=dummy
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_STATE_HOME
+export KIOVA_HOME=$home SDL_AUDIODRIVER=dummy LC_ALL=C.UTF-8
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_STATE_HOME LANGUAGE
 
 printf '%s\n' café été 猫 🐱 'keep Zoë 🐱' /change 1 |
   "$kiova" --console "$home/Zoë.ktc" >"$work/out" 2>"$work/err" ||
   fail "exit status $?: $(cat "$work/err")"
-diff "$work/out" <(printf '%s\n' Bonjour 'Un café ☕' "L'été" 'にゃん🐱' 5 Kept 人格の選択 \
+diff "$work/out" <(printf '%s\n' Bonjour 'Un café ☕' "L'été" 'にゃん🐱' 5 Kept 'Choose a Character' \
   "  1. Alice  ($home/Alice.ktc)" "  2. Zoë 🐱  ($home/Zoë.ktc)" \
   'Number, a package path, or an empty line to cancel: ' こんにちは さようなら) ||
   fail "the conversation differs"
