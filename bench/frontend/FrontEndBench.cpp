@@ -60,7 +60,7 @@ void BM_TurnThroughThePlayer(benchmark::State& state) {
     testing::TRecordingView view;
     testing::TManualTimer timer;
     testing::TRecordingSound sound;
-    std::string program_folder = AnsiPath(folder.Path()) + "/";
+    std::string program_folder = PathText(folder.Path()) + "/";
     TFrontEnd front_end({program_folder, program_folder + "chat.log"}, view, sound, timer);
     front_end.Start(package);
     front_end.Enter();  // the greeting at once

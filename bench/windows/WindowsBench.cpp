@@ -39,7 +39,7 @@ struct TProgramCopy {
         folder.Write("Kiova.ini",
                      "[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n");
     }
-    std::string Path() const { return AnsiPath(folder.Path()) + "/"; }
+    std::string Path() const { return PathText(folder.Path()) + "/"; }
     TempFolder folder;
 };
 

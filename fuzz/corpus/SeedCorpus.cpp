@@ -53,6 +53,18 @@ Seeds PatternSeeds() {
     uint8_t settings = 0;
     for (const auto& [pattern, text] : cases)
         seeds.push_back(PatternInput(pattern, text, settings++));
+    // UTF-8 (settings 4 modulo 5), invalid bytes among them.
+    const std::pair<std::string, std::string> utf8[] = {
+        {"^caf.$", "café"},
+        {"[éè]t[éè]", "l'été"},
+        {"[^a]🐱+", "x🐱🐱"},
+        {"\xC3.", "\xC3(\x80\xFF\xF0\x9F"},
+    };
+    settings = 4;
+    for (const auto& [pattern, text] : utf8) {
+        seeds.push_back(PatternInput(pattern, text, settings));
+        settings += 5;
+    }
     return seeds;
 }
 

@@ -7,6 +7,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -17,9 +18,9 @@
 
 namespace {
 
-constexpr kiova::TbmCharCode kCodes[] = {kiova::TbmCharCode::ShiftJIS,
-                                         kiova::TbmCharCode::JapaneseEUC,
-                                         kiova::TbmCharCode::Western, kiova::TbmCharCode::UniCode};
+constexpr kiova::TbmCharCode kCodes[] = {
+    kiova::TbmCharCode::ShiftJIS, kiova::TbmCharCode::JapaneseEUC, kiova::TbmCharCode::Western,
+    kiova::TbmCharCode::UniCode, kiova::TbmCharCode::UTF8};
 
 }  // namespace
 
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string pattern = input.ConsumeRandomLengthString(4096);
     const std::string text = input.ConsumeRemainingBytesAsString();
 
-    kiova::TbmRExp re(kCodes[settings % 4]);
+    kiova::TbmRExp re(kCodes[settings % std::size(kCodes)]);
     re.SetOption(kiova::bmreoIgnoreCase, (settings & 4) != 0);
     re.SetOption(kiova::bmreoRegExpSyntax, (settings & 8) == 0);
     re.SetPattern(pattern);

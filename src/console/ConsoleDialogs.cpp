@@ -33,8 +33,8 @@ void ListRows(TConsoleTerminal& terminal, const TCharacterSelection& selection) 
     std::string list = PlainCaption(kSelectionCaption);
     for (size_t row = 0; row < selection.Rows().size(); ++row)
         list += "\n  " + std::to_string(row + 1) + ". " +
-                TerminalText(AnsiToUtf16(selection.Rows()[row].name)) + "  (" +
-                TerminalText(AnsiToUtf16(selection.Rows()[row].path)) + ")";
+                TerminalText(Utf8ToUtf16(selection.Rows()[row].name)) + "  (" +
+                TerminalText(Utf8ToUtf16(selection.Rows()[row].path)) + ")";
     terminal.Say(list);
 }
 
@@ -49,15 +49,12 @@ std::optional<std::string> AskField(TConsoleTerminal& terminal, TUiText label,
     return answer;
 }
 
-// A name field in the code page; asked again while it holds letters the code page lacks.
+// A name field, kept as UTF-8 (a byte that is no UTF-8 becomes U+FFFD).
 std::optional<std::string> AskName(TConsoleTerminal& terminal, TUiText label,
                                    const std::string& current) {
-    for (;;) {
-        std::optional<std::string> answer = AskField(terminal, label, "", AnsiToUtf8(current));
-        if (!answer) return std::nullopt;
-        if (std::optional<std::string> ansi = Utf16ToAnsiExact(Utf8ToUtf16(*answer))) return ansi;
-        terminal.Say(TranslatedUtf8(kConsoleUnrepresentable));
-    }
+    std::optional<std::string> answer = AskField(terminal, label, "", current);
+    if (!answer) return std::nullopt;
+    return Utf16ToUtf8(Utf8ToUtf16(*answer));
 }
 
 // "yyyy/mm/dd" (or with "-"); anything else gives a day no month has, which the check refuses
@@ -163,10 +160,9 @@ std::string ProfileText(const TUser& user) {
         return PlainCaption(label) + " " + value + "\n";
     };
     std::string text =
-        line(kProfileMyojiLabel, AnsiToUtf8(fields.myoji)) +
-        line(kProfileNamaeLabel, AnsiToUtf8(fields.namae)) +
-        line(kProfileHandleNameLabel, AnsiToUtf8(fields.handle_name)) +
-        line(kProfileNickNameLabel, AnsiToUtf8(fields.nick_name)) +
+        line(kProfileMyojiLabel, fields.myoji) + line(kProfileNamaeLabel, fields.namae) +
+        line(kProfileHandleNameLabel, fields.handle_name) +
+        line(kProfileNickNameLabel, fields.nick_name) +
         line(kProfileSexLabel, TranslatedUtf8(fields.male ? kProfileMale : kProfileFemale)) +
         line(kProfileBirthdayLabel, BirthdayText(fields));
     text.pop_back();
@@ -174,7 +170,7 @@ std::string ProfileText(const TUser& user) {
 }
 
 std::string SettingsText(const TSettings& settings) {
-    return PlainCaption(kConfigFontLabel) + " " + AnsiToUtf8(settings.font_name) + " " +
+    return PlainCaption(kConfigFontLabel) + " " + settings.font_name + " " +
            std::to_string(settings.font_size) + "pt\n" + PlainCaption(kConfigIntervalLabel) + " " +
            std::to_string(settings.interval) + " ms\n" + PlainCaption(kConfigKeepLog) + ": " +
            Switch(settings.keep_log) + "\n" + PlainCaption(kConfigPlaySound) + ": " +

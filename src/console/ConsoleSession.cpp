@@ -68,7 +68,7 @@ void TConsoleSession::Run() {
             break;
         }
         if (!prompted_ && Typing() && input.IsTerminal()) {
-            terminal_.Printer().Prompt(AnsiToUtf8(front_end_.User().HandleName) + "> ");
+            terminal_.Printer().Prompt(front_end_.User().HandleName + "> ");
             prompted_ = true;
         }
         // A program reading the output line by line gets the answer as soon as it is whole.

@@ -48,8 +48,6 @@ inline constexpr TUiText kConsoleSelectionPrompt{
 inline constexpr TUiText kConsoleProfileIntro{
     QT_TRANSLATE_NOOP("kiova", "Your profile (an empty answer keeps the value in brackets):")};
 inline constexpr std::string_view kConsoleBirthdayFormat = " (yyyy/mm/dd)";
-inline constexpr TUiText kConsoleUnrepresentable{
-    QT_TRANSLATE_NOOP("kiova", "This text holds letters that Kiova's code page cannot hold.")};
 
 // /settings.
 inline constexpr TUiText kConsoleOn{QT_TRANSLATE_NOOP("kiova", "on")};

@@ -17,6 +17,7 @@
 #include "KiovaError.h"
 #include "Numbers.h"
 #include "Random.h"
+#include "StateFolder.h"
 #include "TextUtils.h"
 
 namespace kiova {
@@ -61,32 +62,38 @@ bool HasBit(uint8_t mask, int bit) {
 
 TCharacter::TCharacter(std::string_view package_path, TCharacterServices services)
     : package_(ReadValidPackage(package_path)),
-      data01_(true, BoundEvaluator()),
-      data02_(false, BoundEvaluator()),
-      dataa1_(true, BoundEvaluator()),
-      dataa2_(false, BoundEvaluator()),
-      datab1_(true, BoundEvaluator()),
-      datab2_(false, BoundEvaluator()),
-      datac1_(true, BoundEvaluator()),
-      datac2_(false, BoundEvaluator()) {
+      data01_(true, BoundEvaluator(), package_.CodePage()),
+      data02_(false, BoundEvaluator(), package_.CodePage()),
+      dataa1_(true, BoundEvaluator(), package_.CodePage()),
+      dataa2_(false, BoundEvaluator(), package_.CodePage()),
+      datab1_(true, BoundEvaluator(), package_.CodePage()),
+      datab2_(false, BoundEvaluator(), package_.CodePage()),
+      datac1_(true, BoundEvaluator(), package_.CodePage()),
+      datac2_(false, BoundEvaluator(), package_.CodePage()) {
     if (!HasSupportedVersion(package_))
         throw EKiovaInvalidCharacter("character is not supported in this version");
 
     report_problem_ = std::move(services.report_problem);
+    if (const std::optional<std::string>& problem = package_.CharsetProblem()) {
+        ReportProblem(std::string(package_path) + ": " + *problem);
+        throw EKiovaInvalidCharacter(*problem);
+    }
     plugins_ = services.create_plugin_list ? services.create_plugin_list()
                                            : std::make_unique<TNullPluginList>();
     evaluator_ = services.create_tag_evaluator ? services.create_tag_evaluator(*this)
                                                : std::make_unique<TIdentityEvaluator>();
 
     package_path_ = package_path;
-    if (DataFolder().empty()) ReportProblem(OutsideFolderMessage(package_.ReadValue("folder")));
-    state_path_ = DataFolder() + StateFileName(package_path_);
+    if (DataFolder().empty())
+        ReportProblem(OutsideFolderMessage(package_.ReadValue("folder"), CodePage()));
+    const std::string state_folder = StateFolderFor(DataFolder());
+    state_beside_data_ = state_folder == DataFolder();
+    state_path_ = state_folder + StateFileName(package_path_);
 
     LoadTables();
     if (!HasData()) throw EKiovaInvalidCharacter("character contains no data");
 
-    // Still nameless here, so a first state file is keyed with the empty name.
-    if (!FileExists(state_path_)) SaveState();
+    if (!FileExists(state_path_)) SaveFirstState();
     name_ = package_.ReadValue("name");
     LoadState();
     creation_time_ = CurrentClock()->Now();
@@ -116,11 +123,12 @@ std::array<const TKiovaData*, 8> TCharacter::Tables() const {
 void TCharacter::LoadTables() {
     const std::array<TKiovaData*, 8> tables = Tables();
     for (size_t bit = 0; bit < tables.size(); ++bit)
-        for (const std::string& file : SplitFieldList(package_.ReadValue(kTableKeys[bit]))) {
+        for (const std::string& file :
+             SplitFieldList(package_.ReadValue(kTableKeys[bit]), CodePage())) {
             if (std::optional<std::string> path = package_.ResolvePath(file))
                 tables[bit]->LoadFromFile(*path);
             else if (!DataFolder().empty())
-                ReportProblem(OutsideFolderMessage(file));
+                ReportProblem(OutsideFolderMessage(file, CodePage()));
         }
 }
 
@@ -130,8 +138,33 @@ bool TCharacter::HasData() const {
     return false;
 }
 
+// Still nameless here, so a first state file is keyed with the empty name. A per-user state file
+// starts as the one shipped beside the data, if any; failing to write it is reported once and
+// the conversation goes on, the state being saved again later.
+void TCharacter::SaveFirstState() const {
+    if (state_beside_data_) {
+        SaveState();
+        return;
+    }
+    try {
+        CreateStateFolder(ExtractFilePath(state_path_));
+        if (const std::optional<std::string> shipped =
+                package_.ResolvePath(StateFileName(package_path_));
+            shipped && FileExists(*shipped))
+            WriteFileAtomically(state_path_, ReadFileBytes(*shipped).value_or(std::string()));
+        else
+            SaveState();
+    } catch (const std::exception& error) {
+        ReportProblem(error.what());
+    }
+}
+
 void TCharacter::LoadState() {
-    if (!FileExists(state_path_) || !StateFileInside()) SaveState();
+    if (!state_beside_data_) {
+        if (!FileExists(state_path_)) return;  // not writable yet: reported when first saved
+    } else if (!FileExists(state_path_) || !StateFileInside()) {
+        SaveState();
+    }
     const std::vector<std::string> lines = ReadDataFileLines(state_path_);
     if (!TCharacterVariables::IsWholeState(lines)) KeepDamagedStateFile();
     variables_.FromStateLines(lines);
@@ -141,7 +174,7 @@ void TCharacter::LoadState() {
 bool TCharacter::StateFileInside() const {
     const std::string name = StateFileName(package_path_);
     if (package_.ResolvePath(name)) return true;
-    ReportProblem(OutsideFolderMessage(name));
+    ReportProblem(OutsideFolderMessage(name, CodePage()));
     return false;
 }
 
@@ -167,6 +200,7 @@ void TCharacter::ReportProblem(std::string_view message) const {
 void TCharacter::SaveState() const {
     std::string contents = JoinLinesCrLf(EncipherLines(variables_.ToStateLines(), name_));
     try {
+        if (!state_beside_data_) CreateStateFolder(ExtractFilePath(state_path_));
         WriteFileAtomically(state_path_, contents);
     } catch (const std::runtime_error& error) {
         throw EKiovaError(error.what());
@@ -179,7 +213,7 @@ std::u16string TCharacter::Respond(std::u16string_view input, uint8_t table_mask
     Randomize();
     ++turn_count_;
     previous_input_ = std::move(current_input_);
-    current_input_ = Utf16ToAnsi(input);
+    current_input_ = Utf16ToAnsi(input, CodePage());
 
     const std::string message = MessageFor(input);
     operate_message_ = HasBit(table_mask, 0) || HasBit(table_mask, 1) ? message : std::string();
@@ -209,7 +243,7 @@ std::u16string TCharacter::Respond(std::u16string_view input, uint8_t table_mask
 
     dataa1_.SetPreviousAnswer(answer);
     dataa2_.SetPreviousAnswer(answer);
-    return AnsiToUtf16(answer);
+    return AnsiToUtf16(answer, CodePage());
 }
 
 // The normalised message the tables see: a marker for an empty input, the input followed by a
@@ -222,7 +256,7 @@ std::string TCharacter::MessageFor(std::u16string_view input) const {
         message = std::u16string(input) + std::u16string(kRepeatedMarker);
     else
         message = input;
-    return Utf16ToAnsi(NormalizeText(message));
+    return Utf16ToAnsi(NormalizeText(message), CodePage());
 }
 
 // With both plain tables in the mask, one of them is drawn, weighted by their available counts.
@@ -245,7 +279,7 @@ std::u16string TCharacter::EvaluateTags(std::u16string_view text) {
 }
 
 bool TCharacter::AddPluginLibrary(std::u16string_view identifier) {
-    return plugins_->AddPlugin(Utf16ToAnsi(identifier));
+    return plugins_->AddPlugin(Utf16ToUtf8(identifier));
 }
 
 }  // namespace kiova

@@ -59,7 +59,7 @@ inline constexpr std::u16string_view kRepeatedMarker = u"{Repeated}";
 
 class TCharacter {
 public:
-    // `package_path` is ANSI. Throws EKiovaInvalidCharacter with the reason when the package
+    // `package_path` is native. Throws EKiovaInvalidCharacter with the reason when the package
     // cannot become a character, EKiovaError when its state file cannot be read or written.
     explicit TCharacter(std::string_view package_path, TCharacterServices services = {});
     // Saves the state file when the character has a name.
@@ -91,6 +91,8 @@ public:
     const TCharacterFile& Package() const { return package_; }
     const std::string& PackagePath() const { return package_path_; }
     const std::string& DataFolder() const { return package_.DataFolder(); }
+    // The code page of the character's data, state file and texts (ANSI strings below).
+    int CodePage() const { return package_.CodePage(); }
     const std::string& Name() const { return name_; }
     const std::string& StatePath() const { return state_path_; }
     TCharacterVariables& Variables() { return variables_; }
@@ -113,7 +115,7 @@ public:
     bool AllowExecute() const { return allow_execute_; }
     bool PluginsEnabled() const { return plugins_enabled_; }
 
-    // Hands `message` (ANSI) to the services' problem report.
+    // Hands `message` (UTF-8) to the services' problem report.
     void ReportProblem(std::string_view message) const;
 
     // The tables, in the order of the mask bits.
@@ -129,6 +131,7 @@ public:
 
 private:
     void LoadTables();
+    void SaveFirstState() const;
     bool HasData() const;
     void KeepDamagedStateFile() const;
     bool StateFileInside() const;
@@ -143,6 +146,7 @@ private:
     TCharacterFile package_;
     std::string package_path_;
     std::string state_path_;
+    bool state_beside_data_ = true;  // else under the per-user state folder
     std::unique_ptr<TPluginListBase> plugins_;
     std::function<void(std::string_view)> report_problem_;
 

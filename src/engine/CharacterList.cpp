@@ -26,9 +26,9 @@ std::vector<std::string> ReadList(const TIniFile& settings) {
 }
 
 bool Lists(const std::vector<std::string>& paths, std::string_view path) {
-    std::string wanted = AnsiUpperCase(path);
+    std::string wanted = AnsiUpperCase(path, kUtf8CodePage);
     return std::any_of(paths.begin(), paths.end(), [&wanted](const std::string& listed) {
-        return AnsiUpperCase(listed) == wanted;
+        return AnsiUpperCase(listed, kUtf8CodePage) == wanted;
     });
 }
 

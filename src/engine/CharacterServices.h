@@ -13,7 +13,8 @@ namespace kiova {
 
 class TCharacter;
 
-// A list of plug-in objects, as the character and the tag language use it. Texts are ANSI.
+// A list of plug-in objects, as the character and the tag language use it. Texts are UTF-8, as
+// the plug-in interface has them; the character converts them from and to its code page.
 class TPluginListBase {
 public:
     virtual ~TPluginListBase() = default;
@@ -46,7 +47,7 @@ struct TCharacterServices {
     // Nothing: the character's evaluator returns its input unchanged.
     std::function<std::unique_ptr<TTagEvaluator>(TCharacter&)> create_tag_evaluator;
     // Where the character reports what it met in its data and went on without: a path that
-    // leaves its folder, a damaged state file. `message` is ANSI. Nothing: unreported.
+    // leaves its folder, a damaged state file. `message` is UTF-8. Nothing: unreported.
     std::function<void(std::string_view message)> report_problem;
 };
 

@@ -22,8 +22,52 @@ int ReadCodePageSetting() {
                              "\"");
 }
 
-const char* AnsiCharsetName() {
-    return CodePage() == 932 ? "CP932" : "CP1252";
+const char* IconvName(int code_page) {
+    switch (code_page) {
+        case kUtf8CodePage:
+            return "UTF-8";
+        case 1252:
+            return "CP1252";
+        default:
+            return "CP932";
+    }
+}
+
+std::string AsciiUpper(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return result;
+}
+
+// The length of the well-formed UTF-8 sequence at the start of `bytes`, 0 when there is none.
+size_t Utf8SequenceLength(std::string_view bytes) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char first = byte(0);
+    if (first < 0x80) return 1;
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the second byte's range
+    if (first >= 0xC2 && first <= 0xDF) {
+        length = 2;
+    } else if (first >= 0xE0 && first <= 0xEF) {
+        length = 3;
+        if (first == 0xE0) low = 0xA0;   // no overlong forms
+        if (first == 0xED) high = 0x9F;  // no surrogates
+    } else if (first >= 0xF0 && first <= 0xF4) {
+        length = 4;
+        if (first == 0xF0) low = 0x90;
+        if (first == 0xF4) high = 0x8F;  // nothing past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (bytes.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
+bool IsShiftJisTrailByte(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
 }
 
 // One open descriptor per (to, from) pair and thread; iconv_t must not be shared across threads.
@@ -126,26 +170,72 @@ int CodePage() {
     return code_page;
 }
 
-bool IsLeadByte(unsigned char byte) {
-    if (CodePage() != 932) return false;
+std::optional<int> CodePageOfCharset(std::string_view charset) {
+    const std::string name = AsciiUpper(charset);
+    if (name == "UTF-8" || name == "UTF8") return kUtf8CodePage;
+    if (name == "SHIFT_JIS" || name == "SJIS" || name == "CP932") return 932;
+    return std::nullopt;
+}
+
+std::string_view CodePageName(int code_page) {
+    switch (code_page) {
+        case kUtf8CodePage:
+            return "UTF-8";
+        case 1252:
+            return "Windows-1252";
+        default:
+            return "Shift_JIS";
+    }
+}
+
+bool IsLeadByte(unsigned char byte, int code_page) {
+    if (code_page != 932) return false;
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-std::u16string AnsiToUtf16(std::string_view ansi) {
+std::u16string AnsiToUtf16(std::string_view ansi, int code_page) {
     if (IsAscii(ansi)) return Widen<char16_t>(ansi);
-    return Convert<char16_t, char>("UTF-16LE", AnsiCharsetName(), ansi, kReplacementCharacter,
+    return Convert<char16_t, char>("UTF-16LE", IconvName(code_page), ansi, kReplacementCharacter,
                                    SkipOneByte);
 }
 
-std::string Utf16ToAnsi(std::u16string_view text) {
+std::string Utf16ToAnsi(std::u16string_view text, int code_page) {
+    if (code_page == kUtf8CodePage) return Utf16ToUtf8(text);
     if (IsAscii(text)) return Widen<char>(text);
-    return Convert<char, char16_t>(AnsiCharsetName(), "UTF-16LE", text, '?', SkipOneCharacter);
+    return Convert<char, char16_t>(IconvName(code_page), "UTF-16LE", text, '?', SkipOneCharacter);
 }
 
-std::optional<std::string> Utf16ToAnsiExact(std::u16string_view text) {
-    std::string ansi = Utf16ToAnsi(text);
-    if (AnsiToUtf16(ansi) != text) return std::nullopt;
+std::optional<std::string> Utf16ToAnsiExact(std::u16string_view text, int code_page) {
+    std::string ansi = Utf16ToAnsi(text, code_page);
+    if (AnsiToUtf16(ansi, code_page) != text) return std::nullopt;
     return ansi;
+}
+
+std::u16string ThroughCodePage(std::u16string_view text, int code_page) {
+    if (code_page == kUtf8CodePage) return std::u16string(text);
+    return AnsiToUtf16(Utf16ToAnsi(text, code_page), code_page);
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    return !FirstInvalidByte(bytes, kUtf8CodePage);
+}
+
+std::optional<size_t> FirstInvalidByte(std::string_view ansi, int code_page) {
+    for (size_t i = 0; i < ansi.size();) {
+        if (code_page == kUtf8CodePage) {
+            const size_t length = Utf8SequenceLength(ansi.substr(i));
+            if (length == 0) return i;
+            i += length;
+        } else if (IsLeadByte(static_cast<unsigned char>(ansi[i]), code_page)) {
+            if (i + 1 >= ansi.size() ||
+                !IsShiftJisTrailByte(static_cast<unsigned char>(ansi[i + 1])))
+                return i;
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    return std::nullopt;
 }
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
@@ -184,21 +274,27 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return result;
 }
 
-std::string AnsiToUtf8(std::string_view ansi) {
-    return Utf16ToUtf8(AnsiToUtf16(ansi));
+std::string AnsiToUtf8(std::string_view ansi, int code_page) {
+    if (code_page == kUtf8CodePage && IsValidUtf8(ansi)) return std::string(ansi);
+    return Utf16ToUtf8(AnsiToUtf16(ansi, code_page));
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
-    return Utf16ToAnsi(Utf8ToUtf16(utf8));
+std::string Utf8ToAnsi(std::string_view utf8, int code_page) {
+    if (code_page == kUtf8CodePage && IsValidUtf8(utf8)) return std::string(utf8);
+    return Utf16ToAnsi(Utf8ToUtf16(utf8), code_page);
+}
+
+std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8, int code_page) {
+    return Utf16ToAnsiExact(Utf8ToUtf16(utf8), code_page);
 }
 
 namespace {
 template <char From, char To>
-std::string MapAsciiLetters(std::string_view ansi) {
+std::string MapAsciiLetters(std::string_view ansi, int code_page) {
     std::string result(ansi);
     for (size_t i = 0; i < result.size(); ++i) {
         auto c = static_cast<unsigned char>(result[i]);
-        if (IsLeadByte(c)) {
+        if (IsLeadByte(c, code_page)) {
             ++i;  // the trail byte may look like a letter; it is not one
         } else if (c >= From && c < From + 26) {
             result[i] = static_cast<char>(c - From + To);
@@ -208,11 +304,11 @@ std::string MapAsciiLetters(std::string_view ansi) {
 }
 }  // namespace
 
-std::string AnsiLowerCase(std::string_view ansi) {
-    return MapAsciiLetters<'A', 'a'>(ansi);
+std::string AnsiLowerCase(std::string_view ansi, int code_page) {
+    return MapAsciiLetters<'A', 'a'>(ansi, code_page);
 }
-std::string AnsiUpperCase(std::string_view ansi) {
-    return MapAsciiLetters<'a', 'A'>(ansi);
+std::string AnsiUpperCase(std::string_view ansi, int code_page) {
+    return MapAsciiLetters<'a', 'A'>(ansi, code_page);
 }
 
 }  // namespace kiova

@@ -29,11 +29,11 @@ TDataLineReader::TDataLineReader(std::string_view ansi_path)
     : path_(ansi_path), block_(kBlockSize) {
     // Non-blocking and checked on the opened file: a FIFO put in a file's place cannot block.
     fd_ = ::open(NativePath(ansi_path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) throw EKiovaError("cannot read " + AnsiToUtf8(path_));
+    if (fd_ < 0) throw EKiovaError("cannot read " + path_);
     struct stat status {};
     if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd_);
-        throw EKiovaError("cannot read " + AnsiToUtf8(path_) + ": no regular file");
+        throw EKiovaError("cannot read " + path_ + ": no regular file");
     }
 }
 
@@ -106,7 +106,7 @@ bool TDataLineReader::Fill() {
             end_ = static_cast<size_t>(count);
             return count > 0;
         }
-        if (errno != EINTR) throw EKiovaError("cannot read " + AnsiToUtf8(path_));
+        if (errno != EINTR) throw EKiovaError("cannot read " + path_);
     }
 }
 

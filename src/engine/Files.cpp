@@ -46,15 +46,15 @@ fs::path ResolveElement(const fs::path& folder, const std::string& element) {
     return exact;
 }
 
-[[noreturn]] void ThrowIoError(const std::string& what, std::string_view ansi_path) {
-    throw std::runtime_error(what + " " + AnsiToUtf8(ansi_path) + ": " + std::strerror(errno));
+[[noreturn]] void ThrowIoError(const std::string& what, std::string_view path) {
+    throw std::runtime_error(what + " " + std::string(path) + ": " + std::strerror(errno));
 }
 
-void WriteAll(int fd, std::string_view contents, std::string_view ansi_path) {
+void WriteAll(int fd, std::string_view contents, std::string_view path) {
     while (!contents.empty()) {
         ssize_t written = ::write(fd, contents.data(), contents.size());
         if (written < 0 && errno == EINTR) continue;
-        if (written < 0) ThrowIoError("cannot write", ansi_path);
+        if (written < 0) ThrowIoError("cannot write", path);
         contents.remove_prefix(static_cast<size_t>(written));
     }
 }
@@ -94,8 +94,8 @@ void RemoveStaleTemporaries(const fs::path& target) {
 // removed again unless it replaces the target.
 class TTemporaryFile {
 public:
-    TTemporaryFile(const fs::path& target, std::string_view ansi_path)
-        : target_(target), ansi_path_(ansi_path) {
+    TTemporaryFile(const fs::path& target, std::string_view path)
+        : target_(target), path_text_(path) {
         static std::atomic<unsigned> counter = 0;
         const std::string stem = target.string() + ".tmp" + std::to_string(::getpid()) + "-";
         for (int attempt = 0; fd_ < 0 && attempt < 100; ++attempt) {
@@ -107,7 +107,7 @@ public:
             fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
             if (fd_ < 0 && errno != EEXIST) break;
         }
-        if (fd_ < 0) ThrowIoError("cannot create", ansi_path_);
+        if (fd_ < 0) ThrowIoError("cannot create", path_text_);
         KeepPermissionsOf(target);
     }
     ~TTemporaryFile() {
@@ -118,16 +118,16 @@ public:
     TTemporaryFile& operator=(const TTemporaryFile&) = delete;
 
     void Write(std::string_view contents) {
-        WriteAll(fd_, contents, ansi_path_);
+        WriteAll(fd_, contents, path_text_);
         const int synced = ::fsync(fd_);
         const int closed = ::close(fd_);
         fd_ = -1;
-        if (synced != 0 || closed != 0) ThrowIoError("cannot write", ansi_path_);
+        if (synced != 0 || closed != 0) ThrowIoError("cannot write", path_text_);
     }
     // rename() replaces a link at the target by the file; it never writes through it.
     void ReplaceTarget() {
         if (::rename(path_.c_str(), target_.c_str()) != 0)
-            ThrowIoError("cannot replace", ansi_path_);
+            ThrowIoError("cannot replace", path_text_);
         path_.clear();
     }
 
@@ -140,7 +140,7 @@ private:
     }
 
     fs::path target_;
-    std::string ansi_path_;
+    std::string path_text_;
     std::string path_;
     int fd_ = -1;
 };
@@ -151,14 +151,15 @@ bool IsPathDelimiter(char c) {
     return c == '/' || c == '\\';
 }
 
-fs::path NativePath(std::string_view ansi_path) {
-    std::string utf8 = AnsiToUtf8(ansi_path);
+fs::path NativePath(std::string_view path) {
+    const std::string_view utf8 = path;
     fs::path result = !utf8.empty() && IsPathDelimiter(utf8[0]) ? fs::path("/") : fs::path();
     size_t start = 0;
     while (start <= utf8.size()) {
         size_t end = utf8.find_first_of("/\\", start);
-        if (end == std::string::npos) end = utf8.size();
-        if (end > start) result = ResolveElement(result, utf8.substr(start, end - start));
+        if (end == std::string_view::npos) end = utf8.size();
+        if (end > start)
+            result = ResolveElement(result, std::string(utf8.substr(start, end - start)));
         start = end + 1;
     }
     return result;
@@ -192,12 +193,13 @@ bool LiesWithin(const fs::path& path, const fs::path& folder) {
 
 }  // namespace
 
-std::optional<std::string> PathInside(std::string_view folder, std::string_view name) {
+std::optional<std::string> PathInside(std::string_view folder, std::string_view name,
+                                      int code_page) {
     if (IsAbsoluteName(name)) return std::nullopt;
     const fs::path root = NativePath(folder);
     fs::path resolved = root;
-    std::vector<std::string> elements;  // ANSI, as found
-    const std::string utf8 = AnsiToUtf8(name);
+    std::vector<std::string> elements;  // as found
+    const std::string utf8 = AnsiToUtf8(name, code_page);
     size_t start = 0;
     while (start <= utf8.size()) {
         size_t end = std::min(utf8.find_first_of("/\\", start), utf8.size());
@@ -211,7 +213,7 @@ std::optional<std::string> PathInside(std::string_view folder, std::string_view 
             continue;
         }
         resolved = ResolveElement(resolved, element);
-        elements.push_back(Utf8ToAnsi(resolved.filename().string()));
+        elements.push_back(resolved.filename().string());
     }
     if (!LiesWithin(resolved, root)) return std::nullopt;
     std::string result = IncludeTrailingDelimiter(folder);
@@ -219,24 +221,25 @@ std::optional<std::string> PathInside(std::string_view folder, std::string_view 
     return result;
 }
 
-std::optional<std::string> FolderInside(std::string_view folder, std::string_view name) {
-    std::optional<std::string> path = PathInside(folder, name);
+std::optional<std::string> FolderInside(std::string_view folder, std::string_view name,
+                                        int code_page) {
+    std::optional<std::string> path = PathInside(folder, name, code_page);
     if (path) *path = IncludeTrailingDelimiter(*path);
     return path;
 }
 
-std::string AnsiPath(const fs::path& path) {
-    return Utf8ToAnsi(path.generic_string());
+std::string PathText(const fs::path& path) {
+    return path.generic_string();
 }
 
-bool FileExists(std::string_view ansi_path) {
+bool FileExists(std::string_view path) {
     std::error_code error;
-    return !ansi_path.empty() && fs::is_regular_file(NativePath(ansi_path), error);
+    return !path.empty() && fs::is_regular_file(NativePath(path), error);
 }
 
-std::optional<std::string> ReadFileBytes(std::string_view ansi_path) {
-    if (!FileExists(ansi_path)) return std::nullopt;
-    std::ifstream in(NativePath(ansi_path), std::ios::binary);
+std::optional<std::string> ReadFileBytes(std::string_view path) {
+    if (!FileExists(path)) return std::nullopt;
+    std::ifstream in(NativePath(path), std::ios::binary);
     if (!in) return std::nullopt;
     // Read in blocks rather than through `<< rdbuf()`, which gives an empty text for a read that
     // fails (an I/O error) just as for an empty file.
@@ -248,60 +251,54 @@ std::optional<std::string> ReadFileBytes(std::string_view ansi_path) {
     return contents;
 }
 
-std::vector<std::string> ReadFileLines(std::string_view ansi_path) {
-    return SplitLines(ReadFileBytes(ansi_path).value_or(std::string()));
+std::vector<std::string> ReadFileLines(std::string_view path) {
+    return SplitLines(ReadFileBytes(path).value_or(std::string()));
 }
 
-void WriteFileAtomically(std::string_view ansi_path, std::string_view contents) {
-    const fs::path target = NativePath(ansi_path);
+void WriteFileAtomically(std::string_view path, std::string_view contents) {
+    const fs::path target = NativePath(path);
     RemoveStaleTemporaries(target);
-    TTemporaryFile temporary(target, ansi_path);
+    TTemporaryFile temporary(target, path);
     temporary.Write(contents);
     temporary.ReplaceTarget();
 }
 
-void AppendToFile(std::string_view ansi_path, std::string_view contents) {
-    int fd = ::open(NativePath(ansi_path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (fd < 0) ThrowIoError("cannot open", ansi_path);
+void AppendToFile(std::string_view path, std::string_view contents) {
+    int fd = ::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) ThrowIoError("cannot open", path);
     try {
-        WriteAll(fd, contents, ansi_path);
+        WriteAll(fd, contents, path);
     } catch (...) {
         ::close(fd);
         throw;
     }
-    if (::close(fd) != 0) ThrowIoError("cannot write", ansi_path);
+    if (::close(fd) != 0) ThrowIoError("cannot write", path);
 }
 
-std::string ReadFirstLineAndDelete(std::string_view ansi_path) {
-    std::optional<std::string> contents = ReadFileBytes(ansi_path);
+std::string ReadFirstLineAndDelete(std::string_view path) {
+    std::optional<std::string> contents = ReadFileBytes(path);
     if (!contents) return {};
     std::error_code ignored;
-    fs::remove(NativePath(ansi_path), ignored);
+    fs::remove(NativePath(path), ignored);
     std::vector<std::string> lines = SplitLines(*contents);
     return lines.empty() ? std::string() : lines.front();
 }
 
 namespace {
-// Byte count up to and including the last delimiter; 0 when there is none. Scans forward so that
-// the trail byte of a double-byte character (which may be 0x5C) is never taken for a backslash.
-size_t FolderLength(std::string_view ansi_path) {
-    size_t length = 0;
-    for (size_t i = 0; i < ansi_path.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(ansi_path[i])))
-            ++i;
-        else if (IsPathDelimiter(ansi_path[i]))
-            length = i + 1;
-    }
-    return length;
+// Byte count up to and including the last delimiter; 0 when there is none. A native path is
+// UTF-8, whose multi-byte sequences never hold a delimiter byte.
+size_t FolderLength(std::string_view path) {
+    const size_t last = path.find_last_of("/\\");
+    return last == std::string_view::npos ? 0 : last + 1;
 }
 }  // namespace
 
-std::string ExtractFilePath(std::string_view ansi_path) {
-    return std::string(ansi_path.substr(0, FolderLength(ansi_path)));
+std::string ExtractFilePath(std::string_view path) {
+    return std::string(path.substr(0, FolderLength(path)));
 }
 
-std::string IncludeTrailingDelimiter(std::string_view ansi_path) {
-    std::string result(ansi_path);
+std::string IncludeTrailingDelimiter(std::string_view path) {
+    std::string result(path);
     if (!result.empty() && FolderLength(result) != result.size()) result += '/';
     return result;
 }

@@ -7,31 +7,24 @@
 namespace kiova {
 namespace {
 
-std::string_view Trim(std::string_view text) {
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
-    return AnsiUpperCase(Trim(a)) == AnsiUpperCase(Trim(b));
+    return AnsiUpperCase(TrimSpaces(a)) == AnsiUpperCase(TrimSpaces(b));
 }
 
 }  // namespace
 
 TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
-    for (std::string& text : ReadFileLines(path_)) {
+    for (std::string& text : ReadTextFileLines(path_, format_)) {
         Line line;
-        std::string_view trimmed = Trim(text);
+        std::string_view trimmed = TrimSpaces(text);
         if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.find(']') != trimmed.npos) {
             line.is_header = true;
-            line.section = Trim(trimmed.substr(1, trimmed.find(']') - 1));
+            line.section = TrimSpaces(trimmed.substr(1, trimmed.find(']') - 1));
         } else if (!trimmed.empty() && trimmed.front() != ';' &&
                    trimmed.find('=') != trimmed.npos) {
             line.is_entry = true;
-            line.key = Trim(trimmed.substr(0, trimmed.find('=')));
-            line.value = Trim(trimmed.substr(trimmed.find('=') + 1));
+            line.key = TrimSpaces(trimmed.substr(0, trimmed.find('=')));
+            line.value = TrimSpaces(trimmed.substr(trimmed.find('=') + 1));
         }
         line.text = std::move(text);
         lines_.push_back(std::move(line));
@@ -82,8 +75,8 @@ std::vector<std::string> TIniFile::ReadSection(std::string_view section) const {
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Line entry;
     entry.is_entry = true;
-    entry.key = Trim(key);
-    entry.value = Trim(value);
+    entry.key = TrimSpaces(key);
+    entry.value = TrimSpaces(value);
     entry.text = entry.key + "=" + entry.value;
 
     if (const Line* existing = FindEntry(section, key)) {
@@ -97,7 +90,7 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
     if (!range) {
         Line header;
         header.is_header = true;
-        header.section = Trim(section);
+        header.section = TrimSpaces(section);
         header.text = "[" + header.section + "]";
         lines_.push_back(std::move(header));
         lines_.push_back(std::move(entry));
@@ -116,11 +109,11 @@ void TIniFile::EraseSection(std::string_view section) {
                      lines_.begin() + static_cast<std::ptrdiff_t>(range->second));
 }
 
-void TIniFile::Save() const {
+void TIniFile::Save() {
     std::vector<std::string> texts;
     texts.reserve(lines_.size());
     for (const Line& line : lines_) texts.push_back(line.text);
-    WriteFileAtomically(path_, JoinLinesCrLf(texts));
+    WriteTextFileLines(path_, texts, format_);
 }
 
 }  // namespace kiova

@@ -1,13 +1,19 @@
 // INI files as the Windows profile functions treat them: sections and keys compared without
 // regard to case, values trimmed, a missing file reads as empty. Changes are made in memory and
 // written by `Save`, which keeps every other line (comments, unknown keys, order) and replaces
-// the file atomically. Text is in the program's code page.
+// the file atomically.
+//
+// Texts are UTF-8 in memory. A file is read in the encoding it holds (UTF-8 when its bytes are
+// valid UTF-8, else the program's code page) and written back in it with its line ends; a new
+// file is UTF-8 with LF, and a file whose code page cannot hold a text is rewritten in UTF-8.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "TextFileFormat.h"
 
 namespace kiova {
 
@@ -26,8 +32,8 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void EraseSection(std::string_view section);
 
-    // Writes the file (CR LF line ends) through a temporary file. Throws std::runtime_error.
-    void Save() const;
+    // Writes the file through a temporary file. Throws std::runtime_error.
+    void Save();
     const std::string& Path() const { return path_; }
 
 private:
@@ -45,6 +51,7 @@ private:
 
     std::string path_;
     std::vector<Line> lines_;
+    TTextFileFormat format_;
 };
 
 }  // namespace kiova

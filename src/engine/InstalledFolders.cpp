@@ -25,7 +25,7 @@ std::string InstalledFolder(std::string_view relative_to_bin) {
     std::filesystem::path executable = ExecutablePath();
     if (executable.empty()) return {};
     return IncludeTrailingDelimiter(
-        AnsiPath((executable.parent_path() / relative_to_bin).lexically_normal()));
+        PathText((executable.parent_path() / relative_to_bin).lexically_normal()));
 }
 
 }  // namespace
@@ -47,8 +47,9 @@ std::vector<std::string> DecoderFolders(std::string_view program_folder) {
 }
 
 std::optional<std::string> CharacterFolderInProgramFolder(std::string_view program_folder,
-                                                          std::string_view folder_value) {
-    return FolderInside(program_folder, folder_value);
+                                                          std::string_view folder_value,
+                                                          int code_page) {
+    return FolderInside(program_folder, folder_value, code_page);
 }
 
 std::vector<std::string> PluginFolders(std::string_view program_folder) {

@@ -30,7 +30,8 @@ std::vector<std::string> DecoderFolders(std::string_view program_folder);
 // from the program folder (not from the package's folder, as its data are); nothing when it
 // leaves the program folder (see FolderInside).
 std::optional<std::string> CharacterFolderInProgramFolder(std::string_view program_folder,
-                                                          std::string_view folder_value);
+                                                          std::string_view folder_value,
+                                                          int code_page);
 // Folders holding plug-in libraries, in the order a library is looked for.
 std::vector<std::string> PluginFolders(std::string_view program_folder);
 // The help page that exists, the program folder's first; the program folder's when neither

@@ -14,8 +14,11 @@
 
 namespace kiova {
 
-TKiovaData::TKiovaData(bool once_only, TEvaluator evaluator)
-    : evaluator_(std::move(evaluator)), once_only_(once_only) {}
+TKiovaData::TKiovaData(bool once_only, TEvaluator evaluator, int code_page)
+    : evaluator_(std::move(evaluator)),
+      once_only_(once_only),
+      code_page_(code_page),
+      char_code_(bmccCodePage2CharCode(code_page)) {}
 
 TKiovaData::~TKiovaData() = default;
 
@@ -43,7 +46,8 @@ void TKiovaData::LoadFromFile(std::string_view path) {
 std::string TKiovaData::Answer(std::string_view message) {
     if (entries_.empty()) return {};
     candidates_.Clear();
-    const TbmRESearchText searched(std::string{message});  // read once for all the patterns
+    const TbmRESearchText searched(std::string{message},
+                                   char_code_);  // read once for all the patterns
     if (FindMatches(searched, matches_))
         TakeFirstGroup(matches_);
     else
@@ -100,19 +104,19 @@ void TKiovaData::Clear() {
 }
 
 std::optional<TKiovaData::TRecordText> TKiovaData::ReadFields(std::string_view line,
-                                                              size_t key_count) {
-    std::vector<std::string> fields = SplitFieldList(line);
+                                                              size_t key_count) const {
+    std::vector<std::string> fields = SplitFieldList(line, code_page_);
     if (fields.size() < key_count + 1) return std::nullopt;
     TRecordText record;
     record.keys.reserve(key_count);
     for (size_t i = 0; i < key_count; ++i)
-        record.keys.push_back(DigitPattern(NormalizeAnsi(fields[i])));
+        record.keys.push_back(DigitPattern(NormalizeAnsi(fields[i], code_page_)));
     record.answer = std::move(fields[key_count]);
     return record;
 }
 
-std::string NormalizeAnsi(std::string_view text) {
-    return Utf16ToAnsi(NormalizeText(AnsiToUtf16(text)));
+std::string NormalizeAnsi(std::string_view text, int code_page) {
+    return Utf16ToAnsi(NormalizeText(AnsiToUtf16(text, code_page)), code_page);
 }
 
 }  // namespace kiova

@@ -8,7 +8,8 @@
 //
 // Records are grouped by "{PRIOR}" marker records: the first group with a candidate wins and
 // one of its candidates is drawn at random. A once-only table never gives a record twice.
-// All texts are ANSI.
+// All texts are ANSI, in the table's code page (the character's), which also gives its patterns
+// their character code.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +20,8 @@
 #include <vector>
 
 #include "AnswerList.h"
+#include "CodePage.h"
+#include "bmCharCode.h"
 
 namespace kiova {
 
@@ -32,7 +35,7 @@ public:
     // The owning character's tag evaluator; kind 0 tests its conditions with it.
     using TEvaluator = std::function<std::u16string(std::u16string_view)>;
 
-    TKiovaData(bool once_only, TEvaluator evaluator);
+    TKiovaData(bool once_only, TEvaluator evaluator, int code_page = kiova::CodePage());
     virtual ~TKiovaData();
     TKiovaData(const TKiovaData&) = delete;
     TKiovaData& operator=(const TKiovaData&) = delete;
@@ -48,6 +51,8 @@ public:
     // Records that are neither markers nor used.
     int AvailableCount() const { return available_count_; }
     bool OnceOnly() const { return once_only_; }
+    int CodePage() const { return code_page_; }
+    TbmCharCode CharCode() const { return char_code_; }
     size_t RecordCount() const { return entries_.size(); }
     const std::vector<std::string>& LoadedFiles() const { return loaded_files_; }
 
@@ -93,7 +98,7 @@ protected:
 
     // The field-list line of kinds 0, A and B: `key_count` keys (normalised, "#" meaning a
     // digit), then the answer; further fields are ignored, a line with fewer is skipped.
-    static std::optional<TRecordText> ReadFields(std::string_view line, size_t key_count);
+    std::optional<TRecordText> ReadFields(std::string_view line, size_t key_count) const;
 
     const TEvaluator& Evaluator() const { return evaluator_; }
 
@@ -120,10 +125,12 @@ private:
     int available_count_ = 0;
     TEvaluator evaluator_;
     bool once_only_;
+    int code_page_;
+    TbmCharCode char_code_;
     std::vector<std::string> loaded_files_;
 };
 
 // NormalizeText applied to ANSI text.
-std::string NormalizeAnsi(std::string_view text);
+std::string NormalizeAnsi(std::string_view text, int code_page = CodePage());
 
 }  // namespace kiova

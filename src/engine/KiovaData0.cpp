@@ -10,11 +10,11 @@ std::optional<TKiovaData::TRecordText> TKiovaData0::ReadRecord(std::string_view 
 }
 
 void TKiovaData0::AddKeys(std::vector<std::string>&& keys, bool marker) {
-    conditions_.push_back(marker ? std::u16string() : AnsiToUtf16(keys.front()));
+    conditions_.push_back(marker ? std::u16string() : AnsiToUtf16(keys.front(), CodePage()));
 }
 
 std::string TKiovaData0::KeyText(size_t index) const {
-    return Utf16ToAnsi(conditions_.at(index));
+    return Utf16ToAnsi(conditions_.at(index), CodePage());
 }
 
 // The message is not used: a condition sees the turn through the character's fields.

@@ -5,7 +5,7 @@
 namespace kiova {
 
 void TKiovaDataA::SetPreviousAnswer(std::string_view answer) {
-    previous_answer_ = TbmRESearchText(NormalizeAnsi(answer));
+    previous_answer_ = TbmRESearchText(NormalizeAnsi(answer, CodePage()), CharCode());
 }
 
 std::optional<TKiovaData::TRecordText> TKiovaDataA::ReadRecord(std::string_view line) const {
@@ -16,7 +16,7 @@ void TKiovaDataA::AddKeys(std::vector<std::string>&& keys, bool marker) {
     if (marker)
         keys_.emplace_back();
     else
-        keys_.push_back({TRecordPattern(keys[0]), TRecordPattern(keys[1])});
+        keys_.push_back({TRecordPattern(keys[0], CharCode()), TRecordPattern(keys[1], CharCode())});
 }
 
 std::string TKiovaDataA::KeyText(size_t index) const {

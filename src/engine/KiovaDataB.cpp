@@ -10,7 +10,7 @@ void TKiovaDataB::AddKeys(std::vector<std::string>&& keys, bool marker) {
     if (marker)
         patterns_.emplace_back();
     else
-        patterns_.emplace_back(keys.front());
+        patterns_.emplace_back(keys.front(), CharCode());
 }
 
 std::string TKiovaDataB::KeyText(size_t index) const {

@@ -3,7 +3,7 @@
 namespace kiova {
 
 std::optional<TKiovaData::TRecordText> TKiovaDataC::ReadRecord(std::string_view line) const {
-    return TRecordText{{NormalizeAnsi(line)}, std::string(line)};
+    return TRecordText{{NormalizeAnsi(line, CodePage())}, std::string(line)};
 }
 
 }  // namespace kiova

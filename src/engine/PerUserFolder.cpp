@@ -82,10 +82,10 @@ void SeedPerUserFolder(const fs::path& folder, const fs::path& demo_characters) 
         for (const fs::directory_entry& entry : fs::directory_iterator(demo_characters)) {
             const fs::path target = folder / entry.path().filename();
             CopyUnlessPresent(entry.path(), target);
-            if (target.extension() == ".ktc") packages.push_back(AnsiPath(target));
+            if (target.extension() == ".ktc") packages.push_back(PathText(target));
         }
         std::sort(packages.begin(), packages.end());
-        TCharacterList list(AnsiPath(settings));
+        TCharacterList list(PathText(settings));
         for (const std::string& package : packages) list.AddCharacter(package);
         list.Save();
     } catch (const EProgramFolderError&) {

@@ -1,7 +1,6 @@
 #include "ProgramFolder.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,6 +11,7 @@
 #include "Files.h"
 #include "InstalledFolders.h"
 #include "PerUserFolder.h"
+#include "XdgFolders.h"
 
 namespace fs = std::filesystem;
 
@@ -22,20 +22,6 @@ std::optional<fs::path> Environment(const char* name) {
     const char* value = std::getenv(name);
     if (value == nullptr || *value == '\0') return std::nullopt;
     return fs::path(value);
-}
-
-// $XDG_DATA_HOME (only an absolute path counts), else ~/.local/share, else empty.
-fs::path PerUserDataFolder() {
-    if (std::optional<fs::path> data_home = Environment("XDG_DATA_HOME");
-        data_home && data_home->is_absolute())
-        return *data_home;
-    std::optional<fs::path> home = Environment("HOME");
-    if (!home) {
-        const passwd* user = ::getpwuid(::getuid());
-        if (user == nullptr || user->pw_dir == nullptr || *user->pw_dir == '\0') return {};
-        home = fs::path(user->pw_dir);
-    }
-    return *home / ".local/share";
 }
 
 // The name of the file that makes `folder` a portable program folder, or empty.
@@ -85,7 +71,7 @@ TDecision Decide(const TProgramFolderPlaces& places) {
 }
 
 TProgramFolder Chosen(TDecision decision) {
-    return {IncludeTrailingDelimiter(AnsiPath(decision.folder.lexically_normal())), decision.choice,
+    return {IncludeTrailingDelimiter(PathText(decision.folder.lexically_normal())), decision.choice,
             std::move(decision.reason)};
 }
 
@@ -97,7 +83,8 @@ TProgramFolderPlaces ProgramFolderPlaces() {
         places.kiova_home = fs::absolute(*home);
     const fs::path executable = ExecutablePath();
     places.executable_folder = executable.empty() ? fs::current_path() : executable.parent_path();
-    if (fs::path data = PerUserDataFolder(); !data.empty()) places.per_user = data / "kiova";
+    if (fs::path data = XdgBaseFolder("XDG_DATA_HOME", ".local/share"); !data.empty())
+        places.per_user = data / "kiova";
     places.demo_characters = NativePath(InstalledFolders().data + "characters");
     return places;
 }

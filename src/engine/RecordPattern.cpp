@@ -9,7 +9,8 @@
 namespace kiova {
 
 TRecordPattern::TRecordPattern() = default;
-TRecordPattern::TRecordPattern(std::string_view key) : regexp_(std::make_shared<TbmRExp>()) {
+TRecordPattern::TRecordPattern(std::string_view key, TbmCharCode code)
+    : regexp_(std::make_shared<TbmRExp>(code)) {
     regexp_->SetPattern(key);
 }
 TRecordPattern::TRecordPattern(TRecordPattern&&) noexcept = default;

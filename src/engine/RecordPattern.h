@@ -18,7 +18,7 @@ class TbmRExp;
 class TRecordPattern {
 public:
     TRecordPattern();  // no pattern: never matches (the keys of marker records)
-    explicit TRecordPattern(std::string_view key);
+    explicit TRecordPattern(std::string_view key, TbmCharCode code = bmccDefaultCharCode());
     TRecordPattern(TRecordPattern&&) noexcept;
     TRecordPattern& operator=(TRecordPattern&&) noexcept;
     ~TRecordPattern();

@@ -13,8 +13,9 @@ namespace kiova {
 namespace {
 
 // The width of the character starting at `i`: 2 for a complete double-byte character, else 1.
-size_t CharWidth(std::string_view text, size_t i) {
-    return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+size_t CharWidth(std::string_view text, size_t i, int code_page = CodePage()) {
+    return IsLeadByte(static_cast<unsigned char>(text[i]), code_page) && i + 1 < text.size() ? 2
+                                                                                             : 1;
 }
 
 // Byte position of the first one-character `separator` in `text`, or npos.
@@ -121,6 +122,13 @@ std::string RemoveLineBreaks(std::string_view text) {
     return result;
 }
 
+std::string_view TrimSpaces(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 std::string EscapeUrlChars(std::string_view text) {
     std::string result;
     for (char c : text) {
@@ -148,14 +156,14 @@ std::string DigitPattern(std::string_view text) {
     return replace_all(replace_all(std::string(text), "#", "[0-9]"), "\\[0-9]", "#");
 }
 
-std::vector<std::string> SplitFieldList(std::string_view text) {
+std::vector<std::string> SplitFieldList(std::string_view text, int code_page) {
     // A NUL ends the text, as it would in the stored line.
     text = text.substr(0, text.find('\0'));
     std::vector<std::string> fields;
     fields.reserve(4);  // a data line has two or three
     size_t i = 0;
     // Steps over one character, double-byte ones whole; never past the end.
-    auto step = [&] { i = std::min(text.size(), i + CharWidth(text, i)); };
+    auto step = [&] { i = std::min(text.size(), i + CharWidth(text, i, code_page)); };
     auto skip_blanks = [&] {
         while (i < text.size() && IsBlank(static_cast<unsigned char>(text[i]))) ++i;
     };

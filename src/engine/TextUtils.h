@@ -1,10 +1,13 @@
 // Small text utilities shared by the character engine, the tag language and the front end.
-// "text" is ANSI (the program's code page) unless the type says UTF-16.
+// "text" is ANSI (the program's default code page unless a `code_page` is given) unless the type
+// says UTF-16.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "CodePage.h"
 
 namespace kiova {
 
@@ -28,6 +31,8 @@ std::string CutField(std::string& text, std::string_view separator);
 std::string NthField(std::string_view text, std::string_view separator, int n);
 
 std::string RemoveLineBreaks(std::string_view text);
+// Without leading and trailing spaces and tabs.
+std::string_view TrimSpaces(std::string_view text);
 // "%" -> "%25", "&" -> "%26", in one pass.
 std::string EscapeUrlChars(std::string_view text);
 // "#" stands for one digit ("[0-9]"); a backslash before "#" keeps a literal "#".
@@ -35,7 +40,7 @@ std::string DigitPattern(std::string_view text);
 
 // Splits a data line or a file list into fields: blanks and commas separate, double quotes
 // group ("" inside quotes is one quote); a double-byte character is never split.
-std::vector<std::string> SplitFieldList(std::string_view text);
+std::vector<std::string> SplitFieldList(std::string_view text, int code_page = CodePage());
 
 // Splits file contents into lines: CR LF, lone CR and lone LF end a line; a NUL ends the text;
 // a last line without an end counts, an empty remainder after the last end does not.

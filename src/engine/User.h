@@ -1,5 +1,5 @@
 // TUser: the user's profile. The front end keeps it in the settings file and copies it into the
-// loaded character, whose tag language reads it. Texts are ANSI.
+// loaded character, whose tag language reads it. Texts are UTF-8, as the settings file holds them.
 #pragma once
 
 #include <string>

@@ -23,10 +23,11 @@ TAboutPage CharacterPage(TCharacter* character) {
     std::u16string name, parents, comment;
     if (character) {
         const TCharacterFile& package = character->Package();
-        page.address = AnsiToUtf16(package.ReadValue("url"));
-        name = AnsiToUtf16(package.ReadValue("name"));
-        parents = AnsiToUtf16(package.ReadValue("parents"));
-        comment = StripBraces(character->EvaluateTags(AnsiToUtf16(package.ReadValue("comment"))));
+        page.address = AnsiToUtf16(package.ReadValue("url"), package.CodePage());
+        name = AnsiToUtf16(package.ReadValue("name"), package.CodePage());
+        parents = AnsiToUtf16(package.ReadValue("parents"), package.CodePage());
+        comment = StripBraces(
+            character->EvaluateTags(AnsiToUtf16(package.ReadValue("comment"), package.CodePage())));
     }
     page.text = name + u"\r\nbrought up by " + parents + u"\r\n\r\n" + comment;
     return page;

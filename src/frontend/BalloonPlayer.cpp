@@ -245,7 +245,7 @@ TBalloonPlayer::EStep TBalloonPlayer::Execute(const TOutputCommand& command) {
         case EOutputCommand::ReadCharacter:
             ChangeState(bsAnswered);
             view_.SetBalloonText(u"");
-            if (!host_.LoadCharacter(Utf16ToAnsi(command.text)))
+            if (!host_.LoadCharacter(Utf16ToUtf8(command.text)))
                 Play(host_.Think(u"InvalidCharacter", kTableMaskEvents));
             return EStep::Ends;
         case EOutputCommand::ChangeCharacter: {

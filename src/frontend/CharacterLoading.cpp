@@ -82,20 +82,20 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
     TakeCharacter(std::move(loaded));
     character_lock_ = std::move(*lock);
     const TCharacterFile& package = character_->Package();
-    std::string caption = package.ReadValue("name") + " - Kiova";
-    view_.SetCaption(AnsiToUtf16(caption));
+    const std::string caption = package.ReadValue("name") + " - Kiova";
+    view_.SetCaption(AnsiToUtf16(caption, package.CodePage()));
     SetTrayTip(caption);
     for (; character_susie_count_ > 0; --character_susie_count_)
         susie_->Delete(susie_->Count() - 1);
-    if (std::optional<std::string> decoders =
-            CharacterFolderInProgramFolder(setup_.program_folder, package.ReadValue("folder")))
+    if (std::optional<std::string> decoders = CharacterFolderInProgramFolder(
+            setup_.program_folder, package.ReadValue("folder"), package.CodePage()))
         character_susie_count_ = susie_->AddFolder(NativePath(*decoders));
     else
-        LogProblem(OutsideFolderMessage(package.ReadValue("folder")));
+        LogProblem(OutsideFolderMessage(package.ReadValue("folder"), package.CodePage()));
     LoadBalloonImages();
     LoadDefaultPicture();
     ReadSettings();
-    WriteChatEntry(StartChattingEntry(CurrentClock()->Now(), character_->Name()));
+    WriteChatEntry(StartChattingEntry(CurrentClock()->Now(), CharacterName()));
     view_.SetSplashText(Translated(kLoadingPlugInsText));
     LoadCharacterPlugIns(package_path);
     std::u16string greeting = Think(u"KCCalled", kTableMaskEvents);
@@ -114,7 +114,7 @@ bool TFrontEnd::LoadCharacter(std::string_view package_path) {
 void TFrontEnd::TakeCharacter(std::unique_ptr<TCharacter> character) {
     if (character_) {
         player_.ChangeState(bsAnswered);
-        WriteChatEntry(EndChattingEntry(CurrentClock()->Now(), character_->Name()));
+        WriteChatEntry(EndChattingEntry(CurrentClock()->Now(), CharacterName()));
         character_.reset();
     }
     WriteSettings();
@@ -135,8 +135,8 @@ void TFrontEnd::LoadPattingMenu(std::string_view package_path) {
 void TFrontEnd::LoadCharacterPlugIns(std::string_view package_path) {
     LoadPlugins(character_->Plugins(), kBasicPlugin, setup_.program_folder,
                 settings_.plugins_enabled);
-    std::string data = "charpath=" + EscapeUrlChars(package_path) +
-                       "&charname=" + EscapeUrlChars(character_->Package().ReadValue("name"));
+    std::string data =
+        "charpath=" + EscapeUrlChars(package_path) + "&charname=" + EscapeUrlChars(CharacterName());
     std::string event = "KE_InitCharacter";
     extended_plugins_->FireEvent(event, data);
     event = "KE_InitCharacter";
@@ -186,9 +186,9 @@ void TFrontEnd::LoadPicture(QImage& target, EPaintArea area, std::string_view tr
         LogError(file + " is invalid bitmap.");
         return;
     }
-    if (TextToBool(AnsiLowerCase(character_->Package().ReadValue(transparency_key))))
+    if (TextToBool(character_->Package().ReadValue(transparency_key)))
         MakeKeyTransparent(target, view_.BackgroundColor());
-    target.setText(QString::fromUtf8(kPictureFileKey), QString::fromStdString(AnsiToUtf8(file)));
+    target.setText(QString::fromUtf8(kPictureFileKey), QString::fromStdString(file));
     AdjustLayout();
     if (area == EPaintArea::Picture) view_.ShowPicture(picture_);
     if (area == EPaintArea::Balloon)
@@ -199,8 +199,12 @@ void TFrontEnd::AdjustLayout() {
     view_.SetLayout(LayoutForPicture(picture_.size()));
 }
 
+std::string TFrontEnd::CharacterName() const {
+    return AnsiToUtf8(character_->Name(), character_->CodePage());
+}
+
 void TFrontEnd::SetTrayTip(std::string_view tip) {
-    if (tip.size() <= kTrayTipLimit) view_.SetTrayTip(AnsiToUtf16(tip));
+    if (tip.size() <= kTrayTipLimit) view_.SetTrayTip(AnsiToUtf16(tip, character_->CodePage()));
 }
 
 }  // namespace kiova

@@ -28,7 +28,7 @@ std::string LockPath(std::string_view program_folder, std::string_view package_p
 
 // The process id that the holder wrote into the lock file; 0 when there is none.
 long HolderOf(const std::string& lock_path) {
-    std::optional<std::string> text = ReadFileBytes(AnsiPath(lock_path));
+    std::optional<std::string> text = ReadFileBytes(PathText(lock_path));
     if (!text) return 0;
     try {
         return std::stol(*text);

@@ -17,8 +17,8 @@ std::vector<std::string> PackagesIn(std::string_view folder) {
     std::vector<std::string> names;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder), error)) {
-        std::string name = AnsiPath(entry.path().filename());
-        if (name.size() > 4 && AnsiLowerCase(name.substr(name.size() - 4)) == ".ktc")
+        std::string name = PathText(entry.path().filename());
+        if (name.size() > 4 && AnsiLowerCase(name.substr(name.size() - 4), kUtf8CodePage) == ".ktc")
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());
@@ -37,14 +37,15 @@ TCharacterSelection::TCharacterSelection(TCharacterList& list, std::string_view 
 }
 
 void TCharacterSelection::AddRow(std::string_view package_path) {
-    rows_.push_back({TCharacterFile(package_path).ReadValue("name"), std::string(package_path)});
+    const TCharacterFile package(package_path);
+    rows_.push_back(
+        {AnsiToUtf8(package.ReadValue("name"), package.CodePage()), std::string(package_path)});
 }
 
 std::optional<TUiText> TCharacterSelection::Browse(std::u16string_view picked_path) {
-    std::optional<std::string> package_path = Utf16ToAnsiExact(picked_path);
-    if (!package_path) return kUnrepresentablePathMessage;
-    if (!IsValidCharacterFile(*package_path)) return kInvalidFileMessage;
-    AddRow(*package_path);
+    const std::string package_path = Utf16ToUtf8(picked_path);
+    if (!IsValidCharacterFile(package_path)) return kInvalidFileMessage;
+    AddRow(package_path);
     return std::nullopt;
 }
 

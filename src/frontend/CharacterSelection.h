@@ -17,8 +17,8 @@ namespace kiova {
 class TCharacterSelection {
 public:
     struct TRow {
-        std::string name;  // the package's "name", ANSI
-        std::string path;  // ANSI
+        std::string name;  // the package's "name", UTF-8
+        std::string path;  // native
     };
 
     // Adds every valid "*.ktc" in `program_folder` (extension in any case, in name order) to

@@ -23,10 +23,17 @@ bool EndsInsideLine(std::string_view path) {
 }  // namespace
 
 void TChatLog::Write(std::string_view text) const {
-    std::string entry = EndsInsideLine(path_) ? "\r\n" : "";
-    entry += CrLfToBr(TrimBlanks(text));
-    entry += "\r\n";
-    AppendToFile(path_, entry);
+    if (!format_) format_ = DetectTextFileFormat(ReadFileBytes(path_).value_or(std::string()));
+    std::string entry = EndsInsideLine(path_) ? format_->line_end : "";
+    entry += CrLfToBr(TrimBlanks(text)) + format_->line_end;
+    const TTextFileFormat before = *format_;
+    const std::string encoded = Utf8ToTextFile(entry, *format_);
+    if (*format_ == before) {
+        AppendToFile(path_, encoded);
+        return;
+    }
+    const std::string earlier = ReadFileBytes(path_).value_or(std::string());
+    WriteFileAtomically(path_, TextFileToUtf8(earlier, before) + encoded);
 }
 
 std::string StartChattingEntry(TDateTime moment, std::string_view name) {
@@ -39,7 +46,7 @@ std::string EndChattingEntry(TDateTime moment, std::string_view name) {
 
 std::string ConversationLogPath(std::string_view program_folder) {
     std::filesystem::path executable = ExecutablePath();
-    std::string stem = executable.empty() ? "kiova" : AnsiPath(executable.stem());
+    std::string stem = executable.empty() ? "kiova" : PathText(executable.stem());
     return std::string(program_folder) + stem + ".log";
 }
 

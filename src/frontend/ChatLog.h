@@ -1,11 +1,14 @@
 // The conversation log: what the user typed and what the character said, one entry per line,
-// appended at the end of the file. Text is ANSI with CR LF line ends.
+// appended at the end of the file, in the file's own encoding and line ends (see
+// TextFileFormat.h): UTF-8 with LF for a new log.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "DateTime.h"
+#include "TextFileFormat.h"
 
 namespace kiova {
 
@@ -15,13 +18,16 @@ public:
 
     // Appends `text` trimmed, with every CR LF as "{BR}"; blank text gives an empty line.
     // Only the new line is written, so earlier entries survive a crash and the cost does not
-    // grow with the file. Throws std::runtime_error when the file cannot be written.
+    // grow with the file; only when the log's code page cannot hold `text` (UTF-8) is the whole
+    // file rewritten in UTF-8. Throws std::runtime_error when the file cannot be written.
     void Write(std::string_view text) const;
 
     const std::string& Path() const { return path_; }
 
 private:
     std::string path_;
+    // Learnt from the file at the first write, then kept: this program is its one writer.
+    mutable std::optional<TTextFileFormat> format_;
 };
 
 // "## yyyy/mm/dd hh:nn:ss # Start chatting with <name>" and its "End" counterpart.

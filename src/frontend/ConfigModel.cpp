@@ -48,8 +48,8 @@ std::vector<TPluginEntry> PluginEntries(const TPluginListBase& plugins) {
     std::vector<TPluginEntry> entries;
     for (int item = 0; item < plugins.Count(); ++item)
         entries.push_back(
-            {AnsiToUtf16(plugins.PluginInfo(item, 0) + " / " + plugins.PluginInfo(item, 2)),
-             AnsiToUtf16(plugins.PluginInfo(item, 3))});
+            {Utf8ToUtf16(plugins.PluginInfo(item, 0) + " / " + plugins.PluginInfo(item, 2)),
+             Utf8ToUtf16(plugins.PluginInfo(item, 3))});
     return entries;
 }
 

@@ -29,7 +29,7 @@ enum class EConfigPage { General, User, Plugin };
 
 struct TConfigValues {
     // General page.
-    std::string font_name;            // ANSI
+    std::string font_name;            // UTF-8
     int font_size = 9;                // points
     int interval = kDefaultInterval;  // milliseconds
     bool associate = false;

@@ -6,6 +6,7 @@
 #include "Clock.h"
 #include "Files.h"
 #include "LogFormat.h"
+#include "TextFileFormat.h"
 #include "TextUtils.h"
 
 namespace kiova {
@@ -21,10 +22,11 @@ std::string Quoted(std::string_view text) {
 }  // namespace
 
 void TErrorLog::Write(std::string_view message) const {
-    std::vector<std::string> lines = ReadFileLines(path_);
+    TTextFileFormat format;
+    std::vector<std::string> lines = ReadTextFileLines(path_, format);
     lines.insert(lines.begin(),
                  LogTimeStamp(CurrentClock()->Now()) + " [Kiova]: " + Quoted(CrLfToBr(message)));
-    WriteFileAtomically(path_, JoinLinesCrLf(lines));
+    WriteTextFileLines(path_, lines, format);
 }
 
 }  // namespace kiova

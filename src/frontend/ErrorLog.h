@@ -1,5 +1,5 @@
 // The error log "KiovaErr.log": start-up failures, missing help, bad pictures. Newest entry
-// first; always written.
+// first; always written, in the file's own encoding and line ends (see TextFileFormat.h).
 #pragma once
 
 #include <string>
@@ -14,7 +14,7 @@ public:
     explicit TErrorLog(std::string path) : path_(std::move(path)) {}
 
     // Inserts "## yyyy/mm/dd hh:nn:ss [Kiova]: '<message>'" before the first line (CR LF as
-    // "{BR}", single quotes doubled) and replaces the file atomically. `message` is ANSI.
+    // "{BR}", single quotes doubled) and replaces the file atomically. `message` is UTF-8.
     // Throws std::runtime_error when the file cannot be written.
     void Write(std::string_view message) const;
 

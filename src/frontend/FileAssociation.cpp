@@ -35,16 +35,16 @@ std::string MimePackageText() {
            "  </mime-type>\n</mime-info>\n";
 }
 
-QString PathText(const fs::path& path) {
+QString QtPath(const fs::path& path) {
     return QString::fromStdString(path.string());
 }
 
 std::string UserText(TUiText text) {
-    return Utf16ToAnsi(Translated(text));
+    return Utf16ToUtf8(Translated(text));
 }
 
 std::string ReasonText(const QString& reason) {
-    return Utf8ToAnsi(reason.trimmed().toStdString());
+    return reason.trimmed().toStdString();
 }
 
 [[noreturn]] void Fail(const std::vector<std::string>& problems) {
@@ -54,7 +54,7 @@ std::string ReasonText(const QString& reason) {
 }
 
 std::string FileProblem(TUiText what, const fs::path& path, const std::string& reason) {
-    return UserText(what) + AnsiPath(path) + " (" + reason + ")";
+    return UserText(what) + PathText(path) + " (" + reason + ")";
 }
 
 bool Exists(const fs::path& path) {
@@ -72,7 +72,7 @@ void WriteFile(const fs::path& path, std::string_view contents) {
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
     if (error) Fail({FileProblem(kAssociationCannotWrite, path, error.message())});
-    QSaveFile file(PathText(path));
+    QSaveFile file(QtPath(path));
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(contents.data(), static_cast<qint64>(contents.size())) !=
             static_cast<qint64>(contents.size()) ||
@@ -152,7 +152,7 @@ fs::path TFileAssociation::DesktopEntry() const {
 std::string TFileAssociation::DesktopEntryText() const {
     for (char c : executable_.string())
         if (static_cast<unsigned char>(c) < 0x20)  // a line break would start another key
-            Fail({FileProblem(kAssociationCannotWrite, DesktopEntry(), AnsiPath(executable_))});
+            Fail({FileProblem(kAssociationCannotWrite, DesktopEntry(), PathText(executable_))});
     return "[Desktop Entry]\nType=Application\nName=Kiova\nGenericName=Character Chat\n"
            "GenericName[ja]=人格チャット\n"
            "Comment=Chat with a character who lives on your desktop\n"
@@ -206,8 +206,8 @@ void TFileAssociation::Dissociate() const {
 
 std::vector<std::string> TFileAssociation::RefreshCaches(bool make_default) const {
     std::vector<TToolRun> runs{
-        RunTool("update-mime-database", {PathText(data_home_ / "mime")}),
-        RunTool("update-desktop-database", {PathText(data_home_ / "applications")})};
+        RunTool("update-mime-database", {QtPath(data_home_ / "mime")}),
+        RunTool("update-desktop-database", {QtPath(data_home_ / "applications")})};
     if (make_default)
         runs.push_back(RunTool("xdg-mime", {"default", QString::fromUtf8(kDesktopEntryName),
                                             QString::fromUtf8(kCharacterMimeType)}));

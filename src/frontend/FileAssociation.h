@@ -22,7 +22,7 @@ inline constexpr std::string_view kCharacterMimeType = "application/x-kiova-char
 // The installed desktop entry, named after the program's AppStream component id.
 inline constexpr std::string_view kInstalledDesktopEntryName = "org.example.kiova.desktop";
 
-// A file that could not be written or removed, or a tool that failed. The message (ANSI) is
+// A file that could not be written or removed, or a tool that failed. The message (UTF-8) is
 // meant for the user as it stands.
 class EAssociationError : public std::runtime_error {
 public:

@@ -109,7 +109,7 @@ void TFrontEnd::Shutdown() {
     shut_down_ = true;
     closed_ = true;
     view_.HidePattingWindow();
-    if (character_) WriteChatEntry(EndChattingEntry(CurrentClock()->Now(), character_->Name()));
+    if (character_) WriteChatEntry(EndChattingEntry(CurrentClock()->Now(), CharacterName()));
     WriteSettings();
     extended_plugins_.reset();
     susie_.reset();
@@ -151,7 +151,7 @@ void TFrontEnd::ChangeCharacter() {
 
 void TFrontEnd::SwitchCharacter(std::string_view package_path) {
     // The farewell ends with the switch command: Think appends it to an answer to this line.
-    player_.Play(Think(u"ReadCharacter:" + AnsiToUtf16(package_path), kTableMaskEvents));
+    player_.Play(Think(u"ReadCharacter:" + Utf8ToUtf16(package_path), kTableMaskEvents));
 }
 
 std::optional<std::string> TFrontEnd::ChooseCharacter() {
@@ -197,7 +197,7 @@ void TFrontEnd::ShowAboutDialog() {
 
 void TFrontEnd::ShowHelp() {
     std::filesystem::path page = NativePath(HelpPagePath(setup_.program_folder));
-    std::u16string shown = AnsiToUtf16(AnsiPath(page));
+    std::u16string shown = Utf8ToUtf16(PathText(page));
     std::error_code error;
     if (std::filesystem::is_regular_file(page, error))
         view_.OpenAddress(shown);
@@ -335,11 +335,11 @@ void TFrontEnd::SetInterval(int interval_ms) {
 void TFrontEnd::SetBalloonFont(std::string_view name, int point_size) {
     settings_.font_name = name;
     settings_.font_size = std::clamp(point_size, kMinFontPoints, kMaxFontPoints);
-    view_.SetBalloonFont(AnsiToUtf16(name), settings_.font_size);
+    view_.SetBalloonFont(Utf8ToUtf16(name), settings_.font_size);
 }
 
 void TFrontEnd::WriteChatLog(std::u16string_view text) {
-    WriteChatEntry(Utf16ToAnsi(text));
+    WriteChatEntry(Utf16ToUtf8(text));
 }
 
 void TFrontEnd::WriteChatEntry(std::string_view entry) {
@@ -348,12 +348,12 @@ void TFrontEnd::WriteChatEntry(std::string_view entry) {
 
 void TFrontEnd::WriteErrorLog(std::u16string_view message, bool show_box) {
     if (show_box) ShowErrorBox(message);
-    LogError(Utf16ToAnsi(message));
+    LogError(Utf16ToUtf8(message));
 }
 
 void TFrontEnd::WriteErrorLog(TUiText message, std::u16string_view detail) {
     ShowErrorBox(Translated(message) + std::u16string(detail));
-    LogError(Utf16ToAnsi(SourceText(message) + std::u16string(detail)));
+    LogError(Utf16ToUtf8(SourceText(message) + std::u16string(detail)));
 }
 
 void TFrontEnd::ShowErrorBox(std::u16string_view message) {
@@ -378,9 +378,11 @@ std::u16string TFrontEnd::Think(std::u16string_view input, uint8_t table_mask) {
     std::u16string result = character_->EvaluateTags(character_->Respond(line, table_mask));
     // A line asking for another character gets the switch command, which the player runs when
     // the answer has been played.
-    std::u16string operate = AnsiToUtf16(character_->OperateMessage());
-    if (NormalizeText(std::u16string_view(operate).substr(0, 14)) == u"READCHARACTER:")
-        result += u"{" + operate + u"}";
+    // The line itself, not the normalised message, carries the path: the character's code page
+    // need not hold it.
+    if (!character_->OperateMessage().empty() &&
+        NormalizeText(std::u16string_view(line).substr(0, 14)) == u"READCHARACTER:")
+        result += u"{" + line + u"}";
     return FireEvent("KE_EndThink", result);
 }
 
@@ -388,13 +390,13 @@ std::u16string TFrontEnd::EvaluateTags(std::u16string_view text) {
     return character_ ? character_->EvaluateTags(text) : std::u16string(text);
 }
 
-// Plug-ins speak ANSI; without any, the text is not taken through the code page at all.
+// Plug-ins speak UTF-8; without any, the text is not converted at all.
 std::u16string TFrontEnd::FireEvent(std::string_view event, std::u16string_view data) {
     if (extended_plugins_->Count() == 0) return std::u16string(data);
     std::string name(event);
-    std::string text = Utf16ToAnsi(data);
+    std::string text = Utf16ToUtf8(data);
     extended_plugins_->FireEvent(name, text);
-    return AnsiToUtf16(text);
+    return Utf8ToUtf16(text);
 }
 
 void TFrontEnd::Repaint(TBalloonState state) {
@@ -416,11 +418,11 @@ void TFrontEnd::RunWindowCommand(const TOutputCommand& command) {
     switch (command.kind) {
         case EOutputCommand::Picture:
             LoadPicture(picture_, EPaintArea::Picture, "transparentbitmap",
-                        Utf16ToAnsi(command.text));
+                        Utf16ToAnsi(command.text, character_->CodePage()));
             break;
         case EOutputCommand::SetDefaultBitmap:
             LoadPicture(default_picture_, EPaintArea::None, "transparentbitmap",
-                        Utf16ToAnsi(command.text));
+                        Utf16ToAnsi(command.text, character_->CodePage()));
             picture_ = default_picture_;  // shown at the next repaint
             break;
         case EOutputCommand::SpeedFast:
@@ -450,7 +452,7 @@ void TFrontEnd::RunWindowCommand(const TOutputCommand& command) {
 // unreadable one is silent.
 int TFrontEnd::PlaySound(std::u16string_view name) {
     if (!character_ || !settings_.play_sound) return 0;
-    const std::optional<std::string> file = DataPath(Utf16ToAnsi(name));
+    const std::optional<std::string> file = DataPath(Utf16ToAnsi(name, character_->CodePage()));
     if (!file) return 0;
     TFileRead read = ReadRegularFile(NativePath(*file), kSoundFileLimit);
     if (read.status == EFileRead::NotRegular || read.status == EFileRead::TooLarge)
@@ -461,7 +463,7 @@ int TFrontEnd::PlaySound(std::u16string_view name) {
 
 std::optional<std::string> TFrontEnd::DataPath(std::string_view name) {
     std::optional<std::string> path = character_->Package().ResolvePath(name);
-    if (!path) LogProblem(OutsideFolderMessage(name));
+    if (!path) LogProblem(OutsideFolderMessage(name, character_->CodePage()));
     return path;
 }
 

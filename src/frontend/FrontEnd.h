@@ -183,7 +183,10 @@ private:
     void PlaceWindow(const TSettings& settings);
     // The desktop character's place, then the mode.
     void PlaceDesktopCharacter(const TSettings& settings);
+    // `tip` is in the character's code page.
     void SetTrayTip(std::string_view tip);
+    // The loaded character's name as UTF-8, for the logs and plug-ins.
+    std::string CharacterName() const;
     QImage BuiltinBalloon(QImage image) const;
     // `name` (ANSI) inside the data folder; nothing, and an error-log entry, when it leaves it.
     std::optional<std::string> DataPath(std::string_view name);

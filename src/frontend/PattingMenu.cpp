@@ -13,16 +13,15 @@
 
 namespace kiova {
 namespace {
-void AppendActions(const std::string& file, TPattingLists& lists) {
-    if (!FileExists(file))
-        throw std::runtime_error("Cannot open file \"" + AnsiToUtf8(file) + "\"");
+void AppendActions(const std::string& file, int code_page, TPattingLists& lists) {
+    if (!FileExists(file)) throw std::runtime_error("Cannot open file \"" + file + "\"");
     for (const std::string& line : ReadFileLines(file)) {
-        std::vector<std::string> fields = SplitFieldList(line);
+        std::vector<std::string> fields = SplitFieldList(line, code_page);
         if (fields.size() < 2) continue;
-        std::u16string caption = AnsiToUtf16(fields[0]);
+        std::u16string caption = AnsiToUtf16(fields[0], code_page);
         if (NormalizeText(caption) == u"{ENDOFDATA}") return;
         lists.captions.push_back(std::move(caption));
-        lists.messages.push_back(AnsiToUtf16(fields[1]));
+        lists.messages.push_back(AnsiToUtf16(fields[1], code_page));
     }
 }
 }  // namespace
@@ -34,10 +33,11 @@ TPattingLists LoadPattingLists(std::string_view package_path) {
         lists.captions.push_back(Translated(kPattingUnsupported));
         return lists;
     }
-    for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade"))) {
+    const int code_page = package.CodePage();
+    for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade"), code_page)) {
         const std::optional<std::string> file = package.ResolvePath(name);
-        if (!file) throw std::runtime_error(AnsiToUtf8(OutsideFolderMessage(name)));
-        AppendActions(*file, lists);
+        if (!file) throw std::runtime_error(OutsideFolderMessage(name, code_page));
+        AppendActions(*file, code_page, lists);
     }
     return lists;
 }

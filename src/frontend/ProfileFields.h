@@ -17,7 +17,7 @@ inline constexpr int kBirthYearMax = 2100;
 inline constexpr int kDefaultBirthYear = 1970;
 
 struct TProfileFields {
-    std::string myoji;  // ANSI, like TUser
+    std::string myoji;  // UTF-8, like TUser
     std::string namae;
     std::string handle_name;
     std::string nick_name;

@@ -41,7 +41,7 @@ std::string PackageArgument(std::string_view package) {
     if (package.empty()) return {};
     std::error_code error;
     std::filesystem::path path = std::filesystem::absolute(std::string(package), error);
-    return AnsiPath(error ? std::filesystem::path(std::string(package)) : path);
+    return PathText(error ? std::filesystem::path(std::string(package)) : path);
 }
 
 std::string StartPackage(const std::string& program_folder, const std::string& package_argument) {

@@ -63,7 +63,7 @@ std::vector<TEntry> Entries(const TSettings& settings) {
 }
 }  // namespace
 
-TSettings::TSettings() : font_name(Utf8ToAnsi("ＭＳ ゴシック")) {}
+TSettings::TSettings() : font_name("ＭＳ ゴシック") {}
 
 TSettings ReadSettings(std::string_view path) {
     TIniFile file{std::string(path)};

@@ -24,7 +24,7 @@ struct TSettings {
     std::optional<int> desktop_top;
     bool play_sound = true;
     bool keep_log = true;
-    std::string font_name;            // ANSI; "ＭＳ ゴシック" by default
+    std::string font_name;            // UTF-8; "ＭＳ ゴシック" by default
     int font_size = 9;                // points
     int interval = kDefaultInterval;  // output interval in milliseconds
     bool plugins_enabled = false;

@@ -129,10 +129,6 @@ inline constexpr TUiText kSelectionFileFilter{
 inline constexpr TUiText kInvalidFileMessage{QT_TRANSLATE_NOOP("kiova", "無効なファイルです")};
 inline constexpr TUiText kNothingSelectedMessage{
     QT_TRANSLATE_NOOP("kiova", "人格を選択してください")};
-inline constexpr TUiText kUnrepresentablePathMessage{
-    QT_TRANSLATE_NOOP("kiova",
-                      "このファイルのパスには、Kiova の文字コードで表せない文字が含まれています。"
-                      "フォルダーかファイルの名前を変えてから選んでください。")};
 
 // What a screen reader reads for the controls: names where a control has no caption of its own,
 // and descriptions.

@@ -34,6 +34,8 @@ std::string_view bmccCharCodeName(TbmCharCode code) {
             return "UniCode";
         case TbmCharCode::JIS:
             return "JIS";
+        case TbmCharCode::UTF8:
+            return "UTF-8";
     }
     return {};
 }
@@ -46,6 +48,8 @@ TbmCharCode bmccCodePage2CharCode(int codePage) {
             return TbmCharCode::Western;
         case 1200:
             return TbmCharCode::UniCode;
+        case 65001:
+            return TbmCharCode::UTF8;
         default:
             throw std::invalid_argument("bmccCodePage2CharCode: unknown code page");
     }
@@ -58,6 +62,7 @@ TbmIsLeadByteFunc bmccGetIsLeadByteFunc(TbmCharCode code) {
         case TbmCharCode::JapaneseEUC:
             return IsEUCLeadByte;
         case TbmCharCode::Western:
+        case TbmCharCode::UTF8:
             return IsNeverLeadByte;
         default:
             throw std::invalid_argument("bmccGetIsLeadByteFunc: invalid argument");

@@ -198,7 +198,7 @@ private:
     int NextPossibleStart(const TbmRESearchTable& skips, int pos, bool useLiteral) const {
         for (int from = pos;;) {
             const int at = NextCandidateByte(skips, pos, useLiteral);
-            if (at >= size_ || decoder_.StartsCharacter(bytes_, from, at)) return at;
+            if (at >= size_ || decoder_.StartsCharacter(bytes_, size_, from, at)) return at;
             from = pos = at + 1;  // `at` ended a character
         }
     }
@@ -255,6 +255,8 @@ int SearchIn(std::string_view text, int start, TbmCharCode code, Steps steps, in
             return Search<TbmSBCSReader>(text, start, steps, length, SbcsDecoder{});
         case TbmCharCode::UniCode:
             return Search<TbmUniCodeReader>(text, start, steps, length, Utf16Decoder{});
+        case TbmCharCode::UTF8:
+            return Search<TbmUtf8Reader>(text, start, steps, length, Utf8Decoder{});
         default:
             throw std::invalid_argument("SearchDFA: no reader for this character code");
     }

@@ -12,6 +12,8 @@
 #include <stdexcept>
 
 #include "bmREDFA.h"
+#include "bmREDecoders.h"
+#include "bmWchReader.h"
 
 namespace kiova {
 namespace {
@@ -25,7 +27,7 @@ constexpr std::size_t kMaxLiteral = 32;
 // The cuts of the alphabet: every transition's bounds, so that the characters between two
 // neighbouring cuts move alike in every state.
 std::vector<std::int32_t> Cuts(const TbmREDFATable& dfa) {
-    std::vector<std::int32_t> cuts{0, bmreMaxChar + 1};
+    std::vector<std::int32_t> cuts{0, bmreMaxCodePoint + 1};
     for (TbmREStateIndex state = 0; state < dfa.StateCount(); ++state) {
         for (const TbmRETransition& t : dfa.Transitions(state)) {
             if (t.Lo < 0) continue;  // line head and line tail are never read from the text
@@ -42,6 +44,7 @@ std::vector<std::int32_t> Cuts(const TbmREDFATable& dfa) {
 std::string CharBytes(std::int32_t c, TbmCharCode code) {
     const auto byte = [](std::int32_t value) { return static_cast<char>(value & 0xFF); };
     if (code == TbmCharCode::UniCode) return {byte(c), byte(c >> 8)};
+    if (code == TbmCharCode::UTF8) return TbmUtf8Reader().CharToStr(c);
     if (c >= 256) return {byte(c >> 8), byte(c)};
     return {byte(c)};
 }
@@ -142,9 +145,23 @@ void TbmRESearchTable::BuildSkip(const TbmREDFATable& dfa) {
             }
             continue;
         }
+        if (charCode_ == TbmCharCode::UTF8) {
+            // Invalid bytes read as U+FFFD; otherwise a character's first byte grows with it.
+            if (t.Lo <= Utf8Decoder::kReplacement && t.Hi >= Utf8Decoder::kReplacement) {
+                startBytes_.fill(1);
+                continue;
+            }
+            const auto first = [](std::int32_t c) {
+                return static_cast<std::uint8_t>(TbmUtf8Reader().CharToStr(c)[0]);
+            };
+            for (std::int32_t b = first(t.Lo); b <= first(t.Hi); ++b) mark(b);
+            continue;
+        }
         for (std::int32_t c = t.Lo; c <= std::min(t.Hi, std::int32_t{255}); ++c) mark(c);
         if (charCode_ != TbmCharCode::Western && t.Hi >= 256) {
-            for (std::int32_t lead = std::max(t.Lo, std::int32_t{256}) >> 8; lead <= t.Hi >> 8;
+            // A double-byte character is at most 0xFFFF; the alphabet runs on for UTF-8.
+            const std::int32_t hi = std::min(t.Hi, std::int32_t{0xFFFF});
+            for (std::int32_t lead = std::max(t.Lo, std::int32_t{256}) >> 8; lead <= hi >> 8;
                  ++lead)
                 mark(lead);
         }
@@ -170,8 +187,9 @@ void TbmRESearchTable::BuildSkip(const TbmREDFATable& dfa) {
             transitions[0].Lo < 0)
             break;
         const std::int32_t c = transitions[0].Lo;
-        if (charCode_ != TbmCharCode::Western && charCode_ != TbmCharCode::UniCode && c >= 256 &&
-            (c & 0xFF) == 0)
+        if (charCode_ == TbmCharCode::UTF8 && c == Utf8Decoder::kReplacement) break;
+        if (charCode_ != TbmCharCode::Western && charCode_ != TbmCharCode::UTF8 &&
+            charCode_ != TbmCharCode::UniCode && c >= 256 && (c & 0xFF) == 0)
             break;
         literal_ += CharBytes(c, charCode_);
         state = transitions[0].Target;

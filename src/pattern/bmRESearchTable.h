@@ -30,7 +30,8 @@ public:
 
     std::uint32_t ClassOf(std::int32_t c) const {
         if (static_cast<std::uint32_t>(c) < 256) return byteClasses_[static_cast<std::size_t>(c)];
-        if (c < 0) return 0;  // the end of the text: no transition
+        if (c < 0) return 0;                    // the end of the text: no transition
+        if (c > 0xFFFF) return WideClassOf(c);  // a UTF-8 code point past the blocks
         const std::uint32_t block = blockClasses_[static_cast<std::uint32_t>(c) >> 8 & 0xFF];
         return block != kMixedBlock ? block : WideClassOf(c);
     }

@@ -462,6 +462,8 @@ bool TbmRESet::Match(std::string_view text, std::vector<std::uint32_t>& found) {
             return automaton_->Match(bytes, size, SbcsDecoder{}, found);
         case TbmCharCode::UniCode:
             return automaton_->Match(bytes, size, Utf16Decoder{}, found);
+        case TbmCharCode::UTF8:
+            return automaton_->Match(bytes, size, Utf8Decoder{}, found);
         default:
             throw std::invalid_argument("TbmRESet: no reader for this character code");
     }

@@ -14,7 +14,7 @@ namespace {
 
 }  // namespace
 
-void Standardize(TbmRETokens& tokens, TbmREWchRanges& partition) {
+void Standardize(TbmRETokens& tokens, TbmREWchRanges& partition, std::int32_t maxChar) {
     using K = TbmRETokenKind;
     partition.Clear();
     if (tokens.empty()) InternalError('1');
@@ -30,7 +30,7 @@ void Standardize(TbmRETokens& tokens, TbmREWchRanges& partition) {
                 partition.AddRange(token->Lo, token->Hi);
                 break;
             case K::Dot:
-                partition.AddAnyChar();
+                partition.AddAnyChar(maxChar);
                 break;
             // Either may turn back into a literal character in the tree.
             case K::LineHead:
@@ -50,7 +50,7 @@ void Standardize(TbmRETokens& tokens, TbmREWchRanges& partition) {
                     if (token + 1 == tokens.end()) InternalError('3');
                     excluded.AddRange(token->Lo, token->Hi);
                 }
-                excluded.Complement(0, bmreMaxChar);
+                excluded.Complement(0, maxChar);
                 partition.AddRanges(excluded);
                 for (const TbmREWchRange& range : excluded) {
                     standard.push_back({range.Lo == range.Hi ? K::Character : K::CharacterClass,

@@ -10,6 +10,8 @@ namespace kiova {
 // bracket as a plain bracket holding the complement of its items and of CR and LF, so that the
 // list holds no "negate left bracket" token afterwards. Throws std::logic_error
 // "TbmRETokens.Standardize Internal Error(n)" for a list the scanner cannot produce.
-void Standardize(TbmRETokens& tokens, TbmREWchRanges& partition);
+// `maxChar` is the last character of the code (see bmreMaxCharOf).
+void Standardize(TbmRETokens& tokens, TbmREWchRanges& partition,
+                 std::int32_t maxChar = bmreMaxChar);
 
 }  // namespace kiova

@@ -34,8 +34,9 @@ void TbmRETree::Clear() {
 }
 
 void TbmRETree::Build(const TbmRETokens& tokens, const TbmREWchRanges& partition,
-                      TbmREBudget& budget) {
+                      TbmREBudget& budget, std::int32_t maxChar) {
     Clear();
+    maxChar_ = maxChar;
     tokens_ = &tokens;
     current_ = 0;
     partition_ = &partition;
@@ -112,7 +113,7 @@ TbmRENode& TbmRETree::Primary() {
         case K::Dot: {
             TbmRENode& below10 = LeavesOf(0, 9);
             TbmRENode& between = LeavesOf(11, 12);
-            TbmRENode& any = NewUnion(NewUnion(below10, between), LeavesOf(14, bmreMaxChar));
+            TbmRENode& any = NewUnion(NewUnion(below10, between), LeavesOf(14, maxChar_));
             Advance();
             return any;
         }

@@ -22,7 +22,8 @@ public:
 
     // Parses `tokens` (after Standardize into `partition`) into Cat(expression, end marker) and
     // resolves the anchors. Throws EbmREToken for a syntax error or a spent budget.
-    void Build(const TbmRETokens& tokens, const TbmREWchRanges& partition, TbmREBudget& budget);
+    void Build(const TbmRETokens& tokens, const TbmREWchRanges& partition, TbmREBudget& budget,
+               std::int32_t maxChar = bmreMaxChar);
     void Clear();
 
     const TbmRENode& Root() const { return *root_; }
@@ -69,6 +70,7 @@ private:
     const TbmRETokens* tokens_ = nullptr;
     std::size_t current_ = 0;
     const TbmREWchRanges* partition_ = nullptr;
+    std::int32_t maxChar_ = bmreMaxChar;  // what "." reaches up to
     TbmREBudget* budget_ = nullptr;
     int nesting_ = 0;
 };

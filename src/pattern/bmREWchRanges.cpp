@@ -43,10 +43,10 @@ void TbmREWchRanges::AddRanges(const TbmREWchRanges& other) {
     for (const TbmREWchRange& range : other) AddRange(range.Lo, range.Hi);
 }
 
-void TbmREWchRanges::AddAnyChar() {
+void TbmREWchRanges::AddAnyChar(std::int32_t maxChar) {
     AddRange(0, 9);
     AddRange(11, 12);
-    AddRange(14, bmreMaxChar);
+    AddRange(14, maxChar);
 }
 
 void TbmREWchRanges::AddLineBreaks() {

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "bmCharCode.h"
+
 namespace kiova {
 
 struct TbmREWchRange {
@@ -17,7 +19,13 @@ struct TbmREWchRange {
     auto operator<=>(const TbmREWchRange&) const = default;
 };
 
+// The last character of the double-byte codes and UTF-16, and of UTF-8.
 inline constexpr std::int32_t bmreMaxChar = 0xFFFF;
+inline constexpr std::int32_t bmreMaxCodePoint = 0x10FFFF;
+
+inline std::int32_t bmreMaxCharOf(TbmCharCode code) {
+    return code == TbmCharCode::UTF8 ? bmreMaxCodePoint : bmreMaxChar;
+}
 
 class TbmREWchRanges {
 public:
@@ -39,8 +47,8 @@ public:
     // it is added, and no ranges are merged.
     void AddRange(std::int32_t lo, std::int32_t hi);
     void AddRanges(const TbmREWchRanges& other);
-    // [0,9], [11,12], [14,0xFFFF]: every character but LF and CR.
-    void AddAnyChar();
+    // [0,9], [11,12], [14,maxChar]: every character but LF and CR.
+    void AddAnyChar(std::int32_t maxChar = bmreMaxChar);
     // [10,10] and [13,13].
     void AddLineBreaks();
     // Replaces the set by the gaps it leaves within [lo, hi].

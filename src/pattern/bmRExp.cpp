@@ -118,11 +118,12 @@ void TbmRExp::Compile() {
     TbmREBudget::CheckTokenCount(filtered.size());
 
     TbmREWchRanges partition;
-    Standardize(filtered, partition);
+    const std::int32_t maxChar = bmreMaxCharOf(charCode_);
+    Standardize(filtered, partition, maxChar);
     TbmREBudget::CheckTokenCount(filtered.size());
     TbmREBudget budget;
     TbmRETree tree;
-    tree.Build(filtered, partition, budget);
+    tree.Build(filtered, partition, budget, maxChar);
     auto dfa = std::make_unique<TbmREDFATable>();
     dfa->Build(tree, partition, budget);
 

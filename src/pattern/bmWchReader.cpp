@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "bmREDecoders.h"
+
 namespace kiova {
 namespace {
 
@@ -221,6 +223,37 @@ std::string TbmUniCodeReader::CharToEscape(std::int32_t c) const {
     return units;
 }
 
+void TbmUtf8Reader::SetTextBuff(std::string_view buffer) {
+    TbmWchReader::SetTextBuff(buffer);
+    bytes_ = reinterpret_cast<const std::uint8_t*>(buffer.data());
+}
+
+std::int32_t TbmUtf8Reader::ReadChar() {
+    return Utf8Decoder{}.Read(bytes_, size_, pos_);
+}
+
+bool TbmUtf8Reader::UnreadChar() {
+    if (pos_ <= 0) return false;
+    pos_ = pos_ > size_ ? pos_ - 1 : Utf8Decoder::StartBefore(bytes_, pos_);
+    return true;
+}
+
+int TbmUtf8Reader::GetCharIndex() const {
+    int count = 0;
+    for (int i = 0; i < pos_ && i < size_; ++count) Utf8Decoder{}.Read(bytes_, size_, i);
+    return count;
+}
+
+std::string TbmUtf8Reader::CharToStr(std::int32_t c) const {
+    const auto byte = [](std::int32_t value) { return static_cast<char>(value); };
+    if (c < 0x80) return {byte(c)};
+    if (c < 0x800) return {byte(0xC0 | c >> 6), byte(0x80 | (c & 0x3F))};
+    if (c < 0x10000)
+        return {byte(0xE0 | c >> 12), byte(0x80 | (c >> 6 & 0x3F)), byte(0x80 | (c & 0x3F))};
+    return {byte(0xF0 | c >> 18), byte(0x80 | (c >> 12 & 0x3F)), byte(0x80 | (c >> 6 & 0x3F)),
+            byte(0x80 | (c & 0x3F))};
+}
+
 std::unique_ptr<TbmWchReader> bmccCreateReader(TbmCharCode code) {
     switch (code) {
         case TbmCharCode::ShiftJIS:
@@ -230,6 +263,8 @@ std::unique_ptr<TbmWchReader> bmccCreateReader(TbmCharCode code) {
             return std::make_unique<TbmSBCSReader>();
         case TbmCharCode::UniCode:
             return std::make_unique<TbmUniCodeReader>();
+        case TbmCharCode::UTF8:
+            return std::make_unique<TbmUtf8Reader>();
         default:
             return nullptr;
     }

@@ -134,6 +134,22 @@ public:
     std::string CharToEscape(std::int32_t c) const override;
 };
 
+// UTF-8: one code point per character; bytes that form no well-formed sequence read as U+FFFD,
+// one byte each.
+class TbmUtf8Reader final : public TbmWchReader {
+public:
+    TbmUtf8Reader() : TbmWchReader(TbmCharCode::UTF8) {}
+
+    std::int32_t ReadChar() override;
+    bool UnreadChar() override;
+    int GetCharIndex() const override;
+    void SetTextBuff(std::string_view buffer) override;
+    std::string CharToStr(std::int32_t c) const override;
+
+private:
+    const std::uint8_t* bytes_ = nullptr;
+};
+
 // The lead-byte test of `code` as a table (all false for Western); throws as
 // bmccGetIsLeadByteFunc does for a code without one.
 const std::array<bool, 256>& bmccLeadByteTable(TbmCharCode code);

@@ -17,8 +17,8 @@ namespace {
 
 constexpr std::string_view kProgramFile = "kiova";
 
-std::string NormalizeAnsi(std::string_view text) {
-    return Utf16ToAnsi(NormalizeText(AnsiToUtf16(text)));
+std::string NormalizeUtf8(std::string_view text) {
+    return Utf16ToUtf8(NormalizeText(Utf8ToUtf16(text)));
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ std::string TPluginList::InitializeData() const {
 bool TPluginList::AddPlugin(std::string_view class_name) {
     try {
         TPluginObject object = TPluginObject::Create(program_folder_, class_name);
-        std::string name = NormalizeAnsi(object.GetPluginInfo(0));
+        std::string name = NormalizeUtf8(object.GetPluginInfo(0));
         std::string event_name = "KE_Initialize";
         std::string data = InitializeData();
         object.OnKiovaEvent(event_name, data);
@@ -57,9 +57,9 @@ void TPluginList::FireEvent(std::string& event_name, std::string& data) {
 }
 
 std::string TPluginList::ExpandTag(std::string_view tag) {
-    size_t dot = tag.find('.');  // no double-byte character of the code page contains '.'
+    size_t dot = tag.find('.');  // never inside a UTF-8 sequence
     if (dot == std::string_view::npos) return {};
-    std::string name = NormalizeAnsi(tag.substr(0, dot));
+    std::string name = NormalizeUtf8(tag.substr(0, dot));
     auto plugin = std::find_if(items_.begin(), items_.end(),
                                [&](const TKiovaPlugin& item) { return item.Name == name; });
     if (plugin == items_.end()) return {};

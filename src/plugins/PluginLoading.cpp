@@ -9,6 +9,7 @@
 #include "Files.h"
 #include "PluginError.h"
 #include "PluginObject.h"
+#include "TextFileFormat.h"
 #include "TextUtils.h"
 
 namespace kiova {
@@ -21,7 +22,7 @@ bool HasKind(const std::string& class_name, char kind, std::string_view program_
     } catch (const EPluginError&) {
         return false;
     }
-    return NormalizeText(AnsiToUtf16(kinds)).find(static_cast<char16_t>(kind)) !=
+    return NormalizeText(Utf8ToUtf16(kinds)).find(static_cast<char16_t>(kind)) !=
            std::u16string::npos;
 }
 
@@ -31,7 +32,8 @@ void LoadPlugins(TPluginListBase& target, char kind, std::string_view program_fo
                  bool enabled) {
     std::string list_file = std::string(program_folder) + "Plugins.txt";
     if (!enabled || !FileExists(list_file)) return;
-    for (const std::string& class_name : ReadFileLines(list_file))
+    TTextFileFormat format;
+    for (const std::string& class_name : ReadTextFileLines(list_file, format))
         if (HasKind(class_name, kind, program_folder)) target.AddPlugin(class_name);
 }
 

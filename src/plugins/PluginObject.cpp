@@ -26,7 +26,7 @@ public:
 
     char** Out() { return &text_; }
     bool IsSet() const { return text_ != nullptr; }
-    std::string Ansi() const { return text_ != nullptr ? Utf8ToAnsi(text_) : std::string(); }
+    std::string Text() const { return text_ != nullptr ? std::string(text_) : std::string(); }
 
 private:
     const KiovaPluginApi& api_;
@@ -45,13 +45,13 @@ void Check(int status, const char* name) {
         throw EPluginError(std::string(name) + " failed with status " + std::to_string(status));
 }
 
-// The library serving `class_name`: the part before the first "." (which no double-byte
-// character of the code page contains), as long as it is a plain file name. The first plug-in
+// The library serving `class_name`: the part before the first "." (never inside a UTF-8
+// sequence), as long as it is a plain file name. The first plug-in
 // folder holding it wins; without one, the program folder's own is named.
 std::filesystem::path LibraryFile(std::string_view program_folder, std::string_view class_name) {
     std::string_view library = class_name.substr(0, class_name.find('.'));
     if (library.empty() || library.find_first_of("/\\") != std::string_view::npos)
-        throw EPluginError("class not registered: \"" + AnsiToUtf8(class_name) + "\"");
+        throw EPluginError("class not registered: \"" + std::string(class_name) + "\"");
     const std::string file_name = std::string(library) + ".so";
     const std::vector<std::string> folders = PluginFolders(program_folder);
     for (const std::string& folder : folders)
@@ -68,9 +68,10 @@ TPluginObject TPluginObject::Create(std::string_view program_folder, std::string
     std::shared_ptr<const TPluginLibrary> library =
         TPluginLibrary::Open(LibraryFile(program_folder, class_name));
     KiovaPlugin* object = nullptr;
-    int status = library->Api().create(AnsiToUtf8(class_name).c_str(), &object);
+    const std::string name(class_name);
+    int status = library->Api().create(name.c_str(), &object);
     if (status == KIOVA_PLUGIN_UNKNOWN_CLASS)
-        throw EPluginError("class not registered: \"" + AnsiToUtf8(class_name) + "\"");
+        throw EPluginError("class not registered: \"" + name + "\"");
     Check(status, "create");
     if (object == nullptr) throw EPluginError("create gave no object");
     return TPluginObject(std::move(library), object);
@@ -80,25 +81,25 @@ std::string TPluginObject::GetPluginInfo(std::int32_t index) const {
     auto method = Require(Api().get_plugin_info, "GetPluginInfo");
     TPluginString info(Api());
     Check(method(object_.get(), index, info.Out()), "GetPluginInfo");
-    return info.Ansi();
+    return info.Text();
 }
 
 void TPluginObject::OnKiovaEvent(std::string& event_name, std::string& data) const {
     auto method = Require(Api().on_kiova_event, "OnKiovaEvent");
     TPluginString new_event_name(Api());
     TPluginString new_data(Api());
-    Check(method(object_.get(), AnsiToUtf8(event_name).c_str(), AnsiToUtf8(data).c_str(),
-                 new_event_name.Out(), new_data.Out()),
+    Check(method(object_.get(), event_name.c_str(), data.c_str(), new_event_name.Out(),
+                 new_data.Out()),
           "OnKiovaEvent");
-    if (new_event_name.IsSet()) event_name = new_event_name.Ansi();
-    if (new_data.IsSet()) data = new_data.Ansi();
+    if (new_event_name.IsSet()) event_name = new_event_name.Text();
+    if (new_data.IsSet()) data = new_data.Text();
 }
 
 std::string TPluginObject::ExpandPluginTag(std::string_view tag) const {
     auto method = Require(Api().expand_plugin_tag, "ExpandPluginTag");
     TPluginString expansion(Api());
-    Check(method(object_.get(), AnsiToUtf8(tag).c_str(), expansion.Out()), "ExpandPluginTag");
-    return expansion.Ansi();
+    Check(method(object_.get(), std::string(tag).c_str(), expansion.Out()), "ExpandPluginTag");
+    return expansion.Text();
 }
 
 void TPluginObject::ConfigurationDialog() const {

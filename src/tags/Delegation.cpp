@@ -12,7 +12,9 @@ namespace kiova {
 std::optional<std::vector<std::string>> EntrustArguments(std::string_view data_folder,
                                                          std::u16string_view program,
                                                          std::u16string_view arguments) {
-    const std::optional<std::string> program_path = PathInside(data_folder, Utf16ToAnsi(program));
+    // Taken from UTF-16 straight to the file system's UTF-8: nothing is lost on the way.
+    const std::optional<std::string> program_path =
+        PathInside(data_folder, Utf16ToUtf8(program), kUtf8CodePage);
     if (!program_path) return std::nullopt;
     const std::filesystem::path program_file = NativePath(*program_path);
     std::error_code error;
@@ -43,9 +45,9 @@ bool TDelegation::Entrust(std::u16string_view program, std::u16string_view argum
     std::optional<std::vector<std::string>> command =
         EntrustArguments(character_.DataFolder(), program, arguments);
     if (!command) {
-        const std::string name = Utf16ToAnsi(program);
-        if (!PathInside(character_.DataFolder(), name))
-            character_.ReportProblem(OutsideFolderMessage(name));
+        const std::string name = Utf16ToUtf8(program);
+        if (!PathInside(character_.DataFolder(), name, kUtf8CodePage))
+            character_.ReportProblem(OutsideFolderMessage(name, kUtf8CodePage));
         return false;
     }
     return StartEntrust(*command);
@@ -53,7 +55,8 @@ bool TDelegation::Entrust(std::u16string_view program, std::u16string_view argum
 
 std::u16string TDelegation::TakeResult() {
     return AnsiToUtf16(
-        ReadFirstLineAndDelete(character_.DataFolder() + std::string(kResultFileName)));
+        ReadFirstLineAndDelete(character_.DataFolder() + std::string(kResultFileName)),
+        character_.CodePage());
 }
 
 bool TDelegation::StartEntrust(const std::vector<std::string>& arguments) {

@@ -101,10 +101,10 @@ std::optional<std::string> ShellTarget(std::u16string_view text, std::string_vie
         }
         return address;
     }
-    const std::string ansi = Utf16ToAnsi(text);
-    const bool absolute = !ansi.empty() && ansi[0] == '/';
+    const std::string name = Utf16ToUtf8(text);
+    const bool absolute = !name.empty() && name[0] == '/';
     const std::filesystem::path path =
-        NativePath(absolute ? ansi : std::string(data_folder) + ansi);
+        NativePath(absolute ? name : std::string(data_folder) + name);
     if (IsExecutableFile(path)) return std::nullopt;
     return path.string();
 }

@@ -37,8 +37,13 @@ constexpr TMatch kPrefix = TMatch::Prefix;
 constexpr bool kBar = true;
 constexpr bool kNoBar = false;
 
-std::u16string Ansi(const std::string& text) {
-    return AnsiToUtf16(text);
+std::u16string CharacterText(const TTagContext& context, const std::string& text) {
+    return AnsiToUtf16(text, context.character.CodePage());
+}
+
+// The user's profile, as the settings hold it.
+std::u16string Profile(const std::string& text) {
+    return Utf8ToUtf16(text);
 }
 
 std::u16string Function(const TTag& tag, std::u16string_view name, TFunction function) {
@@ -51,14 +56,17 @@ const TRow kRows[] = {
     {u"ISSAMED", kPrefix, kBar, 8, [](const TTag& t, TContext&) { return IsSameDayTag(t); }},
 
     {u"MEMO", kPrefix, kNoBar, 6,
-     [](const TTag& t, TContext& c) { return MemoTag(t, c.character.Variables()); }},
+     [](const TTag& t, TContext& c) {
+         return MemoTag(t, c.character.Variables(), c.character.CodePage());
+     }},
     {u"MAX", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return MaxTag(t); }},
     {u"MIN", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return MinTag(t); }},
     {u"MID", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return MidTag(t); }},
     {u"MONTH", kExact, kNoBar, 0, [](const TTag&, TContext& c) { return DateTimeTag("m", c.now); }},
-    {u"MINUTE", kExact, kNoBar, 0, [](const TTag&, TContext& c) { return DateTimeTag("n", c.now); }},
+    {u"MINUTE", kExact, kNoBar, 0,
+     [](const TTag&, TContext& c) { return DateTimeTag("n", c.now); }},
     {u"MYOJI", kExact, kNoBar, 0,
-     [](const TTag&, TContext& c) { return Ansi(c.character.User().Myoji); }},
+     [](const TTag&, TContext& c) { return Profile(c.character.User().Myoji); }},
 
     {u"COUNT", kPrefix, kNoBar, 7,
      [](const TTag& t, TContext& c) { return CountTag(t, c.character.Variables()); }},
@@ -71,22 +79,22 @@ const TRow kRows[] = {
     {u"NOW", kExact, kNoBar, 0,
      [](const TTag&, TContext& c) { return DateTimeTag("yyyy/mm/dd hh:nn:ss", c.now); }},
     {u"NAMAE", kExact, kNoBar, 0,
-     [](const TTag&, TContext& c) { return Ansi(c.character.User().Namae); }},
+     [](const TTag&, TContext& c) { return Profile(c.character.User().Namae); }},
     {u"NICKNAME", kExact, kNoBar, 0,
-     [](const TTag&, TContext& c) { return Ansi(c.character.User().NickName); }},
+     [](const TTag&, TContext& c) { return Profile(c.character.User().NickName); }},
     {u"NOT:TRUE", kExact, kNoBar, 0, [](const TTag&, TContext&) { return NotTag(true); }},
     {u"NOT:FALSE", kExact, kNoBar, 0, [](const TTag&, TContext&) { return NotTag(false); }},
     {u"NE", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return TextEqualTag(t, false); }},
 
     {u"OPERATEMESSAGE", kExact, kNoBar, 0,
-     [](const TTag&, TContext& c) { return Ansi(c.character.OperateMessage()); }},
+     [](const TTag&, TContext& c) { return CharacterText(c, c.character.OperateMessage()); }},
     {u"OR", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return OrTag(t); }},
 
     {u"POS", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return PosTag(t); }},
     {u"PREV", kExact, kNoBar, 0,
-     [](const TTag&, TContext& c) { return Ansi(c.character.CurrentInput()); }},
+     [](const TTag&, TContext& c) { return CharacterText(c, c.character.CurrentInput()); }},
     {u"PREVANSWER", kExact, kNoBar, 0,
-     [](const TTag&, TContext& c) { return Ansi(c.character.PreviousAnswer()); }},
+     [](const TTag&, TContext& c) { return CharacterText(c, c.character.PreviousAnswer()); }},
     {u"PI", kExact, kNoBar, 0, [](const TTag&, TContext&) { return PiTag(); }},
 
     {u"DATE", kExact, kNoBar, 0,
@@ -103,12 +111,13 @@ const TRow kRows[] = {
     {u"TAN:", kPrefix, kNoBar, 0,
      [](const TTag& t, TContext&) { return Function(t, u"TAN:", TFunction::Tan); }},
 
-    {u"YEAR", kExact, kNoBar, 0, [](const TTag&, TContext& c) { return DateTimeTag("yyyy", c.now); }},
+    {u"YEAR", kExact, kNoBar, 0,
+     [](const TTag&, TContext& c) { return DateTimeTag("yyyy", c.now); }},
     {u"YOUBI", kExact, kNoBar, 0, [](const TTag&, TContext& c) { return WeekdayTag(c.now); }},
 
     {u"HOUR", kExact, kNoBar, 0, [](const TTag&, TContext& c) { return DateTimeTag("h", c.now); }},
     {u"HN", kExact, kNoBar, 0,
-     [](const TTag&, TContext& c) { return Ansi(c.character.User().HandleName); }},
+     [](const TTag&, TContext& c) { return Profile(c.character.User().HandleName); }},
 
     {u"SCRIPTIZE:", kPrefix, kNoBar, 0, [](const TTag& t, TContext&) { return ScriptizeTag(t); }},
     {u"SIN:", kPrefix, kNoBar, 0,
@@ -117,7 +126,8 @@ const TRow kRows[] = {
      [](const TTag& t, TContext&) { return Function(t, u"SQRT:", TFunction::Sqrt); }},
     {u"SQR:", kPrefix, kNoBar, 0,
      [](const TTag& t, TContext&) { return Function(t, u"SQR:", TFunction::Sqr); }},
-    {u"SECOND", kExact, kNoBar, 0, [](const TTag&, TContext& c) { return DateTimeTag("s", c.now); }},
+    {u"SECOND", kExact, kNoBar, 0,
+     [](const TTag&, TContext& c) { return DateTimeTag("s", c.now); }},
     {u"SEX", kExact, kNoBar, 0,
      [](const TTag&, TContext& c) { return TruthResult(c.character.User().Male); }},
     {u"SHELL:", kPrefix, kNoBar, 0,
@@ -146,16 +156,19 @@ const TRow kRows[] = {
      [](const TTag& t, TContext&) { return Function(t, u"EXP:", TFunction::Exp); }},
 
     {u"BIRTHDAY", kExact, kNoBar, 0,
-     [](const TTag&, TContext& c) { return DateTimeTag("yyyy/mm/dd", c.character.User().Birthday); }},
+     [](const TTag&,
+        TContext& c) { return DateTimeTag("yyyy/mm/dd", c.character.User().Birthday); }},
     {u"BR", kExact, kNoBar, 0, [](const TTag&, TContext&) { return LineBreakTag(); }},
 
     {u"RANDOM?:", kPrefix, kNoBar, 0, [](const TTag& t, TContext&) { return RandomTag(t); }},
     {u"RIGHT", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return RightTag(t); }},
     {u"ROUND:", kPrefix, kNoBar, 0,
      [](const TTag& t, TContext&) { return Function(t, u"ROUND:", TFunction::Round); }},
-    {u"RESULT", kExact, kNoBar, 0, [](const TTag&, TContext& c) { return c.delegation.TakeResult(); }},
+    {u"RESULT", kExact, kNoBar, 0,
+     [](const TTag&, TContext& c) { return c.delegation.TakeResult(); }},
 
-    {u"LIKE", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return LikeTag(t); }},
+    {u"LIKE", kPrefix, kBar, 0,
+     [](const TTag& t, TContext& c) { return LikeTag(t, c.character.CodePage()); }},
     {u"LENGTH:", kPrefix, kNoBar, 0, [](const TTag& t, TContext&) { return LengthTag(t); }},
     {u"LEFT", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return LeftTag(t); }},
     {u"LOG", kPrefix, kBar, 0, [](const TTag& t, TContext&) { return LogTag(t); }},
@@ -167,9 +180,8 @@ const TRow kRows[] = {
     {u"FLOOR:", kPrefix, kNoBar, 0,
      [](const TTag& t, TContext&) { return Function(t, u"FLOOR:", TFunction::Floor); }},
     {u"FULLNAME", kExact, kNoBar, 0,
-     [](const TTag&, TContext& c) {
-         return Ansi(c.character.User().Myoji + c.character.User().Namae);
-     }},
+     [](const TTag&,
+        TContext& c) { return Profile(c.character.User().Myoji + c.character.User().Namae); }},
 
     {u"WORK", kExact, kNoBar, 0,
      [](const TTag&, TContext& c) { return WorkTag(c.now, c.character.CreationTime()); }},

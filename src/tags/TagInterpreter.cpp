@@ -23,8 +23,9 @@ TTagInterpreter::TTagInterpreter(TCharacter& character, THandOverQueue& hand_ove
 
 std::u16string TTagInterpreter::EvaluateTags(std::u16string_view text) {
     const TDateTime now = CurrentClock()->Now();
-    return ScanTags(text,
-                    [this, now](std::u16string_view tag_text) { return ExpandTag(tag_text, now); });
+    return ScanTags(
+        text, [this, now](std::u16string_view tag_text) { return ExpandTag(tag_text, now); },
+        character_.CodePage());
 }
 
 std::u16string TTagInterpreter::ExpandTag(std::u16string_view tag_text, TDateTime now) {
@@ -40,7 +41,8 @@ std::u16string TTagInterpreter::ExpandTag(std::u16string_view tag_text, TDateTim
     }
     if (result.empty() && character_.PluginsEnabled() &&
         tag.Key().find(u'.') != std::u16string::npos)
-        result = AnsiToUtf16(character_.Plugins().ExpandTag(Utf16ToAnsi(tag_text)));
+        result = Utf8ToUtf16(character_.Plugins().ExpandTag(
+            Utf16ToUtf8(ThroughCodePage(tag_text, character_.CodePage()))));
     return result;
 }
 

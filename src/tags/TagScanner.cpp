@@ -37,6 +37,8 @@ private:
 // code-page text, and only what was appended since needs converting when it is saved again.
 class TPendingText {
 public:
+    explicit TPendingText(int code_page) : code_page_(code_page) {}
+
     void Append(char16_t c) { text_ += c; }
     void Append(std::u16string_view text) { text_ += text; }
 
@@ -44,7 +46,7 @@ public:
     std::u16string Save() {
         if (converted_ < text_.size()) {
             std::u16string tail =
-                AnsiToUtf16(Utf16ToAnsi(std::u16string_view(text_).substr(converted_)));
+                ThroughCodePage(std::u16string_view(text_).substr(converted_), code_page_);
             text_.replace(converted_, std::u16string::npos, tail);
         }
         converted_ = 0;
@@ -62,16 +64,17 @@ public:
 private:
     std::u16string text_;
     size_t converted_ = 0;
+    int code_page_;
 };
 
 }  // namespace
 
-std::u16string ScanTags(std::u16string_view text, const TTagExpansion& expand) {
+std::u16string ScanTags(std::u16string_view text, const TTagExpansion& expand, int code_page) {
     TUnscannedText unscanned(text);
     int32_t position = 1;  // 1-based, in the working text: what was scanned, then what was not
     TIntStack open_positions;
     TStrStack saved_texts;
-    TPendingText pending;
+    TPendingText pending(code_page);
     int substitutions = 0;
     size_t result_units = 0;
 

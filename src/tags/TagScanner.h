@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "CodePage.h"
+
 namespace kiova {
 
 // Bounds of one scan, so that a result that keeps rebuilding its own tag cannot run forever or
@@ -25,6 +27,8 @@ using TTagExpansion = std::function<std::u16string(std::u16string_view tag_text)
 // an empty result at depth 1 or 2 stays as written. A "}" with no open "{" makes the whole
 // result empty (after its tag has run); an unclosed "{" drops the text from it on. When a bound
 // is reached the scan stops as if the text ended there.
-std::u16string ScanTags(std::u16string_view text, const TTagExpansion& expand);
+// Saved text goes through `code_page`, the character's, as a stored text would.
+std::u16string ScanTags(std::u16string_view text, const TTagExpansion& expand,
+                        int code_page = CodePage());
 
 }  // namespace kiova

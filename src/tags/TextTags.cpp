@@ -54,11 +54,11 @@ std::u16string PosTag(const TTag& tag) {
     return IntResult(at == std::u16string_view::npos ? 0 : static_cast<int64_t>(at) + 1);
 }
 
-std::u16string LikeTag(const TTag& tag) {
-    TbmRExp pattern;
-    pattern.SetPattern(DigitPattern(Utf16ToAnsi(tag.SecondOperand())));
+std::u16string LikeTag(const TTag& tag, int code_page) {
+    TbmRExp pattern(bmccCodePage2CharCode(code_page));
+    pattern.SetPattern(DigitPattern(Utf16ToAnsi(tag.SecondOperand(), code_page)));
     try {
-        return TruthResult(pattern.Match(Utf16ToAnsi(tag.FirstOperand(4))) != 0);
+        return TruthResult(pattern.Match(Utf16ToAnsi(tag.FirstOperand(4), code_page)) != 0);
     } catch (const EbmREToken&) {
         return TruthResult(false);
     }

@@ -19,7 +19,8 @@ std::u16string MidTag(const TTag& tag);
 // "POS" sub | text: 1-based position of sub in text, both normalised; 0 when absent or empty.
 std::u16string PosTag(const TTag& tag);
 // "LIKE" text | pattern: whether the pattern ("#" for a digit) occurs in the text.
-std::u16string LikeTag(const TTag& tag);
+// The pattern reads characters of `code_page`, the character's.
+std::u16string LikeTag(const TTag& tag, int code_page);
 // "SCRIPTIZE:" text: the raw text with "[" and "]" turned into braces.
 std::u16string ScriptizeTag(const TTag& tag);
 // "CHOICE" a | b | ...: one alternative as written, drawn after reseeding.

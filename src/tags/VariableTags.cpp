@@ -16,14 +16,14 @@ int VariableIndex(const TTag& tag, int first) {
 
 }  // namespace
 
-std::u16string MemoTag(const TTag& tag, TCharacterVariables& variables) {
+std::u16string MemoTag(const TTag& tag, TCharacterVariables& variables, int code_page) {
     std::string& memo = variables.strings[VariableIndex(tag, 5)];
     const char16_t action = tag.KeyAt(7);
-    if (tag.N() == 6) return AnsiToUtf16(memo);
+    if (tag.N() == 6) return AnsiToUtf16(memo, code_page);
     if (action == u':') {
-        memo = Utf16ToAnsi(tag.RawFrom(8));
+        memo = Utf16ToAnsi(tag.RawFrom(8), code_page);
     } else if (action == u'+') {
-        memo += Utf16ToAnsi(tag.RawFrom(8));
+        memo += Utf16ToAnsi(tag.RawFrom(8), code_page);
     } else if (tag.N() == 7 && action == u'C') {
         memo.clear();
     }

@@ -11,7 +11,8 @@
 namespace kiova {
 
 // "MEMOnn", "MEMOnn:text" (set, as written), "MEMOnn+text" (append), "MEMOnnC" (clear).
-std::u16string MemoTag(const TTag& tag, TCharacterVariables& variables);
+// Texts are kept in `code_page`, the character's.
+std::u16string MemoTag(const TTag& tag, TCharacterVariables& variables, int code_page);
 // "COUNTnn", "COUNTnn++", "COUNTnn--", "COUNTnn+x", "COUNTnn-x", "COUNTnn:x".
 std::u16string CountTag(const TTag& tag, TCharacterVariables& variables);
 // "FLAGnn", "FLAGnn!" (toggle), "FLAGnn:TRUE", "FLAGnn:FALSE".

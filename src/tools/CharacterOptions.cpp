@@ -16,7 +16,7 @@ namespace kiova::tool {
 namespace {
 
 TUser ParseProfileOption(std::string_view profile_utf8) {
-    std::string text = Utf8ToAnsi(profile_utf8);
+    std::string text(profile_utf8);
     for (size_t at = text.find("{BR}"); at != std::string::npos; at = text.find("{BR}", at))
         text.replace(at, 4, "\r\n");
     std::optional<TUser> user = ParseUserProfile(text);
@@ -51,11 +51,11 @@ ToolCharacter::ToolCharacter(std::string_view package_utf8, const CharacterOptio
     bmccSetDefaultCharCode(bmccCodePage2CharCode(CodePage()));
 
     const std::string program_folder = OpenProgramFolder().path;
-    const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(package_utf8).string());
+    const std::string package_path = std::filesystem::absolute(package_utf8).string();
     TCharacterServices services =
         MakeCharacterServices(hand_over_, OpenWithXdgOpen, PluginListFactory(program_folder, 0));
     services.report_problem = [](std::string_view message) {
-        std::cerr << "kiova-tool: " << AnsiToUtf8(message) << '\n';
+        std::cerr << "kiova-tool: " << message << '\n';
     };
     character_ = std::make_unique<TCharacter>(package_path, std::move(services));
     character_->SetUserProfile(user);

@@ -55,7 +55,8 @@ ChatOptions ParseChatOptions(const Arguments& args) {
 nlohmann::ordered_json TraceJson(const TCharacter& character, const TReplyTrace& trace) {
     nlohmann::ordered_json searched = nlohmann::json::array();
     for (int bit : trace.searched) searched.push_back(kTableKeys[static_cast<size_t>(bit)]);
-    nlohmann::ordered_json out = {{"message", AnsiToUtf8(trace.message)}, {"searched", searched}};
+    nlohmann::ordered_json out = {{"message", AnsiToUtf8(trace.message, character.CodePage())},
+                                  {"searched", searched}};
     if (!trace.answered) {
         out["answered"] = nullptr;
         return out;
@@ -65,9 +66,9 @@ nlohmann::ordered_json TraceJson(const TCharacter& character, const TReplyTrace&
     const TKiovaData::TRecordSource source = table.Source(choice.record);
     out["answered"] = {{"table", kTableKeys[static_cast<size_t>(bit)]},
                        {"kind", std::string(1, kTableKinds[static_cast<size_t>(bit)])},
-                       {"file", AnsiToUtf8(source.file)},
+                       {"file", std::string(source.file)},
                        {"line", source.line},
-                       {"key", AnsiToUtf8(table.KeyText(choice.record))},
+                       {"key", AnsiToUtf8(table.KeyText(choice.record), character.CodePage())},
                        {"candidates", choice.candidates}};
     return out;
 }

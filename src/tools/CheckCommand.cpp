@@ -31,6 +31,7 @@ struct TCheckFigures {
     std::array<size_t, 8> records{};
     TPatternFigures patterns;
     double milliseconds = 0;
+    int code_page = CodePage();  // the character's
 };
 
 // The line of the package that holds the value of `key` (the first pair with that key wins);
@@ -49,6 +50,10 @@ bool CheckPackage(TCheckReport& report, const std::string& path, const TCharacte
                      "characterfile is invalid: neither \"name\" nor \"folder\" has a value");
         return false;
     }
+    if (const std::optional<std::string>& problem = package.CharsetProblem()) {
+        report.Error({path, ValueLine(package, "charset")}, *problem);
+        return false;
+    }
     const std::string version = package.ReadValue("version");
     if (!HasSupportedVersion(package))
         report.Error({path, ValueLine(package, "version")},
@@ -62,7 +67,8 @@ bool CheckPackage(TCheckReport& report, const std::string& path, const TCharacte
 void CheckFolder(TCheckContext& context, const TPlace& place, const std::string& folder_value,
                  const std::optional<std::string>& folder) {
     if (!folder || folder->empty())
-        context.Report().Error(place, "folder " + OutsideFolderMessage(folder_value));
+        context.Report().Error(place,
+                               "folder " + OutsideFolderMessage(folder_value, context.CodePage()));
 }
 
 // The pictures and patting files the package names, as the program finds them.
@@ -85,7 +91,8 @@ void CheckNamedFiles(TCheckContext& context, const std::string& path,
     const std::optional<std::string> folder = package.DataFolder();
     CheckFolder(context, {path, ValueLine(package, "folder")}, package.ReadValue("folder"), folder);
     const TPlace place{path, ValueLine(package, "datanadenade")};
-    for (const std::string& name : SplitFieldList(package.ReadValue("datanadenade")))
+    for (const std::string& name :
+         SplitFieldList(package.ReadValue("datanadenade"), package.CodePage()))
         if (std::optional<std::string> file =
                 context.NamedPath(place, "patting file", folder, name))
             context.CheckFileExists(place, "patting file", *file);
@@ -97,7 +104,7 @@ void CheckTables(TCheckContext& context, const std::string& path, const TCharact
         const std::string_view key = kTableKeys[static_cast<size_t>(bit)];
         TTableCheck table(context, bit, figures.patterns);
         const TPlace named_at{path, ValueLine(package, key)};
-        for (const std::string& file : SplitFieldList(package.ReadValue(key)))
+        for (const std::string& file : SplitFieldList(package.ReadValue(key), package.CodePage()))
             if (std::optional<std::string> data_file =
                     context.NamedPath(named_at, "data file", package.DataFolder(), file))
                 table.CheckFile(named_at, *data_file);
@@ -118,9 +125,9 @@ void PrintSummary(const TCheckReport& report, const TCheckFigures& figures) {
         for (size_t bit = 0; bit < 8; ++bit) records[kTableKeys[bit]] = figures.records[bit];
         nlohmann::ordered_json slowest_json;
         if (slowest.line != 0)
-            slowest_json = {{"pattern", AnsiToUtf8(slowest.pattern)},
+            slowest_json = {{"pattern", AnsiToUtf8(slowest.pattern, figures.code_page)},
                             {"milliseconds", slowest.milliseconds},
-                            {"file", AnsiToUtf8(slowest.file)},
+                            {"file", slowest.file},
                             {"line", slowest.line}};
         const nlohmann::ordered_json summary = {{"records", records},
                                                 {"patterns", figures.patterns.count},
@@ -136,9 +143,8 @@ void PrintSummary(const TCheckReport& report, const TCheckFigures& figures) {
         std::cout << (bit ? ", " : " ") << kTableKeys[bit] << ' ' << figures.records[bit];
     std::cout << "\npatterns: " << figures.patterns.count;
     if (slowest.line != 0)
-        std::cout << ", slowest to compile " << Quoted(slowest.pattern) << " at "
-                  << AnsiToUtf8(slowest.file) << ':' << slowest.line << " (" << slowest.milliseconds
-                  << " ms)";
+        std::cout << ", slowest to compile " << Quoted(slowest.pattern, figures.code_page) << " at "
+                  << slowest.file << ':' << slowest.line << " (" << slowest.milliseconds << " ms)";
     std::cout << "\nread in " << static_cast<long>(figures.milliseconds) << " ms\n"
               << report.Errors() << " error(s), " << report.Warnings() << " warning(s)\n";
 }
@@ -148,7 +154,7 @@ void PrintSummary(const TCheckReport& report, const TCheckFigures& figures) {
 int RunCheckCommand(const Arguments& args) {
     const auto [package_utf8, json] = ParsePackageAndJson(args);
     if (package_utf8.empty()) throw UsageError("check needs a PACKAGE");
-    const std::string path = Utf8ToAnsi(std::filesystem::absolute(package_utf8).string());
+    const std::string path = std::filesystem::absolute(package_utf8).string();
     if (!FileExists(path)) throw ToolError(package_utf8 + " does not exist");
     bmccSetDefaultCharCode(bmccCodePage2CharCode(CodePage()));
 
@@ -156,11 +162,12 @@ int RunCheckCommand(const Arguments& args) {
     TCheckReport report(json);
     TCheckFigures figures;
     const TCharacterFile package(path);
+    figures.code_page = package.CodePage();
     if (CheckPackage(report, path, package)) {
         const std::string program_folder = OpenProgramFolder().path;
         TSusiePlugInList decoders;
         AddProgramDecoders(decoders, program_folder, &package);
-        TCheckContext context(report, package.DataFolder(), decoders);
+        TCheckContext context(report, package.DataFolder(), package.CodePage(), decoders);
         CheckFolder(context, {path, ValueLine(package, "folder")}, package.ReadValue("folder"),
                     package.DataFolder());
         CheckNamedFiles(context, path, package);

@@ -17,7 +17,7 @@ constexpr size_t kMaxTriedPictures = 10000;
 
 // The path as written, only its delimiters made native: what a case-sensitive system finds.
 std::filesystem::path AsWritten(std::string_view ansi_path) {
-    std::string utf8 = AnsiToUtf8(ansi_path);
+    std::string utf8(ansi_path);
     for (char& c : utf8)
         if (c == '\\') c = '/';
     return utf8;
@@ -30,11 +30,12 @@ bool TCheckContext::CheckFileExists(const TPlace& place, std::string_view what,
     std::error_code error;
     const std::filesystem::path found = NativePath(ansi_path);
     if (!std::filesystem::is_regular_file(found, error)) {
-        report_.Error(place, std::string(what) + " " + Quoted(ansi_path) + " does not exist");
+        report_.Error(
+            place, std::string(what) + " " + Quoted(ansi_path, kUtf8CodePage) + " does not exist");
         return false;
     }
     if (!std::filesystem::is_regular_file(AsWritten(ansi_path), error))
-        report_.Warning(place, std::string(what) + " " + Quoted(ansi_path) +
+        report_.Warning(place, std::string(what) + " " + Quoted(ansi_path, kUtf8CodePage) +
                                    " is found only by ignoring letter case, as " + found.string());
     return true;
 }
@@ -43,8 +44,8 @@ std::optional<std::string> TCheckContext::NamedPath(const TPlace& place, std::st
                                                     const std::optional<std::string>& folder,
                                                     std::string_view name) {
     if (!folder || folder->empty()) return std::nullopt;
-    if (PathInside(*folder, name)) return *folder + std::string(name);
-    report_.Error(place, std::string(what) + " " + OutsideFolderMessage(name));
+    if (PathInside(*folder, name, code_page_)) return *folder + AnsiToUtf8(name, code_page_);
+    report_.Error(place, std::string(what) + " " + OutsideFolderMessage(name, code_page_));
     return std::nullopt;
 }
 
@@ -61,7 +62,7 @@ void TCheckContext::CheckPicture(const TPlace& place, std::string_view what,
         tried = tried_pictures_.emplace(ansi_path, loaded ? std::string() : reason).first;
     }
     if (!tried->second.empty())
-        report_.Error(place, std::string(what) + " " + Quoted(ansi_path) +
+        report_.Error(place, std::string(what) + " " + Quoted(ansi_path, kUtf8CodePage) +
                                  " cannot be read: " + tried->second);
 }
 

@@ -11,7 +11,7 @@ void TCheckReport::Add(const TPlace& place, ESeverity severity, std::string_view
     if (muted_) return;
     const bool error = severity == ESeverity::Error;
     ++(error ? errors_ : warnings_);
-    const std::string file = AnsiToUtf8(place.file);
+    const std::string file(place.file);
     if (json_) {
         const nlohmann::ordered_json problem = {{"file", file},
                                                 {"line", place.line},
@@ -24,8 +24,8 @@ void TCheckReport::Add(const TPlace& place, ESeverity severity, std::string_view
     }
 }
 
-std::string Quoted(std::string_view ansi) {
-    return '"' + AnsiToUtf8(ansi) + '"';
+std::string Quoted(std::string_view ansi, int code_page) {
+    return '"' + AnsiToUtf8(ansi, code_page) + '"';
 }
 
 }  // namespace kiova::tool

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "CodePage.h"
+
 namespace kiova::tool {
 
 enum class ESeverity { Error, Warning };
@@ -44,6 +46,6 @@ private:
 };
 
 // ANSI text quoted for a message (UTF-8).
-std::string Quoted(std::string_view ansi);
+std::string Quoted(std::string_view ansi, int code_page = CodePage());
 
 }  // namespace kiova::tool

@@ -38,22 +38,21 @@ int RunEncryptCommand(const Arguments& args) {
     if (args.size() != 4 || args[0] != "--key")
         throw UsageError("encrypt needs --key KEY INPUT OUTPUT");
     const std::string key = Utf8ToAnsi(args[1]);
-    const std::string input = Utf8ToAnsi(args[2]);
+    const std::string& input = args[2];
     std::optional<std::string> contents = ReadFileBytes(input);
     if (!contents) throw ToolError("cannot read " + args[2]);
     RefuseUncipherableKey(key);
     RefuseUncipherableText(args[2], *contents);
-    WriteFileAtomically(Utf8ToAnsi(args[3]),
-                        JoinLinesCrLf(EncipherLines(SplitLines(*contents), key)));
+    WriteFileAtomically(args[3], JoinLinesCrLf(EncipherLines(SplitLines(*contents), key)));
     return 0;
 }
 
 int RunDecryptCommand(const Arguments& args) {
     if (args.size() != 2) throw UsageError("decrypt needs INPUT OUTPUT");
-    const std::string input = Utf8ToAnsi(args[0]);
+    const std::string& input = args[0];
     if (!FileExists(input)) throw ToolError("cannot read " + args[0]);
     if (!IsEncrypted(ReadFileLines(input))) throw ToolError(args[0] + " is not enciphered");
-    WriteFileAtomically(Utf8ToAnsi(args[1]), JoinLinesCrLf(ReadPossiblyEncipheredFile(input)));
+    WriteFileAtomically(args[1], JoinLinesCrLf(ReadPossiblyEncipheredFile(input)));
     return 0;
 }
 

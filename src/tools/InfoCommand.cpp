@@ -15,9 +15,9 @@
 namespace kiova::tool {
 namespace {
 
-nlohmann::json Utf8List(const std::vector<std::string>& ansi_texts) {
+nlohmann::json Utf8List(const std::vector<std::string>& paths) {
     nlohmann::json list = nlohmann::json::array();
-    for (const std::string& text : ansi_texts) list.push_back(AnsiToUtf8(text));
+    for (const std::string& path : paths) list.push_back(path);
     return list;
 }
 
@@ -32,13 +32,13 @@ int ReportProgramFolder(bool json) {
     const TProgramFolder folder = FindProgramFolder(ProgramFolderPlaces());
     std::error_code error;
     const bool exists = std::filesystem::is_directory(NativePath(folder.path), error);
-    const nlohmann::json out = {{"programFolder", AnsiToUtf8(folder.path)},
+    const nlohmann::json out = {{"programFolder", folder.path},
                                 {"exists", exists},
                                 {"choice", ChoiceName(folder.choice)},
                                 {"reason", folder.reason},
                                 {"decoderFolders", Utf8List(DecoderFolders(folder.path))},
                                 {"pluginFolders", Utf8List(PluginFolders(folder.path))},
-                                {"helpPage", AnsiToUtf8(HelpPagePath(folder.path))}};
+                                {"helpPage", HelpPagePath(folder.path)}};
     if (json) {
         std::cout << out.dump() << '\n';
         return 0;
@@ -57,29 +57,39 @@ int RunInfoCommand(const Arguments& args) {
     const auto [package_utf8, json] = ParsePackageAndJson(args);
     if (package_utf8.empty()) return ReportProgramFolder(json);
 
-    const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(package_utf8).string());
+    const std::string package_path = std::filesystem::absolute(package_utf8).string();
     if (!FileExists(package_path)) throw ToolError(package_utf8 + " does not exist");
     TCharacterFile package(package_path);
     // As the program's loader decides, so that "valid" promises the character loads.
-    const bool valid = IsValidCharacterFile(package_path) && HasSupportedVersion(package);
+    const int code_page = package.CodePage();
+    const bool valid = IsValidCharacterFile(package_path) && HasSupportedVersion(package) &&
+                       !package.CharsetProblem();
+    const std::string encoding = std::string(CodePageName(code_page));
+    const std::string encoding_source = std::string(package.CodePageSource());
 
     if (json) {
         nlohmann::json pairs = nlohmann::json::array();
         for (size_t i = 0; i < package.Keys().size(); ++i)
-            pairs.push_back({AnsiToUtf8(package.Keys()[i]), AnsiToUtf8(package.Values()[i])});
-        nlohmann::json out = {{"path", AnsiToUtf8(package_path)},
+            pairs.push_back({AnsiToUtf8(package.Keys()[i], code_page),
+                             AnsiToUtf8(package.Values()[i], code_page)});
+        nlohmann::json out = {{"path", package_path},
                               {"valid", valid},
-                              {"dataFolder", AnsiToUtf8(package.DataFolder())},
+                              {"encoding", encoding},
+                              {"encodingSource", encoding_source},
+                              {"dataFolder", package.DataFolder()},
                               {"pairs", pairs}};
+        if (package.CharsetProblem()) out["encodingProblem"] = *package.CharsetProblem();
         std::cout << out.dump() << '\n';
         return 0;
     }
-    std::cout << "package:     " << AnsiToUtf8(package_path) << '\n'
+    std::cout << "package:     " << package_path << '\n'
               << "valid:       " << (valid ? "yes" : "no") << '\n'
-              << "data folder: " << AnsiToUtf8(package.DataFolder()) << '\n';
+              << "encoding:    " << encoding << " (" << encoding_source << ")";
+    if (package.CharsetProblem()) std::cout << "; " << *package.CharsetProblem();
+    std::cout << '\n' << "data folder: " << package.DataFolder() << '\n';
     for (size_t i = 0; i < package.Keys().size(); ++i)
-        std::cout << "  " << AnsiToUtf8(package.Keys()[i]) << " = "
-                  << AnsiToUtf8(package.Values()[i]) << '\n';
+        std::cout << "  " << AnsiToUtf8(package.Keys()[i], code_page) << " = "
+                  << AnsiToUtf8(package.Values()[i], code_page) << '\n';
     return 0;
 }
 

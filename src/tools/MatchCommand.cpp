@@ -28,6 +28,7 @@ constexpr MatchCode kCodes[] = {
     {"euc", TbmCharCode::JapaneseEUC, "EUC-JP", "?"},
     {"western", TbmCharCode::Western, "CP1252", "?"},
     {"unicode", TbmCharCode::UniCode, "UTF-16LE", std::string_view("?\0", 2)},
+    {"utf-8", TbmCharCode::UTF8, "UTF-8", "\xEF\xBF\xBD"},
 };
 
 struct MatchOptions {

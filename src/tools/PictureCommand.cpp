@@ -62,7 +62,7 @@ PictureOptions ParsePictureOptions(const Arguments& args) {
 void AddDecoders(TSusiePlugInList& decoders, const std::optional<std::string>& package_utf8) {
     const std::string program_folder = OpenProgramFolder().path;
     if (!package_utf8) return AddProgramDecoders(decoders, program_folder, nullptr);
-    const std::string package_path = Utf8ToAnsi(std::filesystem::absolute(*package_utf8).string());
+    const std::string package_path = std::filesystem::absolute(*package_utf8).string();
     if (!FileExists(package_path)) throw ToolError(*package_utf8 + " does not exist");
     const TCharacterFile package(package_path);
     AddProgramDecoders(decoders, program_folder, &package);

@@ -13,8 +13,8 @@ void AddProgramDecoders(TSusiePlugInList& decoders, std::string_view program_fol
         decoders.AddFolder(NativePath(folder));
     if (!package) return;
     // A folder outside the program folder is skipped, as the program skips it.
-    if (std::optional<std::string> own =
-            CharacterFolderInProgramFolder(program_folder, package->ReadValue("folder")))
+    if (std::optional<std::string> own = CharacterFolderInProgramFolder(
+            program_folder, package->ReadValue("folder"), package->CodePage()))
         decoders.AddFolder(NativePath(*own));
 }
 

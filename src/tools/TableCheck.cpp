@@ -27,9 +27,9 @@ bool IsBlank(char c) {
 
 // Whether a field of the field list opens a quote that the line never closes, so that the field
 // runs to the end of the line. Walks the line as the field splitter does.
-bool HasUnclosedQuote(std::string_view line) {
+bool HasUnclosedQuote(std::string_view line, int code_page) {
     size_t i = 0;
-    auto step = [&] { i += IsLeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1; };
+    auto step = [&] { i += IsLeadByte(static_cast<unsigned char>(line[i]), code_page) ? 2 : 1; };
     while (i < line.size() && IsBlank(line[i])) ++i;
     while (i < line.size() && line[i] != '\0') {
         if (line[i] == '"') {
@@ -87,8 +87,13 @@ void TTableCheck::CheckFile(const TPlace& named_at, std::string_view ansi_path) 
         bool deciphered = true;
         for (std::string line; reader.Next(line);) {
             place.line = reader.LineNumber();
+            const std::optional<size_t> invalid = FirstInvalidByte(line, context_.CodePage());
+            if (invalid && !reader.Enciphered())
+                context_.Report().Error(
+                    place, "bytes that are no " + std::string(CodePageName(context_.CodePage())) +
+                               " text at column " + std::to_string(*invalid + 1));
             if (deciphered && reader.Enciphered() &&
-                AnsiToUtf16(line).find(u'\uFFFD') != std::u16string::npos) {
+                AnsiToUtf16(line, context_.CodePage()).find(u'\uFFFD') != std::u16string::npos) {
                 deciphered = false;
                 context_.Report().Error(place,
                                         "the enciphered file does not decipher: this line is no "
@@ -118,16 +123,16 @@ bool TTableCheck::CheckLine(const TPlace& place, const std::string& line) {
     std::string answer = line;
     bool matches_all = false;
     if (kind_ == 'C') {
-        const std::string marker = NormalizeAnsi(line);
+        const std::string marker = NormalizeAnsi(line, context_.CodePage());
         if (marker == kEndOfDataMarker) return false;
         if (marker == kPriorMarker) {
             StartGroup(place);
             return true;
         }
     } else {
-        std::vector<std::string> fields = SplitFieldList(line);
+        std::vector<std::string> fields = SplitFieldList(line, context_.CodePage());
         const size_t needed = KeyCount(kind_) + 1;
-        const bool unclosed = HasUnclosedQuote(line);
+        const bool unclosed = HasUnclosedQuote(line, context_.CodePage());
         if (fields.size() < needed) {
             if (fields.empty()) return true;  // a blank line
             context_.Report().Warning(
@@ -141,14 +146,15 @@ bool TTableCheck::CheckLine(const TPlace& place, const std::string& line) {
         if (unclosed)
             context_.Report().Warning(
                 place, "a quote never closes: its field runs to the end of the line");
-        const std::string first = DigitPattern(NormalizeAnsi(fields[0]));
+        const std::string first = DigitPattern(NormalizeAnsi(fields[0], context_.CodePage()));
         if (first == kEndOfDataMarker) return false;
         if (first == kPriorMarker) {
             StartGroup(place);
             return true;
         }
         for (size_t i = 0; i + 1 < needed; ++i) {
-            const std::string pattern = i == 0 ? first : DigitPattern(NormalizeAnsi(fields[i]));
+            const std::string pattern =
+                i == 0 ? first : DigitPattern(NormalizeAnsi(fields[i], context_.CodePage()));
             key.text += (i == 0 ? "" : ",") + pattern;
             bool all = false;
             if (kind_ != '0' && CheckPattern(place, pattern, all)) matches_all = i == 0 && all;
@@ -165,15 +171,16 @@ bool TTableCheck::CheckLine(const TPlace& place, const std::string& line) {
 
 bool TTableCheck::CheckPattern(const TPlace& place, const std::string& pattern, bool& matches_all) {
     ++patterns_.count;
-    TbmRExp compiled;
+    TbmRExp compiled(bmccCodePage2CharCode(context_.CodePage()));
     compiled.SetPattern(pattern);
     const auto start = std::chrono::steady_clock::now();
     try {
         compiled.Filter();
         matches_all = MatchesEveryInput(compiled);
     } catch (const std::exception& error) {  // EbmREToken, with the engine's message
-        context_.Report().Error(place, "pattern " + Quoted(pattern) + " does not compile: " +
-                                           error.what() + " (the record never answers)");
+        context_.Report().Error(place, "pattern " + Quoted(pattern, context_.CodePage()) +
+                                           " does not compile: " + error.what() +
+                                           " (the record never answers)");
         return false;
     }
     const double milliseconds =
@@ -216,7 +223,8 @@ void TTableCheck::CheckReachable(const TPlace& place, const TRecordKey& key, boo
     if (kind_ == '0' || kind_ == 'C' || keys_overflowed_) return;
     if (std::binary_search(earlier_keys_.begin(), earlier_keys_.end(), key.hash))
         context_.Report().Warning(place, "this record never answers: an earlier group of " +
-                                             TableName(bit_) + " has the key " + Quoted(key.text) +
+                                             TableName(bit_) + " has the key " +
+                                             Quoted(key.text, context_.CodePage()) +
                                              " too, and the table repeats, so that group "
                                              "answers first every time");
     group_keys_.push_back(key.hash);
@@ -231,9 +239,9 @@ void TTableCheck::Finish() {
             {always_file_, always_line_},
             TableName(bit_) + " repeats and its first group always answers: " + after);
     else
-        context_.Report().Warning(
-            {always_file_, always_line_},
-            "pattern " + Quoted(always_pattern_) + " matches every input: " + after);
+        context_.Report().Warning({always_file_, always_line_},
+                                  "pattern " + Quoted(always_pattern_, context_.CodePage()) +
+                                      " matches every input: " + after);
 }
 
 }  // namespace kiova::tool

@@ -48,7 +48,8 @@ void CheckCommandFile(TCheckContext& context, const TPlace& place, const TGroupH
     if (group.nested) return;
     const TOutputCommand command = ParseOutputCommand(group.head);
     const auto file = [&](std::string_view what) {
-        return context.NamedPath(place, what, context.DataFolder(), Utf16ToAnsi(command.text));
+        return context.NamedPath(place, what, context.DataFolder(),
+                                 Utf16ToAnsi(command.text, context.CodePage()));
     };
     switch (command.kind) {
         case EOutputCommand::Picture:
@@ -90,7 +91,7 @@ void CheckBraces(TCheckContext& context, const TPlace& place, std::u16string_vie
 
 void CheckTagText(TCheckContext& context, const TPlace& place, std::string_view ansi_text,
                   ETagText kind) {
-    const std::u16string text = AnsiToUtf16(ansi_text);
+    const std::u16string text = AnsiToUtf16(ansi_text, context.CodePage());
     CheckBraces(context, place, text, kind);
     for (size_t open = text.find(u'{'); open != std::u16string::npos;
          open = text.find(u'{', open + 1)) {

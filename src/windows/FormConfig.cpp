@@ -60,12 +60,12 @@ private:
     int step_max_;
 };
 
-QString AnsiText(const std::string& ansi) {
-    return ToQString(AnsiToUtf16(ansi));
+QString SettingText(const std::string& utf8) {
+    return QString::fromStdString(utf8);
 }
 
-std::string AnsiOf(const QString& text) {
-    return Utf16ToAnsi(FromQString(text));
+std::string SettingOf(const QString& text) {
+    return text.toStdString();
 }
 
 class TFormConfig final : public QDialog {
@@ -332,10 +332,10 @@ void TFormConfig::ShowValues(const TConfigValues& values) {
     check_log_->setChecked(values.keep_log);
     check_sound_->setChecked(values.play_sound);
     check_execute_->setChecked(values.allow_execute);
-    edit_myoji_->setText(AnsiText(values.profile.myoji));
-    edit_namae_->setText(AnsiText(values.profile.namae));
-    edit_handle_name_->setText(AnsiText(values.profile.handle_name));
-    edit_nick_name_->setText(AnsiText(values.profile.nick_name));
+    edit_myoji_->setText(SettingText(values.profile.myoji));
+    edit_namae_->setText(SettingText(values.profile.namae));
+    edit_handle_name_->setText(SettingText(values.profile.handle_name));
+    edit_nick_name_->setText(SettingText(values.profile.nick_name));
     (values.profile.male ? radio_male_ : radio_female_)->setChecked(true);
     edit_year_->setValue(values.profile.year);
     edit_month_->setValue(values.profile.month);
@@ -354,10 +354,10 @@ TConfigValues TFormConfig::ShownValues() const {
     values.keep_log = check_log_->isChecked();
     values.play_sound = check_sound_->isChecked();
     values.allow_execute = check_execute_->isChecked();
-    values.profile = {AnsiOf(edit_myoji_->text()),
-                      AnsiOf(edit_namae_->text()),
-                      AnsiOf(edit_handle_name_->text()),
-                      AnsiOf(edit_nick_name_->text()),
+    values.profile = {SettingOf(edit_myoji_->text()),
+                      SettingOf(edit_namae_->text()),
+                      SettingOf(edit_handle_name_->text()),
+                      SettingOf(edit_nick_name_->text()),
                       !radio_female_->isChecked(),
                       edit_year_->value(),
                       edit_month_->value(),
@@ -369,16 +369,17 @@ TConfigValues TFormConfig::ShownValues() const {
 void TFormConfig::ButtonFontClick() {
     bool chosen = false;
     // The dialog starts at the font the balloon really uses.
-    QFont font = QFontDialog::getFont(&chosen, BalloonFont(AnsiText(font_name_), font_size_), this);
+    QFont font =
+        QFontDialog::getFont(&chosen, BalloonFont(SettingText(font_name_), font_size_), this);
     if (!chosen) return;
-    font_name_ = AnsiOf(font.family());
+    font_name_ = SettingOf(font.family());
     font_size_ = font.pointSize();
     ShowFontName();
 }
 
 // The font the balloon really uses: a Windows name the machine lacks shows as its fallback.
 void TFormConfig::ShowFontName() {
-    QFont used = BalloonFont(AnsiText(font_name_), font_size_);
+    QFont used = BalloonFont(SettingText(font_name_), font_size_);
     label_font_name_->setText(used.family() + QStringLiteral(" %1pt").arg(font_size_));
 }
 

@@ -113,7 +113,7 @@ TFormSelect::TFormSelect(QWidget* parent, TCharacterSelection& selection,
 
 void TFormSelect::AddRow(const TCharacterSelection::TRow& row) {
     new QTreeWidgetItem(list_view_char_,
-                        {ToQString(AnsiToUtf16(row.name)), ToQString(AnsiToUtf16(row.path))});
+                        {QString::fromStdString(row.name), QString::fromStdString(row.path)});
 }
 
 std::optional<size_t> TFormSelect::SelectedRow() const {

@@ -92,8 +92,10 @@ tail -n 5 "$work/out" >"$work/tail"
 diff "$work/tail" <(printf '%s\n' Soon 'Time is up' 'Bob here' 'No such character' 'Bob leaves') ||
   fail "timer, switch and farewell differ: $(cat "$work/out")"
 
-# The log in the code page, one line per entry.
-log=$(iconv -f CP932 -t UTF-8 "$home/kiova.log" | tr -d '\r' | sed 's/^## [0-9/]* [0-9:]* #/#/')
+# The log, new here, in UTF-8 with LF: one line per entry.
+! grep -q $'\r' "$home/kiova.log" || fail "the new log has CR LF line ends"
+log=$(iconv -f UTF-8 -t UTF-8 "$home/kiova.log" | sed 's/^## [0-9/]* [0-9:]* #/#/') ||
+  fail "the log is no UTF-8"
 expected_log=$(cat <<'END'
 # Start chatting with Alice
 Hello

@@ -2,6 +2,7 @@
 
 #include "CharacterFile.h"
 #include "CharacterList.h"
+#include "CodePage.h"
 #include "IniFile.h"
 #include "TempFolder.h"
 
@@ -50,7 +51,27 @@ TEST(CharacterFile, ValidWithANameOrAFolder) {
     EXPECT_TRUE(IsValidCharacterFile(dir.Write("n.ktc", "name\nA\n")));
     EXPECT_TRUE(IsValidCharacterFile(dir.Write("f.ktc", "folder\nd\n")));
     EXPECT_FALSE(IsValidCharacterFile(dir.Write("v.ktc", "version\n210\nname\n\n")));
-    EXPECT_EQ(DataFolderOf("/p/x.ktc", "data\\"), "/p/data/");
+    EXPECT_EQ(DataFolderOf("/p/x.ktc", "data\\", CodePage()), "/p/data/");
+}
+
+// The encoding: a charset value (any case), a byte-order mark, else the default; a charset
+// value naming none this program reads is the package's problem.
+TEST(CharacterFile, NamesItsCodePageAndWhy) {
+    TempFolder dir;
+    const TCharacterFile declared(dir.Write("d.ktc", "name\nZoë\nCharSet\n utf8 \nfolder\nZoë\n"));
+    EXPECT_EQ(declared.CodePage(), kUtf8CodePage);
+    EXPECT_EQ(declared.CodePageSource(), "charset");
+    EXPECT_EQ(declared.DataFolder(), dir / "Zoë/");
+    const TCharacterFile marked(dir.Write("m.ktc", "\xEF\xBB\xBFname\nZoë\n"));
+    EXPECT_EQ(marked.CodePage(), kUtf8CodePage);
+    EXPECT_EQ(marked.ReadValue("name"), "Zoë");
+    EXPECT_EQ(marked.CodePageSource(), "byte-order mark");
+    const TCharacterFile plain(dir.Write("p.ktc", "name\nA\n"));
+    EXPECT_EQ(plain.CodePage(), CodePage());
+    EXPECT_EQ(plain.CodePageSource(), "default");
+    EXPECT_FALSE(plain.CharsetProblem());
+    const TCharacterFile bad(dir.Write("b.ktc", "name\nA\ncharset\nlatin1\n"));
+    EXPECT_EQ(bad.CharsetProblem(), "charset \"latin1\" is neither UTF-8 nor Shift_JIS");
 }
 
 TEST(CharacterList, DropsInvalidEntriesAndRenumbersOnDestruction) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -7,6 +8,7 @@
 #include "Clock.h"
 #include "CodePage.h"
 #include "KiovaError.h"
+#include "ScopedEnvironment.h"
 #include "TestCharacter.h"
 
 namespace kiova {
@@ -384,6 +386,77 @@ TEST(Character, PluginsGoToTheListTheServicesMake) {
     TCharacter character(alice.PackagePath(), services);
     EXPECT_TRUE(character.AddPluginLibrary(u"Dice.Roller"));
     EXPECT_EQ(added, std::vector<std::string>{"Dice.Roller"});
+}
+
+// A UTF-8 character is UTF-8 throughout: keys, answers and its state file, with nothing lost.
+TEST(Character, Utf8CharacterMatchesByCodePointAndKeepsItsTexts) {
+    TestCharacter zoe("Zoë 🐱");
+    zoe.Set("charset", "UTF-8");
+    zoe.Data("datab2", "b.txt", {"^CAF.$,\"Un café\"", "^[éè]T[éè]$,L'été", "猫🐱,にゃん🐱"});
+    {
+        TCharacter character(zoe.Write());
+        EXPECT_EQ(character.CodePage(), kUtf8CodePage);
+        EXPECT_EQ(character.Respond(u"café", kTableMaskAll), u"Un café");
+        EXPECT_EQ(character.Respond(u"été", kTableMaskAll), u"L'été");
+        EXPECT_EQ(character.Respond(u"ねこ猫🐱", kTableMaskAll), u"にゃん🐱");
+        EXPECT_EQ(character.CurrentInput(), "ねこ猫🐱");
+        character.Variables().strings[50] = "Zoë 🐱";
+    }
+    EXPECT_EQ(TCharacter(zoe.PackagePath()).Variables().strings[50], "Zoë 🐱");
+}
+
+// A Shift_JIS character beside a UTF-8 one in the same process: each reads its own bytes.
+TEST(Character, CharactersOfBothEncodingsLiveSideBySide) {
+    TestCharacter alice("Alice");
+    alice.Data("datab2", "b.txt", {Utf8ToAnsi("猫,にゃん", 932)});
+    TestCharacter zoe("Zoë", "zoe");
+    zoe.Data("datab2", "b.txt", {"猫,\"miaou 🐱\""});
+    const std::string zoe_path = zoe.Write();
+    zoe.Folder().Write("zoe.ktc", "\xEF\xBB\xBF" + zoe.Folder().Read("zoe.ktc"));  // a BOM
+    TCharacter sjis(alice.Write());
+    TCharacter utf8(zoe_path);
+    EXPECT_EQ(sjis.Respond(u"猫", kTableMaskAll), u"にゃん");
+    EXPECT_EQ(utf8.Respond(u"猫", kTableMaskAll), u"miaou 🐱");
+    EXPECT_EQ(sjis.Respond(u"Zoë", kTableMaskAll), u"");
+    EXPECT_EQ(sjis.CurrentInput(), "Zo?");  // what Shift_JIS cannot hold is '?', as ever
+}
+
+TEST(Character, AnUnknownCharsetIsAnInvalidCharacterAndReported) {
+    TestCharacter alice("Alice");
+    alice.Set("charset", "EBCDIC");
+    alice.Data("datac2", "c.txt", {"x"});
+    std::vector<std::string> reported;
+    TCharacterServices services;
+    services.report_problem = [&](std::string_view message) { reported.emplace_back(message); };
+    EXPECT_THROW(TCharacter(alice.Write(), std::move(services)), EKiovaInvalidCharacter);
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_NE(reported[0].find("\"EBCDIC\" is neither UTF-8 nor Shift_JIS"), std::string::npos);
+}
+
+// A character in a folder this user cannot write keeps its state in the per-user state folder,
+// starting from the state file shipped beside it, and finds it there again.
+TEST(Character, ReadOnlyCharacterKeepsItsStateInThePerUserFolder) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes every folder";
+    TestCharacter alice("Alice");
+    alice.Data("datac2", "c.txt", {"x"});
+    const std::string package = alice.Write();
+    { TCharacter(package).Variables().strings[50] = "shipped"; }
+    testing::TempFolder state_home;
+    testing::ScopedEnvironment xdg("XDG_STATE_HOME", state_home.Path().string());
+    const auto data = std::filesystem::path(alice.StatePath()).parent_path();
+    std::filesystem::permissions(data, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const std::string shipped = alice.ReadState();
+    {
+        TCharacter character(package);
+        EXPECT_EQ(character.Variables().strings[50], "shipped");
+        EXPECT_EQ(character.StatePath().rfind(state_home.Path().string() + "/kiova/data-", 0), 0u);
+        character.Variables().strings[50] = "mine";
+    }
+    EXPECT_EQ(TCharacter(package).Variables().strings[50], "mine");
+    EXPECT_EQ(alice.ReadState(), shipped);  // nothing written beside the data
+    std::filesystem::permissions(data, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
 }
 
 }  // namespace

@@ -57,5 +57,27 @@ TEST(CodePage, CaseMappingLeavesDoubleByteCharactersAlone) {
     EXPECT_EQ(AnsiLowerCase("NAME\x83\x41"), "name\x83\x41");
 }
 
+TEST(CodePage, CharsetNamesAndInvalidBytes) {
+    EXPECT_EQ(CodePageOfCharset("utf-8"), kUtf8CodePage);
+    EXPECT_EQ(CodePageOfCharset("UTF8"), kUtf8CodePage);
+    EXPECT_EQ(CodePageOfCharset("Shift_JIS"), 932);
+    EXPECT_EQ(CodePageOfCharset("sjis"), 932);
+    EXPECT_EQ(CodePageOfCharset("CP932"), 932);
+    EXPECT_EQ(CodePageOfCharset("latin-1"), std::nullopt);
+
+    EXPECT_EQ(FirstInvalidByte("café 🐱", kUtf8CodePage), std::nullopt);
+    EXPECT_EQ(FirstInvalidByte("ab\xC0\xAF", kUtf8CodePage), 2u);     // an overlong '/'
+    EXPECT_EQ(FirstInvalidByte("a\xED\xA0\x80", kUtf8CodePage), 1u);  // a surrogate
+    EXPECT_EQ(FirstInvalidByte("\xE6\x97", kUtf8CodePage), 0u);       // cut off
+    EXPECT_EQ(FirstInvalidByte("\x83\x5C\x83", 932), 2u);             // a lead byte at the end
+    EXPECT_EQ(FirstInvalidByte("\x83\x20", 932), 0u);
+
+    // UTF-8 is lossless both ways; a lone surrogate and invalid bytes become U+FFFD.
+    EXPECT_EQ(AnsiToUtf16("Zoë🐱", kUtf8CodePage), u"Zoë🐱");
+    EXPECT_EQ(Utf16ToAnsi(u"Zoë🐱", kUtf8CodePage), "Zoë🐱");
+    EXPECT_EQ(AnsiToUtf16("a\xFF", kUtf8CodePage), u"a\uFFFD");
+    EXPECT_EQ(ThroughCodePage(u"Zoë🐱", 932), u"Zo??");
+}
+
 }  // namespace
 }  // namespace kiova

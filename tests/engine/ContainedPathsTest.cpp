@@ -51,8 +51,9 @@ TEST(PathInside, ResolvesNamesOnlyInsideTheFolder) {
         {"data/up/secret", std::nullopt},   // a link to a folder outside
         {"data/secret.txt", std::nullopt},  // a link to a file outside
     };
-    for (const auto& c : cases) EXPECT_EQ(PathInside(folder, c.name), c.expected) << c.name;
-    EXPECT_EQ(FolderInside(folder, "DATA"), folder + "Data/");
+    for (const auto& c : cases)
+        EXPECT_EQ(PathInside(folder, c.name, CodePage()), c.expected) << c.name;
+    EXPECT_EQ(FolderInside(folder, "DATA", CodePage()), folder + "Data/");
 }
 
 class ContainedCharacter : public ::testing::Test {

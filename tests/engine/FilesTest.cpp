@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CodePage.h"
 #include "Files.h"
 #include "TempFolder.h"
 
@@ -51,15 +52,24 @@ TEST(Files, ReadFirstLineAndDelete) {
     EXPECT_FALSE(FileExists(dir / "empty.txt"));
 }
 
-TEST(Files, FolderPartsKnowDoubleByteCharacters) {
+TEST(Files, FolderPartsOfNativePaths) {
     EXPECT_EQ(ExtractFilePath("C:\\chars\\alice.ktc"), "C:\\chars\\");
     EXPECT_EQ(ExtractFilePath("/home/a/b.ktc"), "/home/a/");
     EXPECT_EQ(ExtractFilePath("b.ktc"), "");
-    // "ソ" (0x83 0x5C) ends in a byte that looks like a backslash.
-    EXPECT_EQ(ExtractFilePath("/x/\x83\x5C.ktc"), "/x/");
-    EXPECT_EQ(IncludeTrailingDelimiter("/x/\x83\x5C"), "/x/\x83\x5C/");
+    // A native path is UTF-8: "ā" (0xC4 0x81) ends in a Shift_JIS lead byte, which leads nothing.
+    EXPECT_EQ(ExtractFilePath("/home/jos\xC4\x81/z.ktc"), "/home/jos\xC4\x81/");
+    EXPECT_EQ(IncludeTrailingDelimiter("/home/jos\xC4\x81"), "/home/jos\xC4\x81/");
     EXPECT_EQ(IncludeTrailingDelimiter("data\\"), "data\\");
     EXPECT_EQ(IncludeTrailingDelimiter(""), "");
+}
+
+// A Shift_JIS name in character data is converted, "ソ" (0x83 0x5C) staying one letter.
+TEST(Files, NamesInCharacterDataComeFromTheirCodePage) {
+    testing::TempFolder dir;
+    dir.Write("josé🐱/ソ/a.txt", "x");
+    const std::string folder = dir / "josé🐱/";
+    EXPECT_EQ(PathInside(folder, "\x83\x5C\\A.TXT", 932), folder + "ソ/a.txt");
+    EXPECT_EQ(PathInside(folder, "ソ/a.txt", kUtf8CodePage), folder + "ソ/a.txt");
 }
 
 }  // namespace

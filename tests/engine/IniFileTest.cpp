@@ -62,5 +62,26 @@ TEST(IniFile, WritesKeepEverythingElse) {
     EXPECT_EQ(TIniFile(path).Read("new", "K"), "v");
 }
 
+// A file copied from Windows keeps its code page and CR LF until it must hold a text the code
+// page lacks; a file the program creates is UTF-8 with LF.
+TEST(IniFile, KeepsTheEncodingAndLineEndsOfTheFile) {
+    TempFolder dir;
+    const std::string sjis = dir.Write("sjis.ini", "[User]\r\nName=\x93\xFA\x96\x7B\r\n");
+    TIniFile ini(sjis);
+    EXPECT_EQ(ini.Read("User", "Name"), "日本");  // read as UTF-8
+    ini.WriteString("User", "Nick", "猫");
+    ini.Save();
+    EXPECT_EQ(dir.Read("sjis.ini"), "[User]\r\nName=\x93\xFA\x96\x7B\r\nNick=\x94\x4C\r\n");
+    ini.WriteString("Character", "Char1", "/home/josé🐱/Zoë.ktc");
+    ini.Save();
+    EXPECT_EQ(dir.Read("sjis.ini"),
+              "[User]\r\nName=日本\r\nNick=猫\r\n[Character]\r\nChar1=/home/josé🐱/Zoë.ktc\r\n");
+
+    TIniFile created(dir / "new.ini");
+    created.WriteString("Main", "Path", "/home/josé🐱/");
+    created.Save();
+    EXPECT_EQ(dir.Read("new.ini"), "[Main]\nPath=/home/josé🐱/\n");
+}
+
 }  // namespace
 }  // namespace kiova

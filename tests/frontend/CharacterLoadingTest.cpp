@@ -75,15 +75,19 @@ TEST_F(CharacterLoading, FailedSwitchLetsTheCurrentCharacterAnswer) {
     EXPECT_FALSE(view.splash_visible);
 }
 
-TEST_F(CharacterLoading, TypedReadCharacterLineSwitchesToTheNormalisedPath) {
-    std::string bob = WriteBob();
+// The path goes as typed, never through the character's code page, which need not hold it.
+TEST_F(CharacterLoading, TypedReadCharacterLineSwitchesToThePathAsTyped) {
+    // In a folder whose name Shift_JIS cannot hold.
+    std::filesystem::create_directories(folder.Path() / "josé🐱");
+    std::filesystem::rename(WriteBob(), folder / "josé🐱/Bob.ktc");
+    std::filesystem::rename(folder / "Bob", folder / "josé🐱/Bob");
+    const std::string bob = folder / "josé🐱/Bob.ktc";
     TTestCharacter alice{"Alice", {{kOnGreeting, "Hi"}, {kOnSwitchRequest, "See you"}}, {}, {}};
     Start(WritePackage(alice));
     PlayOut();
     front_end->Enter();
-    Type(u"readcharacter:" + AnsiToUtf16(bob));
-    std::u16string upper = AnsiToUtf16(AnsiUpperCase(bob));
-    EXPECT_EQ(front_end->Player().Answer(), u"See you{READCHARACTER:" + upper + u"}");
+    Type(u"readcharacter:" + Utf8ToUtf16(bob));
+    EXPECT_EQ(front_end->Player().Answer(), u"See you{readcharacter:" + Utf8ToUtf16(bob) + u"}");
     PlayOut();
     EXPECT_EQ(front_end->Character()->Name(), "Bob");
     EXPECT_EQ(view.balloon_text, u"I am Bob");

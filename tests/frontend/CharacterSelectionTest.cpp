@@ -97,14 +97,14 @@ TEST_F(CharacterSelectionTest, RefusesInvalidChoices) {
     TCharacterSelection selection(*list, ProgramFolder());
     EXPECT_EQ(Names(selection), (std::vector<std::string>{"A", "C"}));
     EXPECT_EQ(selection.Browse(Picked(folder / "chars/missing.ktc")), kInvalidFileMessage);
-    // A folder name the code page cannot hold would be stored as question marks.
-    std::string unrepresentable = Package("chars/한/F.ktc", "F");
-    EXPECT_EQ(selection.Browse(Picked(unrepresentable)), kUnrepresentablePathMessage);
+    // A folder name no code page holds stays as it is, never question marks.
+    std::string beyond_code_page = Package("chars/한/F.ktc", "F");
+    EXPECT_EQ(selection.Browse(Picked(beyond_code_page)), std::nullopt);
     EXPECT_FALSE(selection.Accept(std::nullopt));
     EXPECT_FALSE(selection.Accept(7));
-    EXPECT_EQ(selection.Rows().size(), 2u);
-    ASSERT_TRUE(selection.Accept(0));
-    EXPECT_EQ(ListedPaths(), (std::vector<std::string>{Path("A"), Path("C")}));
+    EXPECT_EQ(selection.Rows().size(), 3u);
+    ASSERT_TRUE(selection.Accept(2));
+    EXPECT_EQ(ListedPaths(), (std::vector<std::string>{beyond_code_page, Path("A"), Path("C")}));
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST_F(FileAssociationTest, MissingToolsAreSkippedAndFailuresAreTold) {
         association.Associate();
         ADD_FAILURE() << "a failing tool must be reported";
     } catch (const EAssociationError& error) {
-        EXPECT_EQ(AnsiToUtf8(error.what()),
+        EXPECT_EQ(std::string(error.what()),
                   "拡張子(.ktc)の関連付けを変更できませんでした\r\n"
                   "update-desktop-database が失敗しました: broken cache");
     }

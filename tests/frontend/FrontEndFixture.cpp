@@ -2,13 +2,13 @@
 
 #include "CodePage.h"
 #include "Files.h"
+#include "TextFileFormat.h"
 
 namespace kiova::testing {
 namespace {
 std::vector<std::string> LinesAsUtf8(const std::string& path) {
-    std::vector<std::string> lines;
-    for (const std::string& line : ReadFileLines(path)) lines.push_back(AnsiToUtf8(line));
-    return lines;
+    TTextFileFormat format;
+    return ReadTextFileLines(path, format);
 }
 }  // namespace
 
@@ -27,7 +27,7 @@ void FrontEndFixture::SetNow(TDateTime local) {
 }
 
 std::string FrontEndFixture::ProgramFolder() const {
-    return AnsiPath(folder.Path()) + "/";
+    return PathText(folder.Path()) + "/";
 }
 
 std::string FrontEndFixture::WriteGreeter(

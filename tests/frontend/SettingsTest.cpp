@@ -19,7 +19,7 @@ TEST(SettingsTest, MissingFileGivesEveryDefault) {
     EXPECT_FALSE(settings.stay_on_top);
     EXPECT_TRUE(settings.play_sound);
     EXPECT_TRUE(settings.keep_log);
-    EXPECT_EQ(AnsiToUtf8(settings.font_name), "ＭＳ ゴシック");
+    EXPECT_EQ(settings.font_name, "ＭＳ ゴシック");
     EXPECT_EQ(settings.font_size, 9);
     EXPECT_EQ(settings.interval, 55);
     EXPECT_FALSE(settings.plugins_enabled);

@@ -97,7 +97,7 @@ TbmRETokens TokensOf(std::string_view pattern, TbmCharCode code) {
 std::string DumpStandardized(std::string_view pattern, TbmCharCode code) {
     TbmRETokens tokens = TokensOf(pattern, code);
     TbmREWchRanges partition;
-    Standardize(tokens, partition);
+    Standardize(tokens, partition, bmreMaxCharOf(code));
     return DumpTokens(tokens) + DumpRanges(partition);
 }
 

@@ -90,6 +90,10 @@ TEST(StandardizeTest, NegatedBracketsBecomeTheComplementWithoutLineBreaks) {
     // Everything excluded: the bracket is left without items.
     EXPECT_EQ(DumpStandardized("[^\\x0-\\xFFFF]", TbmCharCode::ShiftJIS),
               "left bracket [ [ 0 2\nright bracket ] ] 12 13\nend END END 13 14\n");
+    // UTF-8 runs on to the last code point.
+    EXPECT_EQ(DumpStandardized("[^\\x0-\\xFFFF]", TbmCharCode::UTF8),
+              "left bracket [ [ 0 2\ncharacter class 0x10000 0x10FFFF 2 12\n"
+              "right bracket ] ] 12 13\nend END END 13 14\n[0x10000-0x10FFFF]");
 }
 
 TEST(StandardizeTest, PartitionCoversEveryRangeTheTokensName) {

@@ -223,10 +223,11 @@ TEST(CharCodeTest, CodePagesLeadBytesAndReaders) {
     EXPECT_EQ(bmccCodePage2CharCode(932), TbmCharCode::ShiftJIS);
     EXPECT_EQ(bmccCodePage2CharCode(1252), TbmCharCode::Western);
     EXPECT_EQ(bmccCodePage2CharCode(1200), TbmCharCode::UniCode);
+    EXPECT_EQ(bmccCodePage2CharCode(65001), TbmCharCode::UTF8);
     EXPECT_THROW(
         {
             try {
-                bmccCodePage2CharCode(65001);
+                bmccCodePage2CharCode(65000);
             } catch (const std::exception& e) {
                 EXPECT_STREQ(e.what(), "bmccCodePage2CharCode: unknown code page");
                 throw;

@@ -48,7 +48,7 @@ TEST_F(ValueTags, Profile) {
     user.Myoji = "Yamada";
     user.Namae = "Taro";
     user.HandleName = "taro";
-    user.NickName = Utf8ToAnsi("たろう");
+    user.NickName = "たろう";  // the profile is UTF-8, as the settings hold it
     user.Male = false;
     user.Birthday = *EncodeDate(1980, 5, 4);
     Character().SetUserProfile(user);

@@ -75,7 +75,7 @@ TEST_F(Dialogs, SettingsDialogWillNotCloseWithoutAValidProfile) {
     Start(WriteGreeter("Alice", "Hi"));
     EXPECT_EQ(view.settings_dialogs, 1);
     front_end->Shutdown();
-    EXPECT_THAT(AnsiToUtf8(folder.Read("Kiova.ini")),
+    EXPECT_THAT(folder.Read("Kiova.ini"),
                 HasSubstr("User=佐藤{BR}花子{BR}hana{BR}Hana{BR}Female{BR}2001/02/28"));
 }
 

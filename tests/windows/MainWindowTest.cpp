@@ -57,7 +57,7 @@ protected:
     }
 
     bool Launch(const TTestCharacter& character) {
-        std::string program_folder = AnsiPath(folder.Path()) + "/";
+        std::string program_folder = PathText(folder.Path()) + "/";
         front_end = std::make_unique<TFrontEnd>(
             TFrontEndSetup{program_folder, program_folder + "chat.log"}, form, sound, timer);
         form.Attach(*front_end, timer);
@@ -79,9 +79,8 @@ protected:
     }
     std::vector<std::string> ChatLog() const {
         std::vector<std::string> lines;
-        for (const std::string& line : ReadFileLines(AnsiPath(folder.Path()) + "/chat.log"))
-            lines.push_back(AnsiToUtf8(line));
-        return lines;
+        TTextFileFormat format;
+        return ReadTextFileLines(PathText(folder.Path()) + "/chat.log", format);
     }
 
     TempFolder folder;
@@ -233,7 +232,7 @@ TEST_F(MainWindowTest, EndedFromOutsideTheFirstStartProfileDialogClosesAndTheSta
     EXPECT_TRUE(front_end->Closed());
     EXPECT_EQ(front_end->Character(), nullptr);
     front_end->Shutdown();
-    EXPECT_THAT(ReadFileLines(AnsiPath(folder.Path()) + "/Kiova.ini"),
+    EXPECT_THAT(ReadFileLines(PathText(folder.Path()) + "/Kiova.ini"),
                 ::testing::Contains("Speed=1"));
 }
 
