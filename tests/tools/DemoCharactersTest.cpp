@@ -1,0 +1,148 @@
+// The demo characters as a new user meets them: fifty everyday lines, then a second run that
+// should remember the first. Run through kiova-tool on a copy of the shipped folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+
+#include "RunTool.h"
+#include "TempFolder.h"
+
+namespace kiova {
+namespace {
+
+using testing::RunTool;
+using testing::TempFolder;
+
+struct TDemoCharacter {
+    std::string package;
+    std::vector<std::string> first_run;  // fifty lines, one of them a liking to remember
+    std::string remembered;              // what the liking said
+    std::string recall;                  // the second run's line that should bring it back
+};
+
+struct TReply {
+    std::string shown;  // the answer without its output commands
+    bool fallback;      // no table with a key answered: a plain-answer table, or nothing
+};
+
+std::string Shown(const std::string& answer) {
+    return std::regex_replace(answer, std::regex("\\{[^{}]*\\}"), "");
+}
+
+std::vector<TReply> Chat(const std::string& package, const std::vector<std::string>& lines) {
+    std::string input;
+    for (const std::string& line : lines) input += line + "\n";
+    auto result =
+        RunTool({"chat", package, "--json", "--trace", "--now", "2026/12/08 19:30:00"}, input);
+    EXPECT_EQ(result.status, 0) << result.err;
+    std::vector<TReply> replies;
+    std::istringstream out(result.out);
+    for (std::string line; std::getline(out, line);) {
+        const nlohmann::json reply = nlohmann::json::parse(line);
+        const nlohmann::json& trace = reply["trace"];
+        const std::string table = trace.contains("answered") ? trace["answered"]["table"] : "";
+        replies.push_back({Shown(reply["answer"]), table.empty() || table.starts_with("datac")});
+    }
+    EXPECT_EQ(replies.size(), lines.size());
+    return replies;
+}
+
+class DemoCharacters : public ::testing::TestWithParam<TDemoCharacter> {
+protected:
+    DemoCharacters() {
+        std::filesystem::copy(KIOVA_DEMO_CHARACTERS, folder.Path(),
+                              std::filesystem::copy_options::recursive);
+    }
+    std::string Package() const { return folder / GetParam().package; }
+
+    TempFolder folder;
+};
+
+TEST_P(DemoCharacters, AreCleanAnswerMostEverydayLinesAndRememberTheLastRun) {
+    auto check = RunTool({"check", Package()});
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_NE(check.out.find("0 error(s), 0 warning(s)"), std::string::npos) << check.out;
+
+    const TDemoCharacter& demo = GetParam();
+    ASSERT_EQ(demo.first_run.size(), 50u);
+    const std::vector<TReply> replies = Chat(Package(), demo.first_run);
+    int specific = 0;
+    for (size_t i = 0; i < replies.size(); ++i) {
+        EXPECT_FALSE(replies[i].shown.empty()) << demo.first_run[i];
+        if (!replies[i].fallback) ++specific;
+        if (i > 0 && replies[i].fallback && replies[i - 1].fallback) {
+            EXPECT_NE(replies[i].shown, replies[i - 1].shown) << demo.first_run[i];
+        }
+    }
+    EXPECT_GE(specific, 40);
+
+    const std::vector<TReply> later = Chat(Package(), {demo.recall});
+    ASSERT_EQ(later.size(), 1u);
+    EXPECT_NE(later[0].shown.find(demo.remembered), std::string::npos) << later[0].shown;
+}
+
+const TDemoCharacter kHina{"hina.ktc",
+                           {"こんにちは",
+                            "はじめまして",
+                            "名前は？",
+                            "何歳？",
+                            "20歳",
+                            "今日は何日？",
+                            "今何時？",
+                            "今日は寒いね",
+                            "天気はどう？",
+                            "晴れだよ",
+                            "好きな食べ物は？",
+                            "カレー",
+                            "ラーメンが大好き",
+                            "趣味は何？",
+                            "音楽聴いてる？",
+                            "ゲームしてる",
+                            "仕事で疲れた",
+                            "眠い",
+                            "ありがとう",
+                            "ごめんね",
+                            "かわいいね",
+                            "何してるの？",
+                            "おなかすいた",
+                            "犬飼ってるよ",
+                            "映画見た",
+                            "週末は何しよう",
+                            "ゲームかな",
+                            "宿題がある",
+                            "元気？",
+                            "元気だよ",
+                            "楽しい",
+                            "さみしい",
+                            "じゃんけんしよう",
+                            "グー",
+                            "占って",
+                            "しりとりしよう",
+                            "ゴリラ",
+                            "覚えてる？",
+                            "好きな色は？",
+                            "青",
+                            "歌って",
+                            "冗談言って",
+                            "本当？",
+                            "あのさ",
+                            "昨日ね",
+                            "ひま",
+                            "よろしくね",
+                            "お風呂入ってくる",
+                            "ただいま",
+                            "おやすみ"},
+                           "ラーメンが大好き",
+                           "私の好きなもの覚えてる？"};
+
+std::string PackageName(const ::testing::TestParamInfo<TDemoCharacter>& demo) {
+    return std::filesystem::path(demo.param.package).stem().string();
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, DemoCharacters, ::testing::Values(kHina), PackageName);
+
+}  // namespace
+}  // namespace kiova
