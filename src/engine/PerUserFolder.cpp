@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "CharacterFile.h"
 #include "CharacterList.h"
 #include "Files.h"
 #include "ProgramFolder.h"
@@ -58,6 +59,15 @@ void CopyUnlessPresent(const fs::path& source, const fs::path& target) {
     if (error) Fail("cannot copy the demo character to", target, error.value());
 }
 
+// Packages in `first_language` before the others, each group by name.
+void OrderByLanguage(std::vector<std::string>& packages, std::string_view first_language) {
+    auto speaks_first = [first_language](const std::string& package) {
+        return TCharacterFile(package).ReadValue("language") == first_language;
+    };
+    std::sort(packages.begin(), packages.end());
+    std::stable_partition(packages.begin(), packages.end(), speaks_first);
+}
+
 }  // namespace
 
 // Like `mkdir -p -m 0700`: only the folders made here get the mode; existing ones are kept.
@@ -70,7 +80,8 @@ void CreatePerUserFolder(const fs::path& folder) {
         Fail("cannot create the per-user folder", folder, errno);
 }
 
-void SeedPerUserFolder(const fs::path& folder, const fs::path& demo_characters) {
+void SeedPerUserFolder(const fs::path& folder, const fs::path& demo_characters,
+                       std::string_view first_language) {
     const fs::path settings = folder / kSettingsFileName;
     std::error_code error;
     // Without the demo characters (a program not installed whole) there is nothing to give;
@@ -84,7 +95,7 @@ void SeedPerUserFolder(const fs::path& folder, const fs::path& demo_characters) 
             CopyUnlessPresent(entry.path(), target);
             if (target.extension() == ".ktc") packages.push_back(PathText(target));
         }
-        std::sort(packages.begin(), packages.end());
+        OrderByLanguage(packages, first_language);
         TCharacterList list(PathText(settings));
         for (const std::string& package : packages) list.AddCharacter(package);
         list.Save();

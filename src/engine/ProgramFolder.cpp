@@ -94,7 +94,8 @@ TProgramFolder ChooseProgramFolder(const TProgramFolderPlaces& places) {
     const bool per_user = decision.choice == EProgramFolderChoice::PerUser;
     if (per_user) CreatePerUserFolder(decision.folder);
     RequireWritableFolder(decision.folder, decision.described_as);
-    if (per_user) SeedPerUserFolder(decision.folder, places.demo_characters);
+    if (per_user)
+        SeedPerUserFolder(decision.folder, places.demo_characters, places.interface_language);
     return Chosen(std::move(decision));
 }
 

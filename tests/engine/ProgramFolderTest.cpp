@@ -107,7 +107,8 @@ TEST_F(ProgramFolderChoice, TheFirstStartMakesAPrivatePerUserFolderWithTheDemoCh
         EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all) << made;
     EXPECT_TRUE(fs::is_regular_file(PerUser() / "hina/events.txt"));
     const TCharacterList list(Slashed(PerUser()) + std::string(kSettingsFileName));
-    EXPECT_EQ(list.Paths(), std::vector<std::string>{Slashed(PerUser()) + "hina.ktc"});
+    EXPECT_EQ(list.Paths(), (std::vector<std::string>{Slashed(PerUser()) + "hina.ktc",
+                                                      Slashed(PerUser()) + "hina-en.ktc"}));
     for (const auto& entry : fs::directory_iterator(PerUser()))
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
@@ -117,6 +118,14 @@ TEST_F(ProgramFolderChoice, AQueryNamesThePerUserFolderWithoutMakingIt) {
     EXPECT_EQ(folder.path, Slashed(PerUser()));
     EXPECT_EQ(folder.choice, EProgramFolderChoice::PerUser);
     EXPECT_FALSE(fs::exists(temp_.Path() / "home"));
+}
+
+TEST_F(ProgramFolderChoice, TheFirstKnownCharacterSpeaksTheInterfacesLanguage) {
+    places_.interface_language = "en";
+    ChooseProgramFolder(places_);
+    const TCharacterList list(Slashed(PerUser()) + std::string(kSettingsFileName));
+    EXPECT_EQ(list.Paths(), (std::vector<std::string>{Slashed(PerUser()) + "hina-en.ktc",
+                                                      Slashed(PerUser()) + "hina.ktc"}));
 }
 
 TEST_F(ProgramFolderChoice, LaterStartsCopyNothingAndLeaveTheUsersFilesAlone) {

@@ -65,7 +65,8 @@ for expected in "\"programFolder\":\"$folder/\"" '"exists":false' '"choice":"per
   grep -qF "$expected" <<<"$info" || fail "info --json lacks $expected: $info"
 done
 [ "$(stat -c %a "$folder")" = 700 ] || fail "the per-user folder is not private"
-grep -q "^Char1=$folder/hina.ktc" "$folder/Kiova.ini" || fail "the demo character is not listed"
+grep -q "^Char1=$folder/hina.ktc" "$folder/Kiova.ini" && grep -q "^Char2=$folder/hina-en.ktc" \
+  "$folder/Kiova.ini" || fail "the demo characters are not listed, Japanese first"
 
 # Plug-ins named in the per-user Plugins.txt come from the installed plug-in folder.
 printf 'dice\r\n' >"$folder/Plugins.txt"

@@ -2,6 +2,7 @@
 // should remember the first. Run through kiova-tool on a copy of the shipped folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <regex>
@@ -138,11 +139,68 @@ const TDemoCharacter kHina{"hina.ktc",
                            "ラーメンが大好き",
                            "私の好きなもの覚えてる？"};
 
+const TDemoCharacter kHinaEnglish{"hina-en.ktc",
+                                  {"Hi!",
+                                   "Nice to meet you",
+                                   "What's your name?",
+                                   "How old are you?",
+                                   "25",
+                                   "What time is it?",
+                                   "What's the date today?",
+                                   "It's cold today",
+                                   "How's the weather?",
+                                   "It's sunny",
+                                   "What's your favorite food?",
+                                   "Pizza",
+                                   "I love ramen",
+                                   "Do you have any hobbies?",
+                                   "Do you like music?",
+                                   "Mostly jazz",
+                                   "I play video games",
+                                   "I'm so tired from work",
+                                   "I'm sleepy",
+                                   "Thank you",
+                                   "Sorry",
+                                   "You're cute",
+                                   "What are you doing?",
+                                   "I'm hungry",
+                                   "I have a dog",
+                                   "I watched a movie",
+                                   "What should I do this weekend?",
+                                   "Reading a book",
+                                   "Will it rain tomorrow?",
+                                   "I have homework",
+                                   "How are you?",
+                                   "I'm good",
+                                   "That was fun",
+                                   "I feel lonely",
+                                   "Let's play rock paper scissors",
+                                   "Rock",
+                                   "Tell my fortune",
+                                   "Do you remember me?",
+                                   "What's your favorite color?",
+                                   "Blue",
+                                   "Sing a song",
+                                   "Tell me a joke",
+                                   "Really?",
+                                   "So anyway",
+                                   "Yesterday was weird",
+                                   "I'm bored",
+                                   "Let's be friends",
+                                   "I'm taking a bath",
+                                   "I'm home",
+                                   "Good night"},
+                                  "I love ramen",
+                                  "Do you remember what I like?"};
+
 std::string PackageName(const ::testing::TestParamInfo<TDemoCharacter>& demo) {
-    return std::filesystem::path(demo.param.package).stem().string();
+    std::string name = std::filesystem::path(demo.param.package).stem().string();
+    std::replace(name.begin(), name.end(), '-', '_');  // test names are identifiers
+    return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, DemoCharacters, ::testing::Values(kHina), PackageName);
+INSTANTIATE_TEST_SUITE_P(Shipped, DemoCharacters, ::testing::Values(kHina, kHinaEnglish),
+                         PackageName);
 
 }  // namespace
 }  // namespace kiova
