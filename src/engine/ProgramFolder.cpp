@@ -11,6 +11,7 @@
 #include "Files.h"
 #include "InstalledFolders.h"
 #include "PerUserFolder.h"
+#include "UiLanguage.h"
 #include "XdgFolders.h"
 
 namespace fs = std::filesystem;
@@ -86,6 +87,7 @@ TProgramFolderPlaces ProgramFolderPlaces() {
     if (fs::path data = XdgBaseFolder("XDG_DATA_HOME", ".local/share"); !data.empty())
         places.per_user = data / "kiova";
     places.demo_characters = NativePath(InstalledFolders().data + "characters");
+    places.interface_language = UiLanguage() == EUiLanguage::Japanese ? "ja" : "en";
     return places;
 }
 

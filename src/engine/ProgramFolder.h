@@ -37,7 +37,7 @@ struct TProgramFolderPlaces {
     std::filesystem::path per_user;         // empty when no home folder is known
     std::filesystem::path demo_characters;  // what a new per-user folder gets
     // The interface's language (ISO 639-1): a new per-user folder lists the demo characters
-    // who speak it first. The interface speaks Japanese.
+    // who speak it first.
     std::string interface_language = "ja";
 };
 

@@ -50,9 +50,10 @@ fi
 "$usr/bin/kiova" --version | grep -q '^kiova [0-9]' || fail "the installed kiova does not start"
 
 # A new user: a query names the per-user folder and writes nothing; the first start makes it,
-# private, with the demo character in it (and stops there, as there is no profile yet).
-export HOME=$tmp/home
-unset KIOVA_HOME XDG_DATA_HOME
+# private, with the demo characters in it, the one who speaks the interface's language
+# (Japanese here) first (and stops there, as there is no profile yet).
+export HOME=$tmp/home LANG=ja_JP.UTF-8
+unset KIOVA_HOME XDG_DATA_HOME LANGUAGE LC_ALL LC_MESSAGES
 mkdir "$HOME"
 folder=$HOME/.local/share/kiova
 info=$("$usr/bin/kiova-tool" info --json)
@@ -67,6 +68,12 @@ done
 [ "$(stat -c %a "$folder")" = 700 ] || fail "the per-user folder is not private"
 grep -q "^Char1=$folder/hina.ktc" "$folder/Kiova.ini" && grep -q "^Char2=$folder/hina-en.ktc" \
   "$folder/Kiova.ini" || fail "the demo characters are not listed, Japanese first"
+# An English-speaking new user meets the English twin first.
+english=$tmp/english/.local/share/kiova
+mkdir -p "$tmp/english"
+HOME=$tmp/english LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy \
+  env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/kiova" --console </dev/null >/dev/null 2>&1 || true
+grep -q "^Char1=$english/hina-en.ktc" "$english/Kiova.ini" || fail "the English twin is not first"
 
 # Plug-ins named in the per-user Plugins.txt come from the installed plug-in folder.
 printf 'dice\r\n' >"$folder/Plugins.txt"
