@@ -154,7 +154,7 @@ struct TLongGreeter {
         package = testing::WriteCharacter(
             folder, {"Alice", {{"{EQ{OPERATEMESSAGE}|KCCALLED}", greeting}}, {}, {}});
     }
-    std::string Path() const { return AnsiPath(folder.Path()) + "/"; }
+    std::string Path() const { return PathText(folder.Path()) + "/"; }
     TempFolder folder;
     std::string package;
 };
