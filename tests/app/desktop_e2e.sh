@@ -94,14 +94,34 @@ expect_pixel() {  # X Y "R G B" what
   [ "$got" = "$3" ] || fail "$4: pixel $1,$2 is $got, not $3"
 }
 # Some pixel of the area X Y W H is dark: text is drawn there.
-expect_text() {
+has_text() {
   local y
   for ((y = $2; y < $2 + $4; y++)); do
     od -An -tu1 -v -w3 -j $(($(head -c 20 "$shot" | head -n 3 | wc -c) + (y * 1024 + $1) * 3)) \
       -N $(($3 * 3)) "$shot" | awk '$1 < 100 && $2 < 100 && $3 < 100 { found = 1 } END { exit !found }' \
       && return 0
   done
-  fail "$5: no text in the balloon"
+  return 1
+}
+expect_text() { has_text "$@" || fail "$5: no text in the balloon"; }
+# Screenshots until the condition holds (the windows may still be painting), 5 s at most.
+screenshot_when() {
+  for _ in $(seq 50); do
+    screenshot
+    "$@" && return 0
+    sleep 0.1
+  done
+}
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+open_menu_at() {  # X Y: right-click there and wait until the context menu is mapped
+  local before
+  before=$(visible_windows)
+  xdotool mousemove "$1" "$2" click 3
+  for _ in $(seq 100); do
+    [ "$(visible_windows)" -gt "$before" ] && return 0
+    sleep 0.1
+  done
+  fail "no context menu at $1,$2"
 }
 greetings() { { tr -d '\r' <"$work/home/kiova.log" | grep -c '^Hello there$'; } 2>/dev/null || true; }
 wait_for_greeting() {  # more greetings than $1 in the log
@@ -120,8 +140,7 @@ check_desktop_mode() {  # what
   read -r x y < <(position_of "$character")
   [ "$x $y" = "100 150" ] || fail "$1: the character stands at $x,$y, not 100,150"
   wait_for_greeting "$greeted"
-  sleep 0.3
-  screenshot
+  screenshot_when has_text 240 156 300 30
   # The root window's colour (a compositor may paint its own) far from every window.
   local root
   root=$(pixel 1000 700)
@@ -146,14 +165,12 @@ check_desktop_mode() {  # what
   character=$(window_sized 120 160)
   [ "$(position_of "$character")" = "250 210" ] || fail "$1: restarted at $(position_of "$character")"
   # The menu's desktop-mode item (D) turns it off: the classic window, 550 x 200, is back.
-  xdotool mousemove 310 290 click 3
-  sleep 0.5
+  open_menu_at 310 290
   xdotool key d
   local classic
   classic=$(window_sized 550 200)
-  sleep 0.3
-  screenshot
   read -r x y < <(position_of "$classic")
+  screenshot_when eval '[ "$(pixel $((x + 60)) $((y + 80)))" = "255 0 0" ]'
   expect_pixel $((x + 5)) $((y + 5)) "$(pixel $((x + 199)) $((y + 5)))" "$1: the classic window colour"
   [ "$(pixel $((x + 5)) $((y + 5)))" != "$root" ] || fail "$1: the classic window is see-through"
   expect_pixel $((x + 60)) $((y + 80)) "255 0 0" "$1: the character in the classic window"
