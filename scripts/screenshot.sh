@@ -11,7 +11,7 @@ xvfb_pid=
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid"; rm -rf "$work"' EXIT
 
 exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 900x700x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 900x700x24 -noreset -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 20 display <&3
 export DISPLAY=":$display" SDL_AUDIODRIVER=dummy

@@ -51,7 +51,7 @@ printf '[Window]\r\nDesktopMode=1\r\nDesktopLeft=100\r\nDesktopTop=150\r\n' >>"$
 
 # Xvfb with a black root window picks a free display and writes its number to the pipe.
 exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -br -noreset -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 20 display <&3 || fail "Xvfb did not start"
 export DISPLAY=":$display"
