@@ -32,7 +32,7 @@ printf '[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n[Ball
 
 # Xvfb picks a free display and writes its number to the pipe.
 exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 20 display <&3 || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
