@@ -3,7 +3,9 @@
 // A search (SearchDFA) starts a run in state 0 at every character position, and one in the state
 // after a line head at every line start (the text start, after LF, after a CR not followed by
 // LF); a pattern matches when one of its runs accepts, or reaches a line end where its $ may
-// match. The set keeps all runs of all patterns together:
+// match. The patterns the literal prefilter takes run only from their literals' hits, each run
+// starting after its literal in the state the literal led to. The set keeps all runs of all
+// other patterns together:
 // - runs that have just started are implicit (they depend on nothing but the position);
 // - runs that have read one character depend on that character alone (and on whether a line
 //   started there): they are cached per character, with where they go on the next one;
@@ -27,6 +29,7 @@
 #include "bmREDecoders.h"
 #include "bmREFlatMap.h"
 #include "bmREPackedAutomata.h"
+#include "bmREPrefilter.h"
 #include "bmWchReader.h"
 
 namespace kiova {
@@ -125,7 +128,10 @@ public:
           stamps_(patterns.size(), 0),
           parkStamps_(patterns.size(), 0) {
         for (std::uint32_t p = 0; p < patterns.size(); ++p) {
-            const auto [start, afterHead] = automata_.Add(*patterns[p]);
+            const TbmREPackedAutomata::TEntry entry = automata_.Add(*patterns[p]);
+            if (prefilter_.Add(p, automata_, entry)) continue;
+            const auto [start, afterHead] = entry;
+            ++unfiltered_;
             if (automata_.Accepts(start, true) ||
                 (afterHead != kNoState && automata_.Accepting(afterHead))) {
                 always_.push_back(p);
@@ -136,20 +142,73 @@ public:
             firstSteps_[1].Add(p, automata_, afterHead);
             if (automata_.AcceptsAtLineTail(afterHead)) headAtLineEnd_.push_back(p);
         }
+        prefilter_.Finish();
     }
 
     template <class Decoder>
     bool Match(const std::uint8_t* bytes, int size, Decoder decoder,
                std::vector<std::uint32_t>& found) {
+        chars_.clear();
+        for (int pos = 0; pos < size;) chars_.push_back(decoder.Read(bytes, size, pos));
         found.clear();
-        parked_.clear();
         ++stamp_;
+        prefilter_.Scan(chars_, hits_);
+        RunFromHits(found);
+        const bool answered = unfiltered_ == 0 || RunUnfiltered(found);
+        std::sort(found.begin(), found.end());
+        return answered;
+    }
+
+    std::size_t PrefilterMemory() const { return prefilter_.Bytes(); }
+
+    // What the cache holds: its entries and the capacity of its lists.
+    std::size_t CacheMemory() const {
+        return charBytes_ + byHash_.size() * kEntryBytes + byHash_.bucket_count() * sizeof(void*) +
+               transitions_.Bytes() + states_.capacity() * sizeof(State) +
+               runs_.capacity() * sizeof(Run) + matched_.capacity() * sizeof(std::uint32_t);
+    }
+
+private:
+    // The prefiltered patterns, run from their hits only: each run starts after its literal in the
+    // state the literal led to, and goes on as a search's run would.
+    void RunFromHits(std::vector<std::uint32_t>& found) {
+        live_.clear();
+        auto hit = hits_.begin();
+        for (std::size_t at = 0; at <= chars_.size(); ++at) {
+            if (live_.empty()) {
+                if (hit == hits_.end()) return;
+                at = hit->Position;
+            }
+            starting_.clear();
+            for (; hit != hits_.end() && hit->Position == at; ++hit)
+                starting_.push_back({hit->Pattern, hit->State});
+            SortUnique(starting_);
+            MergeInto(live_, starting_, scratch_);
+            const std::int32_t c = at < chars_.size() ? chars_[at] : -1;
+            const bool atLineEnd = c < 0 || IsLineBreak(c);
+            stepped_.clear();
+            for (const Run& run : live_) {
+                if (stamps_[run.pattern] == stamp_) continue;
+                if (automata_.Accepts(run.state, atLineEnd)) {
+                    Report(run.pattern, found);
+                } else if (c >= 0) {
+                    const TState target = automata_.Next(run.state, c);
+                    if (target != kNoState) stepped_.push_back({run.pattern, target});
+                }
+            }
+            OrderWithinPatterns(stepped_);
+            live_.swap(stepped_);
+        }
+    }
+
+    // The patterns without a literal, through the cached states; false when the budget ran out.
+    bool RunUnfiltered(std::vector<std::uint32_t>& found) {
+        parked_.clear();
         for (const std::uint32_t p : always_) Report(p, found);
         int evictions = 0;
         std::uint32_t state = Intern({}, -1, false, LineMark::TextStart);
-        for (int pos = 0;;) {
-            int next = pos;
-            const std::int32_t c = decoder.Read(bytes, size, next);
+        for (std::size_t at = 0;; ++at) {
+            const std::int32_t c = at < chars_.size() ? chars_[at] : -1;
             const Transition* known = transitions_.Find(Key(state, c));
             if (known == nullptr) {
                 if (CacheMemory() + transitions_.GrowthBytes() > memoryBudget_) {
@@ -162,23 +221,12 @@ public:
             const std::uint32_t* listed = matched_.data() + t.listBegin;
             for (std::uint32_t i = 0; i < t.matchedCount; ++i) Report(listed[i], found);
             if (c < 0 || IsLineBreak(c)) ReportParked(found);
-            if (c < 0) break;
+            if (c < 0) return true;
             for (std::uint32_t i = 0; i < t.parkedCount; ++i) Park(listed[t.matchedCount + i]);
             state = t.next;
-            pos = std::min(next, size);  // a character cut off by the end ends at the end
         }
-        std::sort(found.begin(), found.end());
-        return true;
     }
 
-    // What the cache holds: its entries and the capacity of its lists.
-    std::size_t CacheMemory() const {
-        return charBytes_ + byHash_.size() * kEntryBytes + byHash_.bucket_count() * sizeof(void*) +
-               transitions_.Bytes() + states_.capacity() * sizeof(State) +
-               runs_.capacity() * sizeof(Run) + matched_.capacity() * sizeof(std::uint32_t);
-    }
-
-private:
     // Runs that have read one character, and the patterns whose runs accept there.
     struct OneChar {
         std::vector<Run> runs;
@@ -399,6 +447,8 @@ private:
 
     TbmREPackedAutomata automata_;
     std::size_t memoryBudget_;
+    TbmREPrefilter prefilter_;
+    std::uint32_t unfiltered_ = 0;              // patterns the prefilter refused
     std::vector<std::uint32_t> always_;         // match every text
     std::vector<std::uint32_t> headAtLineEnd_;  // match where a line start meets a line end
     FirstSteps firstSteps_[2];                  // from state 0; from after a line head
@@ -414,7 +464,11 @@ private:
     std::size_t charBytes_ = 0;  // what the per-character tables hold
     std::vector<Run> scratch_;
 
-    // The current Match: patterns reported, and those parked until the next line end.
+    // The current Match: its characters, the prefilter's hits and the runs from them, the
+    // patterns reported, and those parked until the next line end.
+    std::vector<std::int32_t> chars_;
+    std::vector<TbmREPrefilter::THit> hits_;
+    std::vector<Run> live_, starting_, stepped_;
     std::vector<std::uint32_t> stamps_;
     std::vector<std::uint32_t> parkStamps_;
     std::vector<std::uint32_t> parked_;
@@ -443,6 +497,10 @@ void TbmRESet::Clear() {
 
 std::size_t TbmRESet::CacheMemory() const {
     return automaton_ ? automaton_->CacheMemory() : 0;
+}
+
+std::size_t TbmRESet::PrefilterMemory() const {
+    return automaton_ ? automaton_->PrefilterMemory() : 0;
 }
 
 bool TbmRESet::Match(std::string_view text, std::vector<std::uint32_t>& found) {

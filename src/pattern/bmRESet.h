@@ -7,8 +7,10 @@
 //   if (set.Match(text, found)) { /* found: ascending numbers of the patterns that occur */ }
 //   else { /* the memory budget ran out: test the patterns one by one */ }
 //
-// A pattern occurs when a search of the text from its first byte finds a match (SearchDFA). The
-// set runs every automaton from every character position at once; its states (which pattern's
+// A pattern occurs when a search of the text from its first byte finds a match (SearchDFA). A
+// pattern whose matches all begin with a literal runs only where its literal stands, found for
+// all such patterns in one pass of a literal prefilter (TbmREPrefilter). The set runs the other
+// automata from every character position at once; their states (which pattern's
 // automaton is in which state, over the runs that have read two characters or more) are built
 // lazily and cached with their transitions under a memory budget, by default sized with the
 // patterns. Runs that have read one character depend on that character alone and are cached per
@@ -56,6 +58,8 @@ public:
     bool Match(std::string_view text, std::vector<std::uint32_t>& found);
     // What the cache of states holds now, in bytes.
     std::size_t CacheMemory() const;
+    // What the literal prefilter holds, in bytes (built with the states, on the first Match).
+    std::size_t PrefilterMemory() const;
 
 private:
     class Automaton;

@@ -6,6 +6,7 @@
 #include "RandomPatterns.h"
 #include "bmRESet.h"
 #include "bmRExp.h"
+#include "bmWchReader.h"
 
 namespace kiova {
 namespace {
@@ -154,6 +155,79 @@ TEST(SetTest, CacheStaysWithinItsBudgetAcrossTexts) {
         EXPECT_LE(set.CacheMemory(), kBudget + kBudget / 8);
     }
     EXPECT_GT(answered, 300u);
+}
+
+// Keys as dialogue tables hold them (words, alternatives, gaps, classes, anchors, digits, and
+// some with no literal to filter on) in every code, over lines of the same words: the set must
+// choose exactly what searching each key does, whichever way it runs a key.
+TEST(SetTest, KeysOfEveryShapeAgreeWithSearchesInEveryCode) {
+    struct Code {
+        TbmCharCode code;
+        std::vector<std::int32_t> letters;
+        std::string junk;
+    };
+    const Code codes[] = {
+        {TbmCharCode::ShiftJIS, {'A', 'b', 0x8341, 0x82A0, 0x889F}, "\x83"},
+        {TbmCharCode::JapaneseEUC, {'a', 'b', 0xA4A2, 0xA4A4}, "\xA4"},
+        {TbmCharCode::Western, {'a', 'b', 'c', 0xE9}, "^$"},
+        {TbmCharCode::UniCode, {'a', 'b', 0x3042, 0x3044}, "\x0A"},
+        {TbmCharCode::UTF8, {'a', 'b', 0xE9, 0x3042, 0x1F600}, "\xE3\x81"},
+    };
+    const std::vector<std::string> shapes = {
+        "W",     "(W|W)", "W.*W", "W[LL]W", "^W",  "W$",    "W(L|L)?", "W[0-9][0-9]",
+        "^W.+$", "(W|L)", "L.L",  ".*W",    "L?W", "(WL)+", "W|^W",    "[L-L]+W"};
+    std::mt19937 random(29);
+    for (const Code& c : codes) {
+        const auto reader = bmccCreateReader(c.code);
+        const auto letter = [&] {
+            return reader->CharToStr(c.letters[random() % c.letters.size()]);
+        };
+        const auto ascii = [&](std::string_view text) {
+            std::string encoded;
+            for (const char symbol : text) encoded += reader->CharToStr(symbol);
+            return encoded;
+        };
+        std::vector<std::string> words(12);
+        for (std::string& word : words) {
+            for (std::size_t n = 2 + random() % 2; n > 0; --n) word += letter();
+        }
+        const auto word = [&] { return words[random() % words.size()]; };
+        std::vector<std::unique_ptr<TbmRExp>> keys;
+        TbmRESet set(c.code);
+        for (int k = 0; k < 300; ++k) {
+            std::string key;
+            for (const char symbol : shapes[k % shapes.size()]) {
+                key += symbol == 'W' ? word() : symbol == 'L' ? letter() : ascii({&symbol, 1});
+            }
+            auto re = std::make_unique<TbmRExp>(c.code);
+            re->SetPattern(key);
+            try {
+                set.Add(re->GetDFATable());
+            } catch (const EbmREToken&) {
+                continue;  // a range written backwards
+            }
+            keys.push_back(std::move(re));
+        }
+        const std::vector<std::string> breaks = {"\n", "\r", "\r\n", " "};
+        for (int t = 0; t < 150; ++t) {
+            std::string line;
+            for (std::size_t n = random() % 8; n > 0; --n) {
+                line += random() % 3 == 0 ? letter() : word();
+                if (random() % 4 == 0) line += ascii(breaks[random() % breaks.size()]);
+                if (random() % 6 == 0) line += ascii(std::to_string(random() % 100));
+            }
+            if (random() % 5 == 0) line.insert(random() % (line.size() + 1), c.junk);
+            if (c.code == TbmCharCode::UniCode && line.size() % 2 != 0) line += '\0';
+            std::vector<std::uint32_t> expected, found;
+            for (std::uint32_t k = 0; k < keys.size(); ++k) {
+                if (keys[k]->Match(line, 1) != 0) expected.push_back(k);
+            }
+            ASSERT_TRUE(set.Match(line, found));
+            ASSERT_EQ(found, expected)
+                << bmccCharCodeName(c.code) << " " << testing::PrintToString(line);
+        }
+        EXPECT_GT(set.PrefilterMemory(), 0u);
+    }
 }
 
 }  // namespace

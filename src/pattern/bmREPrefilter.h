@@ -1,0 +1,83 @@
+// TbmREPrefilter: the literal prefilter of a pattern set. Most patterns can only match where one
+// of a few literals stands: a word, the words of an alternation, the head of `A.*B`. The filter
+// reads those literals from each pattern's automaton once; per line, one pass of a multi-literal
+// automaton (Aho-Corasick over character values) tells where they stand, so that only the
+// patterns found there need running.
+//
+// In: patterns as packed automata with their entries, then lines as character values (read as
+//     the set reads them, so that any character code works).
+// Out: the hits of a line: a pattern, the state its automaton reaches by reading the literal from
+//     its start (or from its line head, for a literal found at a line start), and the position
+//     after the literal; ascending by position.
+// Always holds: every match of an accepted pattern begins with one of its literals, read from
+//     the start or, at a line start, from the line head; so a search of the pattern finds a
+//     match exactly when one of its hits leads to acceptance. A pattern whose matches need not
+//     begin with a literal of two characters or more (one that may match nothing, or starts
+//     with a wide class or with too many alternatives) is refused and stays with the caller.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "bmREFlatMap.h"
+#include "bmREPackedAutomata.h"
+
+namespace kiova {
+
+class TbmREPrefilter {
+public:
+    using TState = TbmREPackedAutomata::TState;
+
+    struct THit {
+        std::uint32_t Position;  // in characters, just after the literal
+        std::uint32_t Pattern;
+        TState State;
+    };
+
+    // Takes the pattern when its matches all begin with a usable literal; false leaves the
+    // filter as it was.
+    bool Add(std::uint32_t pattern, const TbmREPackedAutomata& automata,
+             TbmREPackedAutomata::TEntry entry);
+    // Links the literals for Scan; after the last Add, before the first Scan.
+    void Finish();
+
+    // The hits of a line, replacing those in `hits`.
+    void Scan(std::span<const std::int32_t> line, std::vector<THit>& hits);
+
+    std::size_t LiteralCount() const { return entries_.size(); }
+    std::size_t Bytes() const;
+
+private:
+    struct Entry {
+        std::uint32_t pattern;
+        TState state;
+        bool anchored;  // read from the line head: counts only at a line start
+    };
+    static constexpr std::uint32_t kRoot = 0;
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+
+    static std::uint64_t Key(std::uint32_t node, std::int32_t c) {
+        return std::uint64_t{node} << 32 | static_cast<std::uint32_t>(c);
+    }
+    std::uint32_t Child(std::uint32_t node, std::int32_t c);
+    std::uint32_t Next(std::uint32_t node, std::int32_t c) const;
+    bool HasEntries(std::uint32_t node) const { return entryBegin_[node] != entryBegin_[node + 1]; }
+
+    // The trie of the literals: a node is a literal read so far.
+    TbmREFlatMap<std::uint32_t> children_;
+    std::vector<std::uint32_t> parent_;
+    std::vector<std::int32_t> last_;  // the character that leads from the parent
+    std::vector<std::uint16_t> depth_;
+    // After Finish: the longest proper suffix in the trie, and the longest one with entries.
+    std::vector<std::uint32_t> fail_;
+    std::vector<std::uint32_t> output_;
+    // Entries by node: those of node n are entries_[entryBegin_[n] .. entryBegin_[n + 1]).
+    std::vector<std::pair<std::uint32_t, Entry>> added_;  // (node, entry) until Finish
+    std::vector<std::uint32_t> entryBegin_;
+    std::vector<Entry> entries_;
+
+    std::vector<bool> lineStarts_;  // Scan's working list
+};
+
+}  // namespace kiova
