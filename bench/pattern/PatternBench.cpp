@@ -3,7 +3,9 @@
 // all on the same patterns and lines; and one line against 10,000 compiled patterns. The
 // "Filtered" cases search as the dialogue tables do: each line is prepared once
 // (TbmRESearchText) and each pattern's match filter, kept beside it, rules most lines out.
-// Long texts: every match of nine alternations in 5 MB of DNA letters (ns per byte, against RE2),
+// Long texts: every match of nine alternations in 5 MB of DNA letters and of nine word
+// alternations in 5 MB of English-like prose (ns per byte, against RE2; "Runs" is the one-pass
+// search stepping every live run, where Match uses the lazy automaton),
 // a* b in a run of "a" (the cost of restarting at every position), and refusing a 1 MB pattern.
 #include <benchmark/benchmark.h>
 #include <iconv.h>
@@ -20,6 +22,7 @@
 #include "PeakMemory.h"
 #include "bmREDFA.h"
 #include "bmREMatchFilter.h"
+#include "bmRESearch.h"
 #include "bmRESearchText.h"
 #include "bmRExp.h"
 
@@ -366,21 +369,67 @@ const std::vector<std::string> kDnaPatterns = {
     "ag[act]gtaaa|tttac[agt]ct", "agg[act]taaa|ttta[agt]cct", "aggg[acg]aaa|ttt[cgt]ccct",
     "agggt[cgt]aa|tt[acg]accct", "agggta[cgt]a|t[acg]taccct", "agggtaa[cgt]|[acg]ttaccct"};
 
-// Items: bytes scanned; every match of each pattern is found by searching on after the last.
-void BM_DnaKiova(benchmark::State& state) {
+// English-like prose: common words drawn at random into sentences and lines of about 70 bytes.
+const std::string& ProseText() {
+    static const std::string text = [] {
+        const std::vector<std::string> words = {
+            "the",    "of",     "and",   "to",      "a",      "in",     "that",    "it",
+            "was",    "he",     "she",   "his",     "her",    "with",   "for",     "as",
+            "had",    "on",     "at",    "by",      "not",    "but",    "from",    "they",
+            "old",    "young",  "man",   "woman",   "child",  "house",  "door",    "window",
+            "river",  "road",   "town",  "village", "letter", "night",  "morning", "evening",
+            "walked", "looked", "said",  "thought", "came",   "went",   "quiet",   "bright",
+            "long",   "small",  "great", "little",  "dark",   "garden", "station", "street",
+            "friend", "doctor", "train", "table",   "hand",   "eyes",   "voice",   "room"};
+        std::mt19937 random(11);
+        std::string prose;
+        std::size_t lineStart = 0;
+        bool sentenceStart = true;
+        while (prose.size() < (5u << 20)) {
+            std::string word = words[random() % words.size()];
+            if (sentenceStart) word[0] = static_cast<char>(word[0] - 'a' + 'A');
+            prose += word;
+            sentenceStart = random() % 12 == 0;
+            if (sentenceStart) prose += '.';
+            if (prose.size() - lineStart > 70) {
+                prose += '\n';
+                lineStart = prose.size();
+            } else {
+                prose += ' ';
+            }
+        }
+        return prose;
+    }();
+    return text;
+}
+
+const std::vector<std::string> kProsePatterns = {"Holloway|Pemberton|Ashcombe",
+                                                 "doctor|letter|station|telegram",
+                                                 "(old|young) (man|woman|child)",
+                                                 "[Tt]he (dark|quiet) (road|street|garden)",
+                                                 "walked (to|from) the (town|village)",
+                                                 "looked at (his|her) (hand|eyes)",
+                                                 "(morning|evening|night) train",
+                                                 "small (house|room|table)",
+                                                 "friend|window|voice"};
+
+// Every match of each pattern, each search going on after the last match; `search(re, text,
+// start, length)` gives a 0-based position or -1. Items: bytes scanned.
+template <class Search>
+void SearchLongText(benchmark::State& state, const std::string& text,
+                    const std::vector<std::string>& sources, Search search) {
     std::vector<std::unique_ptr<TbmRExp>> patterns;
-    for (const std::string& p : kDnaPatterns) {
+    for (const std::string& p : sources) {
         patterns.push_back(std::make_unique<TbmRExp>(TbmCharCode::ShiftJIS));
         patterns.back()->SetPattern(p);
     }
-    const std::string& text = DnaText();
     long matches = 0;
     for (auto _ : state) {
         matches = 0;
         for (const auto& re : patterns) {
             int length = 0;
-            for (int at = re->Match(text, 1, length); at != 0;
-                 at = re->Match(text, at + std::max(length, 1), length)) {
+            for (int at = search(*re, text, 0, length); at >= 0;
+                 at = search(*re, text, at + std::max(length, 1), length)) {
                 ++matches;
             }
         }
@@ -389,13 +438,22 @@ void BM_DnaKiova(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() *
                             static_cast<std::int64_t>(text.size() * patterns.size()));
 }
-BENCHMARK(BM_DnaKiova)->Unit(benchmark::kMillisecond);
 
-void BM_DnaRe2(benchmark::State& state) {
+// Through Match: the lazy automaton for texts this long.
+int SearchByMatch(TbmRExp& re, const std::string& text, int start, int& length) {
+    return re.Match(text, start + 1, length) - 1;
+}
+
+// The one-pass search stepping every live run, for comparison.
+int SearchByRuns(TbmRExp& re, const std::string& text, int start, int& length) {
+    return SearchDFA(text, start, re.GetSearchTable(), length);
+}
+
+void SearchLongTextRe2(benchmark::State& state, const std::string& text,
+                       const std::vector<std::string>& sources) {
     const RE2::Options options = Re2Options();
     std::vector<std::unique_ptr<RE2>> patterns;
-    for (const std::string& p : kDnaPatterns) patterns.push_back(std::make_unique<RE2>(p, options));
-    const std::string& text = DnaText();
+    for (const std::string& p : sources) patterns.push_back(std::make_unique<RE2>(p, options));
     long matches = 0;
     for (auto _ : state) {
         matches = 0;
@@ -413,7 +471,36 @@ void BM_DnaRe2(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() *
                             static_cast<std::int64_t>(text.size() * patterns.size()));
 }
+
+void BM_DnaKiova(benchmark::State& state) {
+    SearchLongText(state, DnaText(), kDnaPatterns, SearchByMatch);
+}
+BENCHMARK(BM_DnaKiova)->Unit(benchmark::kMillisecond);
+
+void BM_DnaKiovaRuns(benchmark::State& state) {
+    SearchLongText(state, DnaText(), kDnaPatterns, SearchByRuns);
+}
+BENCHMARK(BM_DnaKiovaRuns)->Unit(benchmark::kMillisecond);
+
+void BM_DnaRe2(benchmark::State& state) {
+    SearchLongTextRe2(state, DnaText(), kDnaPatterns);
+}
 BENCHMARK(BM_DnaRe2)->Unit(benchmark::kMillisecond);
+
+void BM_ProseKiova(benchmark::State& state) {
+    SearchLongText(state, ProseText(), kProsePatterns, SearchByMatch);
+}
+BENCHMARK(BM_ProseKiova)->Unit(benchmark::kMillisecond);
+
+void BM_ProseKiovaRuns(benchmark::State& state) {
+    SearchLongText(state, ProseText(), kProsePatterns, SearchByRuns);
+}
+BENCHMARK(BM_ProseKiovaRuns)->Unit(benchmark::kMillisecond);
+
+void BM_ProseRe2(benchmark::State& state) {
+    SearchLongTextRe2(state, ProseText(), kProsePatterns);
+}
+BENCHMARK(BM_ProseRe2)->Unit(benchmark::kMillisecond);
 
 // a*b in a run of "a" with no b: a search that restarts at every position is quadratic.
 void BM_RunWithoutMatch(benchmark::State& state) {

@@ -1,6 +1,9 @@
 // Decoders: the characters of a text, read in a search's inner loop. They read as the readers
 // (bmWchReader.h) do, with nothing but the bytes in hand: at or past the end they return -1 and
 // still move one unit, and a character cut off by the end is completed with zero bytes.
+// Backwards, StartBefore(bytes, from, pos, memo) gives the start of the character that ends at
+// `pos` as a reading from `from` sees it (both character starts, from < pos); `memo` starts at -1
+// and carries what one call learnt to the next, so stepping back over a text takes linear time.
 #pragma once
 
 #include <array>
@@ -33,6 +36,18 @@ struct MbcsDecoder {
         for (int i = at - 1; i >= from && lead[bytes[i]]; --i) ++run;
         return run % 2 == 0;
     }
+    // `memo`: how many lead-range bytes run back from pos - 2 (not below `from`), or -1.
+    int StartBefore(const std::uint8_t* bytes, int from, int pos, int& memo) const {
+        if (memo < 0) {
+            memo = 0;
+            for (int i = pos - 2; i >= from && lead[bytes[i]]; --i) ++memo;
+        }
+        // An odd run pairs pos - 2 with pos - 1; an even one leaves pos - 1 alone (a lead byte
+        // alone only where the text cuts its character off).
+        const bool pair = memo % 2 == 1;
+        memo = memo > (pair ? 2 : 0) ? memo - (pair ? 2 : 1) : -1;
+        return pair ? pos - 2 : pos - 1;
+    }
 };
 
 // Western.
@@ -45,6 +60,7 @@ struct SbcsDecoder {
         return bytes[pos++];
     }
     bool StartsCharacter(const std::uint8_t*, int, int, int) const { return true; }
+    int StartBefore(const std::uint8_t*, int, int pos, int&) const { return pos - 1; }
 };
 
 // UTF-8: a character value is the code point. A byte that does not start a well-formed sequence
@@ -114,6 +130,10 @@ struct Utf8Decoder {
             if (Sequence(bytes, pos, pos - back, c) == back) return pos - back;
         return pos - 1;
     }
+    // Bytes before `from` are not looked at: a reading from `from` never saw them.
+    int StartBefore(const std::uint8_t* bytes, int from, int pos, int&) const {
+        return from + StartBefore(bytes + from, pos - from);
+    }
 };
 
 // UTF-16 little-endian.
@@ -129,6 +149,10 @@ struct Utf16Decoder {
     }
     bool StartsCharacter(const std::uint8_t*, int, int from, int at) const {
         return (at - from) % 2 == 0;
+    }
+    // Units count from `from`; only the last may be cut off (one byte) by the text's end.
+    int StartBefore(const std::uint8_t*, int from, int pos, int&) const {
+        return (pos - from) % 2 == 1 ? pos - 1 : pos - 2;
     }
 };
 

@@ -15,30 +15,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <memory>
-#include <stdexcept>
-#include <vector>
+#include <optional>
 
 #include "bmREDecoders.h"
-#include "bmWchReader.h"
+#include "bmRESearchSupport.h"
 
 namespace kiova {
 namespace {
-
-// Whether `start` is a line start for a ^ anchor: the text start, after LF, or after a CR that
-// is not followed by LF. The character before is found as the readers step back.
-template <class Reader, class... ReaderArgs>
-bool StartsLine(std::string_view text, int start, ReaderArgs... readerArgs) {
-    if (start == 0) return true;
-    Reader reader(readerArgs...);
-    reader.SetTextBuff(text);
-    reader.SetPos(start);
-    reader.UnreadChar();
-    const std::int32_t before = reader.ReadChar();
-    reader.SetPos(start);
-    return before == bmreLF || (before == bmreCR && reader.ReadChar() != bmreLF);
-}
 
 // How runs step, through the dense rows of a search table.
 class DenseSteps {
@@ -152,15 +136,16 @@ public:
           steps_(steps),
           decoder_(decoder) {}
 
-    int Run(int start, bool lineStart, bool useLiteral, int& length) const {
+    int Run(int start, bool lineStart, int& length) const {
         using TState = typename Steps::TState;
         Runs<TState, Steps::kNone> runs(steps_.StateCount());
         int best = -1;
         int bestLength = 0;
         const TbmRESearchTable* skips = steps_.Skips();
+        std::optional<search::Skipper<Decoder>> skipper;
+        if (skips) skipper.emplace(bytes_, size_, start, *skips, decoder_);
         for (int pos = start;;) {
-            if (skips && runs.Count() == 0 && !lineStart)
-                pos = NextPossibleStart(*skips, pos, useLiteral);
+            if (skipper && runs.Count() == 0 && !lineStart) pos = skipper->NextPossibleStart(pos);
             int next = pos;
             const std::int32_t c = decoder_.Read(bytes_, size_, next);
             if (best < 0) {
@@ -193,73 +178,19 @@ public:
     }
 
 private:
-    // The first character start at or after `pos` (itself one) where a match may begin, or the
-    // text's end.
-    int NextPossibleStart(const TbmRESearchTable& skips, int pos, bool useLiteral) const {
-        for (int from = pos;;) {
-            const int at = NextCandidateByte(skips, pos, useLiteral);
-            if (at >= size_ || decoder_.StartsCharacter(bytes_, size_, from, at)) return at;
-            from = pos = at + 1;  // `at` ended a character
-        }
-    }
-
-    int NextCandidateByte(const TbmRESearchTable& skips, int pos, bool useLiteral) const {
-        const std::uint8_t* rest = bytes_ + pos;
-        const auto left = static_cast<std::size_t>(size_ - pos);
-        const void* found = nullptr;
-        if (useLiteral) {
-            const std::string& literal = skips.Literal();
-            found = ::memmem(rest, left, literal.data(), literal.size());
-        } else if (skips.SingleStartByte() >= 0) {
-            found = std::memchr(rest, skips.SingleStartByte(), left);
-        } else {
-            const std::uint8_t* end = bytes_ + size_;
-            found = std::find_if(rest, end, [&skips](std::uint8_t b) { return skips.MayStart(b); });
-            if (found == end) found = nullptr;
-        }
-        return found == nullptr
-                   ? size_
-                   : static_cast<int>(static_cast<const std::uint8_t*>(found) - bytes_);
-    }
-
     const std::uint8_t* bytes_;
     int size_;
     Steps steps_;
     Decoder decoder_;
 };
 
-template <class Reader, class Steps, class Decoder, class... ReaderArgs>
-int Search(std::string_view text, int start, Steps steps, int& length, Decoder decoder,
-           ReaderArgs... readerArgs) {
-    Reader(readerArgs...).SetTextBuff(text);  // refuses what the readers refuse
-    const bool lineStart = steps.LineHead() && StartsLine<Reader>(text, start, readerArgs...);
-    // A unit cut off by the end would hold a byte past the text, which no literal finds.
-    const TbmRESearchTable* skips = steps.Skips();
-    const bool useLiteral = skips && !skips->Literal().empty() &&
-                            (skips->CharCode() != TbmCharCode::UniCode ||
-                             (text.size() - static_cast<std::size_t>(start)) % 2 == 0);
-    return Searcher<Decoder, Steps>(text, steps, decoder).Run(start, lineStart, useLiteral, length);
-}
-
 template <class Steps>
 int SearchIn(std::string_view text, int start, TbmCharCode code, Steps steps, int& length) {
     length = 0;
-    if (text.size() > static_cast<std::size_t>(INT32_MAX / 2)) return -1;  // positions are ints
-    if (start < 0 || start > static_cast<int>(text.size())) return -1;
-    switch (code) {
-        case TbmCharCode::ShiftJIS:
-        case TbmCharCode::JapaneseEUC:
-            return Search<TbmMBCSReader>(text, start, steps, length,
-                                         MbcsDecoder{bmccLeadByteTable(code)}, code);
-        case TbmCharCode::Western:
-            return Search<TbmSBCSReader>(text, start, steps, length, SbcsDecoder{});
-        case TbmCharCode::UniCode:
-            return Search<TbmUniCodeReader>(text, start, steps, length, Utf16Decoder{});
-        case TbmCharCode::UTF8:
-            return Search<TbmUtf8Reader>(text, start, steps, length, Utf8Decoder{});
-        default:
-            throw std::invalid_argument("SearchDFA: no reader for this character code");
-    }
+    return search::WithDecoder(
+        text, start, code, steps.LineHead(), [&](auto decoder, bool lineStart) {
+            return Searcher(text, steps, decoder).Run(start, lineStart, length);
+        });
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ public:
 
     TbmCharCode CharCode() const { return charCode_; }
     std::size_t StateCount() const { return flags_.size(); }
+    // Classes are 0..ClassCount()-1.
+    std::uint32_t ClassCount() const { return classCount_; }
 
     std::uint32_t ClassOf(std::int32_t c) const {
         if (static_cast<std::uint32_t>(c) < 256) return byteClasses_[static_cast<std::size_t>(c)];

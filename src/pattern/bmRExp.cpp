@@ -3,13 +3,14 @@
 // stage with working objects of its own, so compiles of different objects never interfere.
 // What always holds: the object is compiled exactly when `dfa_` holds the automaton of the
 // current pattern, code and options; a failed compile leaves it uncompiled; `searchTable_`, when
-// present, is laid out from `dfa_`.
+// present, is laid out from `dfa_`, and `lazyDfa_` searches with it.
 #include "bmRExp.h"
 
 #include <algorithm>
 
 #include "bmREDFA.h"
 #include "bmREDic.h"
+#include "bmRELazyDFA.h"
 #include "bmREScanner.h"
 #include "bmRESearch.h"
 #include "bmRESearchTable.h"
@@ -21,7 +22,8 @@ namespace kiova {
 namespace {
 
 // Texts shorter than this are searched through the automaton's range transitions: a search table
-// would cost more to build (and to keep, for every pattern of a large table) than it saves.
+// and its lazy automaton would cost more to build (and to keep, for every pattern of a large
+// table) than they save.
 constexpr std::size_t kSearchTableTextSize = 256;
 
 }  // namespace
@@ -29,7 +31,7 @@ constexpr std::size_t kSearchTableTextSize = 256;
 int TbmRExpABC::Match(std::string_view text, int start, int& length) {
     const int found = text.size() < kSearchTableTextSize
                           ? SearchDFA(text, start - 1, GetCharCode(), GetDFATable(), length)
-                          : SearchDFA(text, start - 1, GetSearchTable(), length);
+                          : GetLazyDFA().Search(text, start - 1, length);
     return found < 0 ? 0 : found + 1;
 }
 
@@ -70,6 +72,12 @@ const TbmRESearchTable& TbmRExp::GetSearchTable() {
     return *searchTable_;
 }
 
+TbmRELazyDFA& TbmRExp::GetLazyDFA() {
+    const TbmRESearchTable& table = GetSearchTable();
+    if (!lazyDfa_) lazyDfa_ = std::make_unique<TbmRELazyDFA>(table);
+    return *lazyDfa_;
+}
+
 void TbmRExp::SetCharCode(TbmCharCode code) {
     if (code == charCode_) return;
     charCode_ = code;
@@ -99,8 +107,9 @@ void TbmRExp::SetOption(int index, bool on) {
 
 void TbmRExp::Invalidate() {
     compiled_ = false;
-    dfa_.reset();
+    lazyDfa_.reset();  // before the table it points to
     searchTable_.reset();
+    dfa_.reset();
 }
 
 void TbmRExp::Compile() {

@@ -26,6 +26,7 @@
 namespace kiova {
 
 class TbmREDFATable;
+class TbmRELazyDFA;
 class TbmRESearchTable;
 
 // Indices for SetOption.
@@ -41,6 +42,9 @@ public:
     virtual const TbmREDFATable& GetDFATable() = 0;
     // The automaton laid out for searching, built on the first search. Throws as GetDFATable.
     virtual const TbmRESearchTable& GetSearchTable() = 0;
+    // The lazy automaton that searches long texts over that table, built on the first such
+    // search. Throws as GetDFATable.
+    virtual TbmRELazyDFA& GetLazyDFA() = 0;
 
     // Searches `text` (bytes in the character code) from the 1-based byte index `start`.
     // Returns the 1-based byte position of the leftmost-longest match, or 0 when there is none
@@ -68,6 +72,7 @@ public:
     TbmCharCode GetCharCode() const override { return charCode_; }
     const TbmREDFATable& GetDFATable() override;
     const TbmRESearchTable& GetSearchTable() override;
+    TbmRELazyDFA& GetLazyDFA() override;
     // Each change below drops the compiled automaton.
     virtual void SetCharCode(TbmCharCode code);
     // With IgnoreCase off returns `tokens`; with it on, rewrites them into `rewritten` and
@@ -85,6 +90,7 @@ private:
     std::string pattern_;
     std::unique_ptr<TbmREDFATable> dfa_;
     std::unique_ptr<TbmRESearchTable> searchTable_;  // built from dfa_ on the first search
+    std::unique_ptr<TbmRELazyDFA> lazyDfa_;          // over searchTable_
     bool compiled_ = false;
     bool regExpSyntax_ = true;
     bool ignoreCase_ = false;

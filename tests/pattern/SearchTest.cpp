@@ -1,9 +1,11 @@
-// The one-pass search (through range transitions and through the search table) against the
-// restarting search it replaced, on random patterns, texts and start offsets in every code.
+// The one-pass search (through range transitions and through the search table) and the lazy
+// automaton against the restarting search they replaced, on random patterns, texts and start
+// offsets in every code.
 #include <gtest/gtest.h>
 
 #include "RandomPatterns.h"
 #include "ReferenceSearch.h"
+#include "bmRELazyDFA.h"
 #include "bmRESearch.h"
 #include "bmRExp.h"
 
@@ -20,33 +22,54 @@ std::ostream& operator<<(std::ostream& out, const Found& found) {
     return out << found.position << "," << found.length;
 }
 
-// UTF-16 little-endian units for each byte of `bytes`.
-std::string Widen(const std::string& bytes) {
-    std::string units;
-    for (const char byte : bytes) units += {byte, '\0'};
-    return units;
+// The generator's characters (bytes) as a text of `code` holds them: UTF-16 little-endian
+// units, or UTF-8 for Latin-1.
+std::string Encode(const std::string& bytes, TbmCharCode code) {
+    if (code != TbmCharCode::UniCode && code != TbmCharCode::UTF8) return bytes;
+    std::string encoded;
+    for (const char byte : bytes) {
+        const auto value = static_cast<std::uint8_t>(byte);
+        if (code == TbmCharCode::UniCode)
+            encoded += {byte, '\0'};
+        else if (value < 0x80)
+            encoded += byte;
+        else
+            encoded +=
+                {static_cast<char>(0xC0 | value >> 6), static_cast<char>(0x80 | (value & 0x3F))};
+    }
+    return encoded;
 }
 
 class Differential {
 public:
     Differential(TbmCharCode code, std::vector<std::int32_t> alphabet,
-                 std::vector<std::string> junk, std::uint32_t seed)
-        : code_(code), generator_(code, std::move(alphabet), seed), junk_(std::move(junk)) {}
+                 std::vector<std::string> junk, std::uint32_t seed,
+                 std::size_t lazyBudget = TbmRELazyDFA::kDefaultBudget)
+        : code_(code),
+          generator_(code, std::move(alphabet), seed),
+          junk_(std::move(junk)),
+          lazyBudget_(lazyBudget) {}
+
+    std::uint64_t Flushes() const { return flushes_; }
 
     void Run(int patterns) {
-        for (int i = 0; i < patterns && failures_ < 10; ++i) {
-            const test::RandomPattern pattern = generator_.Pattern(true);
-            std::string source = test::OurSyntax(pattern);
-            if (code_ == TbmCharCode::UniCode) source = Widen(source);
-            TbmRExp re(code_);
-            re.SetPattern(source);
-            try {
-                re.GetDFATable();
-            } catch (const EbmREToken&) {
-                continue;  // an empty negated class: nothing to search with
-            }
-            for (int t = 0; t < 10; ++t) Compare(re, source, Text(t % 3 == 0 ? 400 : 14));
+        for (int i = 0; i < patterns && failures_ < 10; ++i)
+            Check(Encode(test::OurSyntax(generator_.Pattern(true)), code_), 10);
+    }
+
+    // Searches `texts` random texts with the pattern `source`.
+    void Check(const std::string& source, int texts) {
+        TbmRExp re(code_);
+        re.SetPattern(source);
+        try {
+            re.GetDFATable();
+        } catch (const EbmREToken&) {
+            return;  // an empty negated class: nothing to search with
         }
+        // One lazy automaton for all texts: states cached by one search serve the next.
+        TbmRELazyDFA lazy(re.GetSearchTable(), lazyBudget_);
+        for (int t = 0; t < texts; ++t) Compare(re, lazy, source, Text(t % 3 == 0 ? 400 : 14));
+        flushes_ += lazy.Flushes();
     }
 
 private:
@@ -54,39 +77,46 @@ private:
     std::string Text(int maxChars) {
         std::string text;
         while (static_cast<int>(text.size()) < maxChars * 2 && random_() % 16 != 0) {
-            std::string piece =
-                random_() % 6 == 0 ? junk_[random_() % junk_.size()] : generator_.Text(3);
-            text += code_ == TbmCharCode::UniCode ? Widen(piece) : piece;
+            text += random_() % 6 == 0 ? junk_[random_() % junk_.size()]
+                                       : Encode(generator_.Text(3), code_);
         }
         return text;
     }
 
-    void Compare(TbmRExp& re, const std::string& source, const std::string& text) {
+    void Compare(TbmRExp& re, TbmRELazyDFA& lazy, const std::string& source,
+                 const std::string& text) {
         const int size = static_cast<int>(text.size());
         // The restarting search threw on UTF-16 from an odd offset (where the rest of the text is
         // no whole number of units); only even offsets compare there.
         const int step = code_ == TbmCharCode::UniCode ? 2 : 1;
         for (const int start :
              {0, step, static_cast<int>(random_() % (size + 2)) / step * step, size}) {
-            Found reference{}, ranges{}, table{};
-            reference.position =
-                test::ReferenceSearchDFA(text, start, code_, re.GetDFATable(), reference.length);
+            Found reference{}, ranges{}, table{}, lazily{};
             ranges.position = SearchDFA(text, start, code_, re.GetDFATable(), ranges.length);
+            // The restarting search reads no UTF-8: there the range search is the reference.
+            reference = code_ == TbmCharCode::UTF8 ? ranges : Found{};
+            if (code_ != TbmCharCode::UTF8)
+                reference.position = test::ReferenceSearchDFA(text, start, code_, re.GetDFATable(),
+                                                              reference.length);
             table.position = SearchDFA(text, start, re.GetSearchTable(), table.length);
-            if (ranges == reference && table == reference) continue;
+            lazily.position = lazy.Search(text, start, lazily.length);
+            if (ranges == reference && table == reference && lazily == reference) continue;
             ++failures_;
             ADD_FAILURE() << bmccCharCodeName(code_) << " pattern "
                           << testing::PrintToString(source) << " text "
                           << testing::PrintToString(text) << " from " << start << ": reference "
-                          << reference << ", ranges " << ranges << ", table " << table;
+                          << reference << ", ranges " << ranges << ", table " << table << ", lazy "
+                          << lazily;
         }
     }
 
     TbmCharCode code_;
     test::PatternGenerator generator_;
     std::vector<std::string> junk_;
+    std::size_t lazyBudget_;
     std::mt19937 random_{7};
     int failures_ = 0;
+    std::uint64_t flushes_ = 0;
 };
 
 TEST(SearchTest, OnePassSearchFindsWhatTheRestartingSearchFinds) {
@@ -99,8 +129,29 @@ TEST(SearchTest, OnePassSearchFindsWhatTheRestartingSearchFinds) {
         .Run(500);
     Differential(TbmCharCode::Western, {'a', 'b', 'c', '^', '$', '\n', '\r', 0xE9}, {"x"}, 3)
         .Run(1500);
-    // UTF-16: every pattern character is one unit; junk bytes put units out of step.
-    Differential(TbmCharCode::UniCode, {'a', 'b', '\n', '\r', 0xE9}, {"\x61", "\x0A"}, 4).Run(500);
+    // UTF-16: every pattern character is one unit.
+    Differential(TbmCharCode::UniCode, {'a', 'b', '\n', '\r', 0xE9},
+                 {std::string("a\0", 2), std::string("\n\0", 2)}, 4)
+        .Run(500);
+    // UTF-8: two-byte characters from Latin-1, among a three-byte one and broken sequences.
+    Differential(TbmCharCode::UTF8, {'a', 'b', '\n', '\r', 0xE9, 0xFF},
+                 {"\xE3\x81\x82", "\xE3\x81", "\xA9", "\xC3"}, 5)
+        .Run(1000);
+}
+
+TEST(SearchTest, AnchorsInsideAlternativesSearchAlike) {
+    // A run from a line head and one from state 0 start together; the later may match longer.
+    Differential anchors(TbmCharCode::Western, {'a', 'b', 'x', '\n', '\r'}, {"\r\n"}, 7);
+    for (const char* source : {"a|^ab", "x|^xa*b$", "(b|^a)a*$", "^|a", "a*$|^x", "(x|^)b+"})
+        anchors.Check(source, 60);
+}
+
+TEST(SearchTest, LazyAutomatonFlushedWhenFullStillFindsWhatTheRestartingSearchFinds) {
+    // The smallest budget: the cache is flushed within a search and searches fall back.
+    Differential small(TbmCharCode::ShiftJIS, {'A', 'a', 0x8341, 0x889F, '\n', '\r'}, {"\x88"}, 6,
+                       0);
+    small.Run(300);
+    EXPECT_GT(small.Flushes(), 0u);
 }
 
 TEST(SearchTest, LongRunsAreSearchedInOnePass) {
