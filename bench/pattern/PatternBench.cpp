@@ -413,11 +413,12 @@ const std::vector<std::string> kProsePatterns = {"Holloway|Pemberton|Ashcombe",
                                                  "small (house|room|table)",
                                                  "friend|window|voice"};
 
-// Every match of each pattern, each search going on after the last match; `search(re, text,
-// start, length)` gives a 0-based position or -1. Items: bytes scanned.
+// Every match of each pattern in `makeText()`, each search going on after the last match;
+// `search(re, text, start, length)` gives a 0-based position or -1. Items: bytes scanned.
 template <class Search>
-void SearchLongText(benchmark::State& state, const std::string& text,
-                    const std::vector<std::string>& sources, Search search) {
+void BM_LongText(benchmark::State& state, const std::string& (*makeText)(),
+                 const std::vector<std::string>& sources, Search search) {
+    const std::string& text = makeText();
     std::vector<std::unique_ptr<TbmRExp>> patterns;
     for (const std::string& p : sources) {
         patterns.push_back(std::make_unique<TbmRExp>(TbmCharCode::ShiftJIS));
@@ -449,8 +450,9 @@ int SearchByRuns(TbmRExp& re, const std::string& text, int start, int& length) {
     return SearchDFA(text, start, re.GetSearchTable(), length);
 }
 
-void SearchLongTextRe2(benchmark::State& state, const std::string& text,
-                       const std::vector<std::string>& sources) {
+void BM_LongTextRe2(benchmark::State& state, const std::string& (*makeText)(),
+                    const std::vector<std::string>& sources) {
+    const std::string& text = makeText();
     const RE2::Options options = Re2Options();
     std::vector<std::unique_ptr<RE2>> patterns;
     for (const std::string& p : sources) patterns.push_back(std::make_unique<RE2>(p, options));
@@ -472,35 +474,16 @@ void SearchLongTextRe2(benchmark::State& state, const std::string& text,
                             static_cast<std::int64_t>(text.size() * patterns.size()));
 }
 
-void BM_DnaKiova(benchmark::State& state) {
-    SearchLongText(state, DnaText(), kDnaPatterns, SearchByMatch);
-}
-BENCHMARK(BM_DnaKiova)->Unit(benchmark::kMillisecond);
-
-void BM_DnaKiovaRuns(benchmark::State& state) {
-    SearchLongText(state, DnaText(), kDnaPatterns, SearchByRuns);
-}
-BENCHMARK(BM_DnaKiovaRuns)->Unit(benchmark::kMillisecond);
-
-void BM_DnaRe2(benchmark::State& state) {
-    SearchLongTextRe2(state, DnaText(), kDnaPatterns);
-}
-BENCHMARK(BM_DnaRe2)->Unit(benchmark::kMillisecond);
-
-void BM_ProseKiova(benchmark::State& state) {
-    SearchLongText(state, ProseText(), kProsePatterns, SearchByMatch);
-}
-BENCHMARK(BM_ProseKiova)->Unit(benchmark::kMillisecond);
-
-void BM_ProseKiovaRuns(benchmark::State& state) {
-    SearchLongText(state, ProseText(), kProsePatterns, SearchByRuns);
-}
-BENCHMARK(BM_ProseKiovaRuns)->Unit(benchmark::kMillisecond);
-
-void BM_ProseRe2(benchmark::State& state) {
-    SearchLongTextRe2(state, ProseText(), kProsePatterns);
-}
-BENCHMARK(BM_ProseRe2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongText, Dna, DnaText, kDnaPatterns, SearchByMatch)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongText, DnaRuns, DnaText, kDnaPatterns, SearchByRuns)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongTextRe2, Dna, DnaText, kDnaPatterns)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongText, Prose, ProseText, kProsePatterns, SearchByMatch)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongText, ProseRuns, ProseText, kProsePatterns, SearchByRuns)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongTextRe2, Prose, ProseText, kProsePatterns)->Unit(benchmark::kMillisecond);
 
 // a*b in a run of "a" with no b: a search that restarts at every position is quadratic.
 void BM_RunWithoutMatch(benchmark::State& state) {
