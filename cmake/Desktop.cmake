@@ -42,7 +42,7 @@ add_custom_command(OUTPUT ${changelog}
 
 add_custom_target(kiova_desktop_files ALL DEPENDS ${icon_files} ${man_files} ${changelog})
 
-# The build's program folder is a portable one, with the demo character and the help page.
+# The build's program folder is a portable one, with the demo characters and the help pages.
 add_custom_target(kiova_program_files ALL
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/characters ${KIOVA_PROGRAM_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data/Help ${KIOVA_PROGRAM_DIR}/Help

@@ -56,10 +56,6 @@
         <translation>あなたのプロフィール (何も入力しなければ [ ] 内の値のままです):</translation>
     </message>
     <message>
-        <source>This text holds letters that Kiova&apos;s code page cannot hold.</source>
-        <translation>Kiova の文字コードで表せない文字が含まれています。</translation>
-    </message>
-    <message>
         <source>on</source>
         <translation>オン</translation>
     </message>
@@ -89,6 +85,112 @@ character when none is given.
   --help      この説明を表示する
   --version   バージョンを表示する
 </translation>
+    </message>
+    <message>
+        <source>kiova: no display (DISPLAY and WAYLAND_DISPLAY are unset); talking in the terminal</source>
+        <translation>kiova: ディスプレイがありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)。端末で話します</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>不明なオプション "%1" です</translation>
+    </message>
+    <message>
+        <source>only one character package can be given</source>
+        <translation>人格パッケージは 1 つしか指定できません</translation>
+    </message>
+    <message>
+        <source>usage: kiova-tool COMMAND [ARGS...]
+
+commands:
+</source>
+        <translation>使い方: kiova-tool COMMAND [ARGS...]
+
+コマンド:
+</translation>
+    </message>
+    <message>
+        <source>usage: kiova-tool %1</source>
+        <translation>使い方: kiova-tool %1</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>不明なコマンド "%1" です</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>余分な引数 "%1" があります</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 には %2 が必要です</translation>
+    </message>
+    <message>
+        <source>%1 needs a PACKAGE</source>
+        <translation>%1 には PACKAGE (人格パッケージ) が必要です</translation>
+    </message>
+    <message>
+        <source>picture needs a FILE</source>
+        <translation>picture には FILE (画像ファイル) が必要です</translation>
+    </message>
+    <message>
+        <source>--now needs &quot;yyyy/mm/dd hh:nn:ss&quot;, not &quot;%1&quot;</source>
+        <translation>--now には "yyyy/mm/dd hh:nn:ss" の形で日時を指定してください ("%1" ではなく)</translation>
+    </message>
+    <message>
+        <source>--user needs six lines joined by {BR} (surname, first name, handle name, nickname, empty or &quot;Female&quot;, birthday), the first four not empty</source>
+        <translation>--user には {BR} でつないだ 6 行 (苗字、名前、ハンドルネーム、ニックネーム、空か "Female"、誕生日) が必要です。最初の 4 行は空にできません</translation>
+    </message>
+    <message>
+        <source>--mask needs a number from 0 to 255</source>
+        <translation>--mask には 0 から 255 までの数が必要です</translation>
+    </message>
+    <message>
+        <source>unknown code &quot;%1&quot;</source>
+        <translation>不明な文字コード "%1" です</translation>
+    </message>
+    <message>
+        <source>--batch reads PATTERN and TEXT from standard input</source>
+        <translation>--batch のときは PATTERN と TEXT を標準入力から読みます</translation>
+    </message>
+    <message>
+        <source>expected PATTERN and TEXT</source>
+        <translation>PATTERN と TEXT が必要です</translation>
+    </message>
+    <message>
+        <source>--hex needs PATTERN and TEXT as pairs of hexadecimal digits</source>
+        <translation>--hex のときは PATTERN と TEXT を 2 桁ずつの 16 進数で書いてください</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 がありません</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 を読めません</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>%1 is not enciphered</source>
+        <translation>%1 は暗号化されていません</translation>
+    </message>
+    <message>
+        <source>%1:%2:%3: byte %4 cannot be enciphered (only bytes 0x20 to 0xFF can); nothing written</source>
+        <translation>%1:%2:%3: バイト %4 は暗号化できません (できるのは 0x20 から 0xFF まで)。何も書きませんでした</translation>
+    </message>
+    <message>
+        <source>the key</source>
+        <translation>鍵</translation>
+    </message>
+    <message>
+        <source>no conversion from UTF-8 to %1</source>
+        <translation>UTF-8 から %1 への変換ができません</translation>
     </message>
 </context>
 </TS>

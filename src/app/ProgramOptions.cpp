@@ -21,6 +21,11 @@ constexpr TUiText kProgramUsage{QT_TRANSLATE_NOOP(
     "  --help      print this text\n"
     "  --version   print the version\n")};
 
+// %1: the option as given.
+constexpr TUiText kUnknownOption{QT_TRANSLATE_NOOP("kiova", "unknown option \"%1\"")};
+constexpr TUiText kSecondPackage{
+    QT_TRANSLATE_NOOP("kiova", "only one character package can be given")};
+
 bool IsSet(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0';
@@ -43,11 +48,10 @@ TProgramOptions ParseProgramOptions(std::span<char* const> arguments) {
             else if (argument == "--")
                 options_ended = true;
             else
-                throw std::invalid_argument("unknown option \"" + std::string(argument) + "\"");
+                throw std::invalid_argument(TranslatedUtf8(kUnknownOption, argument));
             continue;
         }
-        if (!options.package.empty())
-            throw std::invalid_argument("only one character package can be given");
+        if (!options.package.empty()) throw std::invalid_argument(TranslatedUtf8(kSecondPackage));
         options.package = argument;
     }
     return options;

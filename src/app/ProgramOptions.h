@@ -15,11 +15,11 @@ struct TProgramOptions {
     std::string package;   // as given (UTF-8); empty: the first known character
 };
 
-// Throws std::invalid_argument with a one-line message for an unknown option or a second
-// package.
+// Throws std::invalid_argument with a one-line message, in the interface's language, for an
+// unknown option or a second package.
 TProgramOptions ParseProgramOptions(std::span<char* const> arguments);
 
-// The usage text printed by --help, in the interface's language (see PrintUsage in main).
+// The usage text printed by --help, in the interface's language.
 std::string ProgramUsage();
 
 // True when the environment names no display (DISPLAY and WAYLAND_DISPLAY both unset or empty).

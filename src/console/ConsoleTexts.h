@@ -29,9 +29,8 @@ inline constexpr TUiText kConsoleNoSuchAction{
     QT_TRANSLATE_NOOP("kiova", "There is no patting action %1.")};
 inline constexpr TUiText kConsoleNoActions{
     QT_TRANSLATE_NOOP("kiova", "This character takes no patting.")};
-// Before the application exists, so never translated.
-inline constexpr std::string_view kConsoleNoDisplay =
-    "kiova: no display (DISPLAY and WAYLAND_DISPLAY are unset); talking in the terminal\n";
+inline constexpr TUiText kConsoleNoDisplay{QT_TRANSLATE_NOOP(
+    "kiova", "kiova: no display (DISPLAY and WAYLAND_DISPLAY are unset); talking in the terminal")};
 // %1: the settings file.
 inline constexpr TUiText kConsoleNoProfile{QT_TRANSLATE_NOOP(
     "kiova",

@@ -11,7 +11,9 @@
 namespace kiova {
 namespace {
 
-constexpr std::string_view kHelpPage = "Help/index.htm";
+// The Japanese page keeps the name it has always had, so that a page users put there is found.
+constexpr std::string_view kJapaneseHelpPage = "Help/index.htm";
+constexpr std::string_view kEnglishHelpPage = "Help/index.en.htm";
 
 // The program folder's `sub_folder`, then the installed one's (when the executable is known).
 std::vector<std::string> InBoth(std::string_view program_folder, std::string_view installed,
@@ -56,12 +58,16 @@ std::vector<std::string> PluginFolders(std::string_view program_folder) {
     return InBoth(program_folder, InstalledFolders().library, "plugins/");
 }
 
-std::string HelpPagePath(std::string_view program_folder) {
-    const std::vector<std::string> pages =
-        InBoth(program_folder, InstalledFolders().data, kHelpPage);
+std::string HelpPagePath(std::string_view program_folder, EUiLanguage language) {
+    const bool english = language == EUiLanguage::English;
+    std::vector<std::string> pages = InBoth(program_folder, InstalledFolders().data,
+                                            english ? kEnglishHelpPage : kJapaneseHelpPage);
+    const std::vector<std::string> other = InBoth(program_folder, InstalledFolders().data,
+                                                  english ? kJapaneseHelpPage : kEnglishHelpPage);
+    pages.insert(pages.end(), other.begin(), other.end());
     for (const std::string& page : pages)
         if (FileExists(page)) return page;
-    return pages.front();
+    return std::string(program_folder) + std::string(kJapaneseHelpPage);
 }
 
 std::vector<std::filesystem::path> TranslationFolders() {

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "UiLanguage.h"
+
 namespace kiova {
 
 // The executable's path (symbolic links resolved); empty when the system cannot tell.
@@ -34,9 +36,10 @@ std::optional<std::string> CharacterFolderInProgramFolder(std::string_view progr
                                                           int code_page);
 // Folders holding plug-in libraries, in the order a library is looked for.
 std::vector<std::string> PluginFolders(std::string_view program_folder);
-// The help page that exists, the program folder's first; the program folder's when neither
-// exists, so that the error names the place where users put their own.
-std::string HelpPagePath(std::string_view program_folder);
+// The help page that exists: the one in `language` (the program folder's first), else the one
+// in the other language; the program folder's Japanese page, the name it has always had, when
+// none exists, so that the error names the place where users put their own.
+std::string HelpPagePath(std::string_view program_folder, EUiLanguage language);
 // Folders holding the interface's catalogues (kiova_en.qm), in the order they are looked in:
 // translations/ beside the executable (the build's program folder), then the installed one.
 std::vector<std::filesystem::path> TranslationFolders();

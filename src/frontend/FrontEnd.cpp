@@ -196,7 +196,7 @@ void TFrontEnd::ShowAboutDialog() {
 }
 
 void TFrontEnd::ShowHelp() {
-    std::filesystem::path page = NativePath(HelpPagePath(setup_.program_folder));
+    std::filesystem::path page = NativePath(HelpPagePath(setup_.program_folder, UiLanguage()));
     std::u16string shown = Utf8ToUtf16(PathText(page));
     std::error_code error;
     if (std::filesystem::is_regular_file(page, error))

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTranslator>
 #include <QtGlobal>
+#include <concepts>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -32,14 +33,22 @@ struct TUiText {
 QString TranslatedText(TUiText text);
 std::u16string Translated(TUiText text);
 std::string TranslatedUtf8(TUiText text);
-// The translated text with its placeholder %1 replaced by `argument` (UTF-8).
-std::string TranslatedUtf8(TUiText text, std::string_view argument);
+// The translated text with its placeholders %1, %2... replaced by the arguments (UTF-8), all in
+// one pass, so that an argument holding "%2" stays as it is.
+QString Utf8Text(std::string_view text);
+std::string TranslatedUtf8(TUiText text, std::string_view argument,
+                           std::convertible_to<std::string_view> auto... more) {
+    return TranslatedText(text)
+        .arg(Utf8Text(argument), Utf8Text(std::string_view(more))...)
+        .toStdString();
+}
 // The text as written, for what is never translated (error-log lines that users search for).
 std::u16string SourceText(TUiText text);
 
-// The catalogues of one language, installed into the running application while this lives:
-// Kiova's own (the first `folders` entry holding a readable kiova_en.qm or kiova_ja.qm) and,
-// for Japanese, Qt's. A
+// The catalogues of one language, in use while this lives: Kiova's own (the first `folders`
+// entry holding a readable kiova_en.qm or kiova_ja.qm) and, for Japanese, Qt's, installed into
+// the running application. Made before any application exists (kiova-tool never makes one),
+// it serves the texts by itself, and Qt's catalogue, which only dialogs need, is left out. A
 // missing or damaged catalogue is skipped without a word, leaving the built-in texts.
 class TTranslations {
 public:
@@ -54,7 +63,9 @@ private:
     QTranslator own_;
     QTranslator qt_;
     bool own_loaded_ = false;
+    bool installed_ = false;
     bool qt_loaded_ = false;
+    const QTranslator* previous_without_application_ = nullptr;
 };
 
 }  // namespace kiova

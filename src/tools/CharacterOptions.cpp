@@ -9,6 +9,7 @@
 #include "PluginLoading.h"
 #include "ProgramFolder.h"
 #include "TagInterpreter.h"
+#include "ToolTexts.h"
 #include "UserProfile.h"
 #include "bmCharCode.h"
 
@@ -20,10 +21,7 @@ TUser ParseProfileOption(std::string_view profile_utf8) {
     for (size_t at = text.find("{BR}"); at != std::string::npos; at = text.find("{BR}", at))
         text.replace(at, 4, "\r\n");
     std::optional<TUser> user = ParseUserProfile(text);
-    if (!user)
-        throw UsageError(
-            "--user needs six lines joined by {BR} (surname, first name, handle "
-            "name, nickname, empty or \"Female\", birthday), the first four not empty");
+    if (!user) throw UsageError(TranslatedUtf8(kToolBadProfile));
     return *user;
 }
 

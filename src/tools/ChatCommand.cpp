@@ -12,6 +12,7 @@
 #include "Numbers.h"
 #include "TerminalText.h"
 #include "ToolCommand.h"
+#include "ToolTexts.h"
 
 namespace kiova::tool {
 namespace {
@@ -37,18 +38,17 @@ ChatOptions ParseChatOptions(const Arguments& args) {
             options.trace = true;
         } else if (arg == "--mask") {
             std::optional<int32_t> mask = TextToInt(OptionValue(args, i));
-            if (!mask || *mask < 0 || *mask > 255)
-                throw UsageError("--mask needs a number from 0 to 255");
+            if (!mask || *mask < 0 || *mask > 255) throw UsageError(TranslatedUtf8(kToolBadMask));
             options.mask = static_cast<uint8_t>(*mask);
         } else if (options.character.Take(args, i)) {
             continue;
         } else if (options.package_utf8.empty() && !arg.starts_with("--")) {
             options.package_utf8 = arg;
         } else {
-            throw UsageError("unexpected argument \"" + arg + "\"");
+            throw UsageError(TranslatedUtf8(kToolUnexpectedArgument, arg));
         }
     }
-    if (options.package_utf8.empty()) throw UsageError("chat needs a PACKAGE");
+    if (options.package_utf8.empty()) throw UsageError(TranslatedUtf8(kToolNeedsPackage, "chat"));
     return options;
 }
 

@@ -22,6 +22,7 @@
 #include "TableCheck.h"
 #include "TextUtils.h"
 #include "ToolCommand.h"
+#include "ToolTexts.h"
 #include "bmCharCode.h"
 
 namespace kiova::tool {
@@ -153,9 +154,9 @@ void PrintSummary(const TCheckReport& report, const TCheckFigures& figures) {
 
 int RunCheckCommand(const Arguments& args) {
     const auto [package_utf8, json] = ParsePackageAndJson(args);
-    if (package_utf8.empty()) throw UsageError("check needs a PACKAGE");
+    if (package_utf8.empty()) throw UsageError(TranslatedUtf8(kToolNeedsPackage, "check"));
     const std::string path = std::filesystem::absolute(package_utf8).string();
-    if (!FileExists(path)) throw ToolError(package_utf8 + " does not exist");
+    if (!FileExists(path)) throw ToolError(TranslatedUtf8(kToolMissing, package_utf8));
     bmccSetDefaultCharCode(bmccCodePage2CharCode(CodePage()));
 
     const auto start = std::chrono::steady_clock::now();

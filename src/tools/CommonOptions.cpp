@@ -6,13 +6,13 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "ToolCommand.h"
+#include "ToolTexts.h"
 
 namespace kiova::tool {
 
 TDateTime ParseNowOption(std::string_view text) {
     std::optional<TDateTime> value = ParseDateTime(text);
-    if (!value)
-        throw UsageError("--now needs \"yyyy/mm/dd hh:nn:ss\", not \"" + std::string(text) + "\"");
+    if (!value) throw UsageError(TranslatedUtf8(kToolBadNow, text));
     return *value;
 }
 
@@ -22,7 +22,7 @@ void FixClockAt(std::string_view now_option) {
 }
 
 const std::string& OptionValue(const Arguments& args, size_t& index) {
-    if (index + 1 >= args.size()) throw UsageError(args[index] + " needs a value");
+    if (index + 1 >= args.size()) throw UsageError(TranslatedUtf8(kToolNeedsValue, args[index]));
     return args[++index];
 }
 
@@ -34,7 +34,7 @@ PackageAndJson ParsePackageAndJson(const Arguments& args) {
         else if (options.package_utf8.empty() && !arg.starts_with("--"))
             options.package_utf8 = arg;
         else
-            throw UsageError("unexpected argument \"" + arg + "\"");
+            throw UsageError(TranslatedUtf8(kToolUnexpectedArgument, arg));
     }
     return options;
 }

@@ -7,6 +7,7 @@
 #include "Files.h"
 #include "TextUtils.h"
 #include "ToolCommand.h"
+#include "ToolTexts.h"
 
 namespace kiova::tool {
 namespace {
@@ -16,8 +17,8 @@ namespace {
 [[noreturn]] void RefuseByte(const std::string& what, size_t line, size_t column, uint8_t byte) {
     char hex[8];
     std::snprintf(hex, sizeof hex, "0x%02X", byte);
-    throw ToolError(what + ":" + std::to_string(line) + ":" + std::to_string(column) + ": byte " +
-                    hex + " cannot be enciphered (only bytes 0x20 to 0xFF can); nothing written");
+    throw ToolError(TranslatedUtf8(kToolUncipherableByte, what, std::to_string(line),
+                                   std::to_string(column), hex));
 }
 
 void RefuseUncipherableText(const std::string& what, std::string_view text) {
@@ -29,18 +30,18 @@ void RefuseUncipherableText(const std::string& what, std::string_view text) {
 void RefuseUncipherableKey(std::string_view key) {
     for (size_t i = 0; i < key.size(); ++i)
         if (!IsCipherByte(static_cast<uint8_t>(key[i])))
-            RefuseByte("the key", 1, i + 1, static_cast<uint8_t>(key[i]));
+            RefuseByte(TranslatedUtf8(kToolTheKey), 1, i + 1, static_cast<uint8_t>(key[i]));
 }
 
 }  // namespace
 
 int RunEncryptCommand(const Arguments& args) {
     if (args.size() != 4 || args[0] != "--key")
-        throw UsageError("encrypt needs --key KEY INPUT OUTPUT");
+        throw UsageError(TranslatedUtf8(kToolNeedsArguments, "encrypt", "--key KEY INPUT OUTPUT"));
     const std::string key = Utf8ToAnsi(args[1]);
     const std::string& input = args[2];
     std::optional<std::string> contents = ReadFileBytes(input);
-    if (!contents) throw ToolError("cannot read " + args[2]);
+    if (!contents) throw ToolError(TranslatedUtf8(kToolCannotRead, args[2]));
     RefuseUncipherableKey(key);
     RefuseUncipherableText(args[2], *contents);
     WriteFileAtomically(args[3], JoinLinesCrLf(EncipherLines(SplitLines(*contents), key)));
@@ -48,10 +49,12 @@ int RunEncryptCommand(const Arguments& args) {
 }
 
 int RunDecryptCommand(const Arguments& args) {
-    if (args.size() != 2) throw UsageError("decrypt needs INPUT OUTPUT");
+    if (args.size() != 2)
+        throw UsageError(TranslatedUtf8(kToolNeedsArguments, "decrypt", "INPUT OUTPUT"));
     const std::string& input = args[0];
-    if (!FileExists(input)) throw ToolError("cannot read " + args[0]);
-    if (!IsEncrypted(ReadFileLines(input))) throw ToolError(args[0] + " is not enciphered");
+    if (!FileExists(input)) throw ToolError(TranslatedUtf8(kToolCannotRead, args[0]));
+    if (!IsEncrypted(ReadFileLines(input)))
+        throw ToolError(TranslatedUtf8(kToolNotEnciphered, args[0]));
     WriteFileAtomically(args[1], JoinLinesCrLf(ReadPossiblyEncipheredFile(input)));
     return 0;
 }

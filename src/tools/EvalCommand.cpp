@@ -9,6 +9,7 @@
 #include "CodePage.h"
 #include "TerminalText.h"
 #include "ToolCommand.h"
+#include "ToolTexts.h"
 
 namespace kiova::tool {
 namespace {
@@ -35,10 +36,10 @@ EvalOptions ParseEvalOptions(const Arguments& args) {
         } else if (arg == "--json") {
             options.json = true;
         } else if (!options.character.Take(args, i)) {
-            throw UsageError("unknown option \"" + arg + "\"");
+            throw UsageError(TranslatedUtf8(kToolUnknownOption, arg));
         }
     }
-    if (options.package_utf8.empty()) throw UsageError("eval needs a PACKAGE");
+    if (options.package_utf8.empty()) throw UsageError(TranslatedUtf8(kToolNeedsPackage, "eval"));
     return options;
 }
 

@@ -11,6 +11,7 @@
 #include "InstalledFolders.h"
 #include "ProgramFolder.h"
 #include "ToolCommand.h"
+#include "ToolTexts.h"
 
 namespace kiova::tool {
 namespace {
@@ -38,7 +39,7 @@ int ReportProgramFolder(bool json) {
                                 {"reason", folder.reason},
                                 {"decoderFolders", Utf8List(DecoderFolders(folder.path))},
                                 {"pluginFolders", Utf8List(PluginFolders(folder.path))},
-                                {"helpPage", HelpPagePath(folder.path)}};
+                                {"helpPage", HelpPagePath(folder.path, UiLanguage())}};
     if (json) {
         std::cout << out.dump() << '\n';
         return 0;
@@ -58,7 +59,7 @@ int RunInfoCommand(const Arguments& args) {
     if (package_utf8.empty()) return ReportProgramFolder(json);
 
     const std::string package_path = std::filesystem::absolute(package_utf8).string();
-    if (!FileExists(package_path)) throw ToolError(package_utf8 + " does not exist");
+    if (!FileExists(package_path)) throw ToolError(TranslatedUtf8(kToolMissing, package_utf8));
     TCharacterFile package(package_path);
     // As the program's loader decides, so that "valid" promises the character loads.
     const int code_page = package.CodePage();

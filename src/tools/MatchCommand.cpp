@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "ToolTexts.h"
 #include "bmRExp.h"
 
 namespace kiova::tool {
@@ -55,20 +56,21 @@ MatchOptions ParseOptions(const Arguments& args) {
         } else if (arg == "--batch") {
             options.batch = true;
         } else if (arg == "--code") {
-            if (i + 1 == args.size()) throw UsageError("--code needs a value");
+            if (i + 1 == args.size()) throw UsageError(TranslatedUtf8(kToolNeedsValue, "--code"));
             options.code = nullptr;
             for (const MatchCode& code : kCodes) {
                 if (code.name == args[i + 1]) options.code = &code;
             }
-            if (options.code == nullptr) throw UsageError("unknown code \"" + args[i + 1] + "\"");
+            if (options.code == nullptr)
+                throw UsageError(TranslatedUtf8(kToolUnknownCode, args[i + 1]));
             ++i;
         } else {
-            throw UsageError("unknown option \"" + arg + "\"");
+            throw UsageError(TranslatedUtf8(kToolUnknownOption, arg));
         }
     }
     if (options.operands.size() != (options.batch ? 0u : 2u)) {
-        throw UsageError(options.batch ? "--batch reads PATTERN and TEXT from standard input"
-                                       : "expected PATTERN and TEXT");
+        throw UsageError(
+            TranslatedUtf8(options.batch ? kToolBatchTakesNoOperands : kToolNeedsPatternAndText));
     }
     return options;
 }
@@ -85,7 +87,7 @@ std::size_t Utf8Length(unsigned char lead) {
 std::string FromUtf8(std::string_view utf8, const MatchCode& code) {
     const iconv_t cd = iconv_open(code.charset, "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw ToolError(std::string("no conversion from UTF-8 to ") + code.charset);
+        throw ToolError(TranslatedUtf8(kToolNoConversion, code.charset));
     }
     const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
     std::string bytes;
@@ -171,7 +173,7 @@ int RunMatchCommand(const Arguments& args) {
     const MatchOptions options = ParseOptions(args);
     if (options.batch) return RunBatch(options);
     if (options.hex && (!FromHex(options.operands[0]) || !FromHex(options.operands[1]))) {
-        throw UsageError("--hex needs PATTERN and TEXT as pairs of hexadecimal digits");
+        throw UsageError(TranslatedUtf8(kToolBadHex));
     }
     const auto [result, failed] = MatchCase(options, options.operands[0], options.operands[1]);
     std::cout << result << '\n';

@@ -19,6 +19,7 @@
 #include "ProgramFolder.h"
 #include "SusiePlugInList.h"
 #include "ToolCommand.h"
+#include "ToolTexts.h"
 
 namespace kiova::tool {
 namespace {
@@ -50,11 +51,12 @@ PictureOptions ParsePictureOptions(const Arguments& args) {
         } else if (options.file_utf8.empty() && !arg.starts_with("--")) {
             options.file_utf8 = arg;
         } else {
-            throw UsageError("unexpected argument \"" + arg + "\"");
+            throw UsageError(TranslatedUtf8(kToolUnexpectedArgument, arg));
         }
     }
-    if (options.file_utf8.empty()) throw UsageError("picture needs a FILE");
-    if (options.png_utf8.empty()) throw UsageError("picture needs --png OUT");
+    if (options.file_utf8.empty()) throw UsageError(TranslatedUtf8(kToolPictureNeedsFile));
+    if (options.png_utf8.empty())
+        throw UsageError(TranslatedUtf8(kToolNeedsArguments, "picture", "--png OUT"));
     return options;
 }
 
@@ -63,7 +65,7 @@ void AddDecoders(TSusiePlugInList& decoders, const std::optional<std::string>& p
     const std::string program_folder = OpenProgramFolder().path;
     if (!package_utf8) return AddProgramDecoders(decoders, program_folder, nullptr);
     const std::string package_path = std::filesystem::absolute(*package_utf8).string();
-    if (!FileExists(package_path)) throw ToolError(*package_utf8 + " does not exist");
+    if (!FileExists(package_path)) throw ToolError(TranslatedUtf8(kToolMissing, *package_utf8));
     const TCharacterFile package(package_path);
     AddProgramDecoders(decoders, program_folder, &package);
 }
@@ -100,7 +102,7 @@ int RunPictureCommand(const Arguments& args) {
             ", colour key " + ColorText(key) + " -> window colour " + ColorText(kWindowColor);
     }
     if (!image.save(QString::fromStdString(options.png_utf8), "PNG"))
-        throw ToolError("cannot write " + options.png_utf8);
+        throw ToolError(TranslatedUtf8(kToolCannotWrite, options.png_utf8));
 
     if (options.json)
         std::cout << out.dump() << '\n';

@@ -4,8 +4,10 @@
 #include <span>
 #include <string_view>
 
+#include "InstalledFolders.h"
 #include "MatchCommand.h"
 #include "ToolCommand.h"
+#include "ToolTexts.h"
 #include "Version.h"
 
 namespace kiova::tool {
@@ -33,7 +35,7 @@ constexpr ToolCommand kCommands[] = {
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "usage: kiova-tool COMMAND [ARGS...]\n\ncommands:\n";
+    out << TranslatedUtf8(kToolUsage);
     for (const ToolCommand& command : kCommands) out << "  kiova-tool " << command.usage << '\n';
     out << "  kiova-tool --help\n  kiova-tool --version\n";
 }
@@ -57,15 +59,15 @@ int Run(std::span<char*> argv) {
         try {
             return command.run(Arguments(argv.begin() + 1, argv.end()));
         } catch (const UsageError& error) {
-            std::cerr << "kiova-tool: " << error.what() << "\nusage: kiova-tool " << command.usage
-                      << '\n';
+            std::cerr << "kiova-tool: " << error.what() << '\n'
+                      << TranslatedUtf8(kToolCommandUsage, command.usage) << '\n';
             return 2;
         } catch (const std::exception& error) {
             std::cerr << "kiova-tool: " << error.what() << '\n';
             return 1;
         }
     }
-    std::cerr << "kiova-tool: unknown command \"" << name << "\"\n";
+    std::cerr << "kiova-tool: " << TranslatedUtf8(kToolUnknownCommand, name) << '\n';
     PrintHelp(std::cerr);
     return 2;
 }
@@ -74,5 +76,6 @@ int Run(std::span<char*> argv) {
 }  // namespace kiova::tool
 
 int main(int argc, char** argv) {
+    const kiova::TTranslations translations(kiova::UiLanguage(), kiova::TranslationFolders());
     return kiova::tool::Run(std::span<char*>(argv + 1, static_cast<size_t>(argc - 1)));
 }

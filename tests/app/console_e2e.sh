@@ -70,7 +70,7 @@ printf '[User]\r\n%s\r\n' "$profile" >"$home/Kiova.ini"
 } | "$kiova" "$home/Alice.ktc" >"$work/out" 2>"$work/err" ||
   fail "exit status $?: $(cat "$work/err")"
 
-grep -qx 'kiova: no display.*' "$work/err" ||
+grep -qx 'kiova: ディスプレイがありません (.*)。端末で話します' "$work/err" ||
   fail "no note of the terminal's choice: $(cat "$work/err")"
 expected=$(cat <<'END'
 Hello

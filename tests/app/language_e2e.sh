@@ -65,11 +65,13 @@ END
 diff <(talk "$kiova" ja_JP.UTF-8) <(printf '%s\n' "$japanese") || fail "Japanese differs"
 diff <(talk "$kiova" en_US.UTF-8) <(printf '%s\n' "$english") || fail "English differs"
 diff <(talk "$kiova" C) <(printf '%s\n' "$english") || fail "the C locale is not English"
-# --help and a usage error too.
+# --help and a usage error too, printed before the program makes its application.
 [ "$(LANG=ja_JP.UTF-8 "$kiova" --help | head -n 1)" = '使い方: kiova [--console] [--verbose] [PACKAGE]' ] ||
   fail "--help is not Japanese"
 [ "$(LANG=en_US.UTF-8 "$kiova" --nonsense 2>&1 | sed -n 2p)" = \
   'usage: kiova [--console] [--verbose] [PACKAGE]' ] || fail "the usage error is not English"
+[ "$(LANG=ja_JP.UTF-8 "$kiova" --nonsense 2>&1 | head -n 1)" = 'kiova: 不明なオプション "--nonsense" です' ] ||
+  fail "the option error is not Japanese"
 
 # Without its catalogues the program keeps its texts as written: the windows' in Japanese.
 mkdir "$work/bin"

@@ -4,6 +4,7 @@
 
 #include "CodePage.h"
 #include "FrontEndFixture.h"
+#include "ScopedEnvironment.h"
 #include "UiTexts.h"
 
 namespace kiova::testing {
@@ -28,6 +29,24 @@ TEST_F(MenuActions, HelpPageOpensOrItsAbsenceIsReportedWithThePath) {
     EXPECT_THAT(view.opened, ElementsAre(Utf8ToUtf16(folder / "Help/index.htm")));
     front_end->ShowWebSite();
     EXPECT_EQ(view.opened.back(), kHomePage);
+}
+
+TEST_F(MenuActions, HelpPageInTheInterfacesLanguageElseInTheOther) {
+    Start(WriteGreeter("Alice", "Hi"));
+    const ScopedEnvironment no_language_list("LANGUAGE", "");
+    auto show_help_under = [this](const char* locale) {
+        const ScopedEnvironment all("LC_ALL", locale);
+        front_end->ShowHelp();
+    };
+    folder.Write("Help/index.en.htm", "<html lang=en></html>");
+    show_help_under("ja_JP.UTF-8");
+    folder.Write("Help/index.htm", "<html lang=ja></html>");
+    show_help_under("ja_JP.UTF-8");
+    show_help_under("C");
+    const std::u16string english = Utf8ToUtf16(folder / "Help/index.en.htm");
+    const std::u16string japanese = Utf8ToUtf16(folder / "Help/index.htm");
+    EXPECT_THAT(view.opened, ElementsAre(english, japanese, english));
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(MenuActions, TrayMenuOnlyOnceTheAnswerHasBeenShown) {

@@ -14,7 +14,7 @@ library=$(find "$usr/lib" -type d -name kiova | head -n 1)
 [ -n "$library" ] || fail "no library folder lib/.../kiova"
 
 id=org.example.kiova
-for file in bin/kiova bin/kiova-tool share/kiova/characters/hina.ktc share/kiova/Help/index.htm \
+for file in bin/kiova bin/kiova-tool share/kiova/characters/hina.ktc share/kiova/Help/index.htm share/kiova/Help/index.en.htm \
     share/kiova/kiova.svg share/applications/$id.desktop share/mime/packages/kiova.xml \
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
     share/man/man1/kiova.1.gz share/man/man1/kiova-tool.1.gz share/doc/kiova/copyright \

@@ -23,6 +23,27 @@ TEST(Tool, HelpVersionAndUsageErrors) {
     EXPECT_EQ(RunTool({"encrypt", "in"}).status, 2);
 }
 
+TEST(Tool, UsageAndErrorsInTheLocalesLanguage) {
+    EXPECT_TRUE(RunTool({"--help"}, "", "ja_JP.UTF-8")
+                    .out.starts_with("使い方: kiova-tool COMMAND [ARGS...]\n\nコマンド:\n"
+                                     "  kiova-tool info [PACKAGE] [--json]\n"));
+    EXPECT_TRUE(RunTool({"--help"}, "", "en_US.UTF-8")
+                    .out.starts_with("usage: kiova-tool COMMAND [ARGS...]\n\ncommands:\n"
+                                     "  kiova-tool info [PACKAGE] [--json]\n"));
+    EXPECT_EQ(RunTool({"decrypt", "in"}, "", "ja_JP.UTF-8").err,
+              "kiova-tool: decrypt には INPUT OUTPUT が必要です\n"
+              "使い方: kiova-tool decrypt INPUT OUTPUT\n");
+    EXPECT_EQ(RunTool({"decrypt", "in"}, "", "C").err,
+              "kiova-tool: decrypt needs INPUT OUTPUT\nusage: kiova-tool decrypt INPUT OUTPUT\n");
+    // A placeholder in a file name stays as it is.
+    TempFolder dir;
+    const std::string input = dir.Write("100%2.txt", "tab\there");
+    EXPECT_EQ(RunTool({"encrypt", "--key", "k", input, dir / "out"}, "", "ja_JP.UTF-8").err,
+              "kiova-tool: " + input +
+                  ":1:4: バイト 0x09 は暗号化できません (できるのは 0x20 から 0xFF "
+                  "まで)。何も書きませんでした\n");
+}
+
 TEST(Tool, EncryptWritesExactlyTheCipherAndDecryptRestoresIt) {
     TempFolder dir;
     // "日本" in Shift_JIS inside the text; the key is given in UTF-8 and converted.

@@ -7,14 +7,38 @@
 
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "TempFolder.h"
 
 extern char** environ;
 
 namespace kiova::testing {
+namespace {
 
-ToolResult RunTool(const std::vector<std::string>& args, const std::string& input) {
+// This process's environment with LANG=`locale` as the only locale variable.
+std::vector<std::string> EnvironmentUnder(const std::string& locale) {
+    std::vector<std::string> environment{"LANG=" + locale};
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string_view entry(*variable);
+        const std::string_view name = entry.substr(0, entry.find('='));
+        if (name != "LANG" && name != "LANGUAGE" && name != "LC_ALL" && name != "LC_MESSAGES")
+            environment.emplace_back(entry);
+    }
+    return environment;
+}
+
+std::vector<char*> NullTerminated(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (std::string& string : strings) pointers.push_back(string.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+}  // namespace
+
+ToolResult RunTool(const std::vector<std::string>& args, const std::string& input,
+                   const std::string& locale) {
     TempFolder io;
     const std::string in_path = io.Write("stdin", input);
     const std::string out_path = io / "stdout";
@@ -28,13 +52,14 @@ ToolResult RunTool(const std::vector<std::string>& args, const std::string& inpu
 
     std::vector<std::string> argv_strings = {KIOVA_TOOL_PATH};
     argv_strings.insert(argv_strings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& arg : argv_strings) argv.push_back(arg.data());
-    argv.push_back(nullptr);
+    std::vector<char*> argv = NullTerminated(argv_strings);
+    std::vector<std::string> environment_strings = EnvironmentUnder(locale);
+    std::vector<char*> environment = NullTerminated(environment_strings);
 
     ToolResult result;
     pid_t pid = 0;
-    if (posix_spawn(&pid, KIOVA_TOOL_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, KIOVA_TOOL_PATH, &actions, nullptr, argv.data(), environment.data()) ==
+        0) {
         int status = 0;
         waitpid(pid, &status, 0);
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

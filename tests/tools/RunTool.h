@@ -12,6 +12,9 @@ struct ToolResult {
     std::string err;
 };
 
-ToolResult RunTool(const std::vector<std::string>& args, const std::string& input = "");
+// The tool runs under `locale` alone (LANG; the other locale variables unset), so that its
+// messages are in that locale's language whatever the tests' environment.
+ToolResult RunTool(const std::vector<std::string>& args, const std::string& input = "",
+                   const std::string& locale = "C.UTF-8");
 
 }  // namespace kiova::testing
