@@ -3,11 +3,17 @@
 // offsets in every code.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 #include "RandomPatterns.h"
 #include "ReferenceSearch.h"
+#include "bmREDecoders.h"
 #include "bmRELazyDFA.h"
 #include "bmRESearch.h"
 #include "bmRExp.h"
+#include "bmWchReader.h"
 
 namespace kiova {
 namespace {
@@ -86,16 +92,16 @@ private:
     void Compare(TbmRExp& re, TbmRELazyDFA& lazy, const std::string& source,
                  const std::string& text) {
         const int size = static_cast<int>(text.size());
-        // The restarting search threw on UTF-16 from an odd offset (where the rest of the text is
-        // no whole number of units); only even offsets compare there.
-        const int step = code_ == TbmCharCode::UniCode ? 2 : 1;
-        for (const int start :
-             {0, step, static_cast<int>(random_() % (size + 2)) / step * step, size}) {
+        for (const int start : {0, 1, static_cast<int>(random_() % (size + 2)), size}) {
             Found reference{}, ranges{}, table{}, lazily{};
             ranges.position = SearchDFA(text, start, code_, re.GetDFATable(), ranges.length);
-            // The restarting search reads no UTF-8: there the range search is the reference.
-            reference = code_ == TbmCharCode::UTF8 ? ranges : Found{};
-            if (code_ != TbmCharCode::UTF8)
+            // The restarting search reads no UTF-8 and threw on UTF-16 from an odd offset (where
+            // the rest of the text is no whole number of units): there the range search is the
+            // reference.
+            const bool restarting =
+                code_ != TbmCharCode::UTF8 && (code_ != TbmCharCode::UniCode || start % 2 == 0);
+            reference = restarting ? Found{} : ranges;
+            if (restarting)
                 reference.position = test::ReferenceSearchDFA(text, start, code_, re.GetDFATable(),
                                                               reference.length);
             table.position = SearchDFA(text, start, re.GetSearchTable(), table.length);
@@ -152,6 +158,59 @@ TEST(SearchTest, LazyAutomatonFlushedWhenFullStillFindsWhatTheRestartingSearchFi
                        0);
     small.Run(300);
     EXPECT_GT(small.Flushes(), 0u);
+}
+
+TEST(SearchTest, LazyAutomatonKeepsToItsBudget) {
+    // An a eight characters before a c: run lists number in the hundreds, more than fit.
+    TbmRExp re(TbmCharCode::Western);
+    re.SetPattern("a[ab][ab][ab][ab][ab][ab][ab]c");
+    constexpr std::size_t kBudget = 32 << 10;
+    TbmRELazyDFA lazy(re.GetSearchTable(), kBudget);
+    std::mt19937 random(8);
+    for (int t = 0; t < 40; ++t) {
+        std::string text(2000, 'a');
+        for (char& c : text) c = "ab"[random() % 2];
+        if (t % 2 == 0) text.back() = 'c';
+        const int start = static_cast<int>(random() % 1000);
+        Found expected{}, found{};
+        expected.position = SearchDFA(text, start, re.GetSearchTable(), expected.length);
+        found.position = lazy.Search(text, start, found.length);
+        EXPECT_EQ(found, expected) << text << " from " << start;
+        EXPECT_LE(lazy.CacheBytes(), kBudget);
+    }
+    EXPECT_GT(lazy.Flushes(), 0u);
+}
+
+// Character starts stepping back from the end, as `decoder` meets them reading forwards from a
+// random offset of random texts made of `bytes`.
+template <class Decoder>
+void ExpectStepsBackAsReadForwards(Decoder decoder, const std::string& bytes) {
+    std::mt19937 random(9);
+    for (int t = 0; t < 300; ++t) {
+        std::string text(random() % 40, '\0');
+        for (char& c : text) c = bytes[random() % bytes.size()];
+        const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
+        const int size = static_cast<int>(text.size());
+        const int from = size == 0 ? 0 : static_cast<int>(random() % 3) % (size + 1);
+        std::vector<int> forwards{from};
+        for (int pos = from; pos < size; forwards.push_back(pos)) {
+            decoder.Read(data, size, pos);
+            pos = std::min(pos, size);
+        }
+        std::vector<int> backwards{size};
+        for (int pos = size, memo = -1; pos > from; backwards.push_back(pos))
+            pos = decoder.StartBefore(data, from, pos, memo);
+        std::reverse(backwards.begin(), backwards.end());
+        EXPECT_EQ(backwards, forwards) << testing::PrintToString(text) << " from " << from;
+    }
+}
+
+TEST(SearchTest, DecodersStepBackToTheCharacterStartsTheyReadForwards) {
+    // Runs of lead-range bytes pair up only from the last byte that cannot lead.
+    ExpectStepsBackAsReadForwards(MbcsDecoder{bmccLeadByteTable(TbmCharCode::ShiftJIS)},
+                                  "A@\x81\x88\x9F\xE0\xFC");
+    ExpectStepsBackAsReadForwards(Utf8Decoder{}, "a\xC3\xA9\xE3\x81\x82\xF0\x9F\x80\xED\xA0");
+    ExpectStepsBackAsReadForwards(Utf16Decoder{}, std::string("a\0", 2));
 }
 
 TEST(SearchTest, LongRunsAreSearchedInOnePass) {
