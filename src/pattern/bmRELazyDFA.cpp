@@ -67,9 +67,9 @@ bool WholeCharacter(TbmCharCode code, std::uint32_t byte) {
 // just added then leaves room for the two that are always there.
 constexpr std::size_t kMinStates = 4;
 
-std::size_t ForwardBudget(const TbmRESearchTable& table, std::size_t budget) {
-    const std::size_t widest = table.StateCount() * sizeof(char32_t) +
-                               (table.ClassCount() + 4) * sizeof(std::int32_t) + 256;
+std::size_t ForwardBudget(const TbmRESearchTable& table, std::size_t symbols, std::size_t budget) {
+    const std::size_t widest =
+        table.StateCount() * sizeof(char32_t) + symbols * sizeof(std::int32_t) + 256;
     return std::max(std::min(budget, kMaxBudget) / 4 * 3, kMinStates * widest);
 }
 
@@ -86,7 +86,7 @@ TbmRELazyDFA::TbmRELazyDFA(const TbmRESearchTable& table, std::size_t budget)
       readsBytes_(table.CharCode() != TbmCharCode::UniCode),
       skips_(table.CanSkip() && table.AfterLineHead() != 0 &&
              (!table.Literal().empty() || table.SingleStartByte() >= 0)),
-      cache_(symbolCount_, ForwardBudget(table, budget)),
+      cache_(symbolCount_, ForwardBudget(table, symbolCount_, budget)),
       reverse_(table, std::min(budget, kMaxBudget) / 4),
       stamps_(table.StateCount()) {
     const bool lineEnds = ReadsLineEnds(table);
