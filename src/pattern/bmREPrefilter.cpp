@@ -11,9 +11,9 @@ namespace {
 
 using TState = TbmREPackedAutomata::TState;
 
-// Longer literals are cut here: they are rare enough already.
-constexpr std::size_t kMaxLength = 8;
-// A pattern with more literals than this goes unfiltered.
+// Literals end at this length: longer ones would rarely rule out more lines.
+constexpr std::size_t kMaxLength = 12;
+// Past this many literals a pattern's literals end where they stand.
 constexpr std::size_t kMaxLiterals = 16;
 // A transition over more characters than this ends a literal.
 constexpr std::int32_t kMaxBranch = 8;
@@ -95,7 +95,8 @@ bool TbmREPrefilter::Add(std::uint32_t pattern, const TbmREPackedAutomata& autom
     for (const Literal& literal : literals) {
         std::uint32_t node = kRoot;
         for (const std::int32_t c : literal.chars) node = Child(node, c);
-        added_.push_back({node, {pattern, literal.state, literal.anchored}});
+        added_.push_back(
+            {node, {pattern, literal.state, literal.anchored, automata.Accepting(literal.state)}});
     }
     return true;
 }
@@ -161,7 +162,7 @@ void TbmREPrefilter::Scan(std::span<const std::int32_t> line, std::vector<THit>&
             for (std::uint32_t e = entryBegin_[found]; e < entryBegin_[found + 1]; ++e) {
                 const Entry& entry = entries_[e];
                 if (!entry.anchored || StartsLine(line, begin))
-                    hits.push_back({end, entry.pattern, entry.state});
+                    hits.push_back({end, entry.pattern, entry.state, entry.matches});
             }
         }
     }

@@ -7,8 +7,9 @@
 // In: patterns as packed automata with their entries, then lines as character values (read as
 //     the set reads them, so that any character code works).
 // Out: the hits of a line: a pattern, the state its automaton reaches by reading the literal from
-//     its start (or from its line head, for a literal found at a line start), and the position
-//     after the literal; ascending by position.
+//     its start (or from its line head, for a literal found at a line start), whether that state
+//     accepts (the literal is a match itself), and the position after the literal; ascending by
+//     position.
 // Always holds: every match of an accepted pattern begins with one of its literals, read from
 //     the start or, at a line start, from the line head; so a search of the pattern finds a
 //     match exactly when one of its hits leads to acceptance. A pattern whose matches need not
@@ -33,6 +34,7 @@ public:
         std::uint32_t Position;  // in characters, just after the literal
         std::uint32_t Pattern;
         TState State;
+        bool Matches;
     };
 
     // Takes the pattern when its matches all begin with a usable literal; false leaves the
@@ -53,6 +55,7 @@ private:
         std::uint32_t pattern;
         TState state;
         bool anchored;  // read from the line head: counts only at a line start
+        bool matches;   // the state accepts
     };
     static constexpr std::uint32_t kRoot = 0;
     static constexpr std::uint32_t kNone = UINT32_MAX;

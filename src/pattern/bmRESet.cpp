@@ -22,6 +22,7 @@
 #include "bmRESet.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 #include <unordered_map>
@@ -170,18 +171,31 @@ public:
 
 private:
     // The prefiltered patterns, run from their hits only: each run starts after its literal in the
-    // state the literal led to, and goes on as a search's run would.
+    // state the literal led to, and goes on as a search's run would. A run that reaches a state
+    // it only leaves on a few characters waits, unlooked at, for the next of them.
     void RunFromHits(std::vector<std::uint32_t>& found) {
         live_.clear();
+        waiting_.clear();
         auto hit = hits_.begin();
         for (std::size_t at = 0; at <= chars_.size(); ++at) {
-            if (live_.empty()) {
-                if (hit == hits_.end()) return;
-                at = hit->Position;
+            if (live_.empty()) {  // on to where a run starts or stops waiting
+                std::size_t next = hit != hits_.end() ? hit->Position : SIZE_MAX;
+                if (!waiting_.empty()) next = std::min<std::size_t>(next, waiting_.front().until);
+                if (next == SIZE_MAX) return;
+                at = next;
             }
             starting_.clear();
-            for (; hit != hits_.end() && hit->Position == at; ++hit)
-                starting_.push_back({hit->Pattern, hit->State});
+            for (; hit != hits_.end() && hit->Position == at; ++hit) {
+                if (hit->Matches)
+                    Report(hit->Pattern, found);
+                else
+                    starting_.push_back({hit->Pattern, hit->State});
+            }
+            while (!waiting_.empty() && waiting_.front().until == at) {
+                std::pop_heap(waiting_.begin(), waiting_.end(), std::greater<>());
+                starting_.push_back(waiting_.back().run);
+                waiting_.pop_back();
+            }
             SortUnique(starting_);
             MergeInto(live_, starting_, scratch_);
             const std::int32_t c = at < chars_.size() ? chars_[at] : -1;
@@ -193,12 +207,27 @@ private:
                     Report(run.pattern, found);
                 } else if (c >= 0) {
                     const TState target = automata_.Next(run.state, c);
-                    if (target != kNoState) stepped_.push_back({run.pattern, target});
+                    if (target != kNoState) Continue({run.pattern, target}, at + 1);
                 }
             }
             OrderWithinPatterns(stepped_);
             live_.swap(stepped_);
         }
+    }
+
+    // Steps on a run that stands at `at` after its step.
+    void Continue(Run run, std::size_t at) {
+        if (automata_.Waits(run.state) && !automata_.Accepting(run.state)) {
+            const TbmREPackedAutomata::TStops stops = automata_.Stops(run.state);
+            std::size_t until = at;
+            while (until < chars_.size() && !stops.Has(chars_[until])) ++until;
+            if (until > at) {
+                waiting_.push_back({static_cast<std::uint32_t>(until), run});
+                std::push_heap(waiting_.begin(), waiting_.end(), std::greater<>());
+                return;
+            }
+        }
+        stepped_.push_back(run);
     }
 
     // The patterns without a literal, through the cached states; false when the budget ran out.
@@ -469,6 +498,13 @@ private:
     std::vector<std::int32_t> chars_;
     std::vector<TbmREPrefilter::THit> hits_;
     std::vector<Run> live_, starting_, stepped_;
+    struct Waiting {
+        std::uint32_t until;  // the position of its next stop
+        Run run;
+
+        auto operator<=>(const Waiting&) const = default;
+    };
+    std::vector<Waiting> waiting_;  // a heap, the first to stop on top
     std::vector<std::uint32_t> stamps_;
     std::vector<std::uint32_t> parkStamps_;
     std::vector<std::uint32_t> parked_;

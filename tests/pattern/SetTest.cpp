@@ -174,8 +174,8 @@ TEST(SetTest, KeysOfEveryShapeAgreeWithSearchesInEveryCode) {
         {TbmCharCode::UTF8, {'a', 'b', 0xE9, 0x3042, 0x1F600}, "\xE3\x81"},
     };
     const std::vector<std::string> shapes = {
-        "W",     "(W|W)", "W.*W", "W[LL]W", "^W",  "W$",    "W(L|L)?", "W[0-9][0-9]",
-        "^W.+$", "(W|L)", "L.L",  ".*W",    "L?W", "(WL)+", "W|^W",    "[L-L]+W"};
+        "W",     "(W|W)", "W.*W", "W[LL]W", "^W",    "W$",   "W(L|L)?", "W[0-9][0-9]", "^W.+$",
+        "(W|L)", "L.L",   ".*W",  "L?W",    "(WL)+", "W|^W", "[L-L]+W", "W(.|\n)*$",   "W[^L]*W"};
     std::mt19937 random(29);
     for (const Code& c : codes) {
         const auto reader = bmccCreateReader(c.code);
