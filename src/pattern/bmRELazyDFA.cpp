@@ -50,19 +50,6 @@ bool SpecialAccepts(std::int32_t step) {
     return ((-2 - step) & 1) != 0;
 }
 
-// Whether `byte` is a whole character wherever a reading of `code` meets it.
-bool WholeCharacter(TbmCharCode code, std::uint32_t byte) {
-    switch (code) {
-        case TbmCharCode::ShiftJIS:
-        case TbmCharCode::JapaneseEUC:
-            return !bmccLeadByteTable(code)[byte];
-        case TbmCharCode::UTF8:
-            return byte < 0x80;
-        default:
-            return code == TbmCharCode::Western;
-    }
-}
-
 // Room for at least this many states of the widest kind, whatever budget is asked for: a state
 // just added then leaves room for the two that are always there.
 constexpr std::size_t kMinStates = 4;
@@ -83,7 +70,6 @@ TbmRELazyDFA::TbmRELazyDFA(const TbmRESearchTable& table, std::size_t budget)
       endSymbol_(lfSymbol_ + 3),
       slowSymbol_(lfSymbol_ + 4),
       symbolCount_(lfSymbol_ + 5),
-      readsBytes_(table.CharCode() != TbmCharCode::UniCode),
       skips_(table.CanSkip() && table.AfterLineHead() != 0 &&
              (!table.Literal().empty() || table.SingleStartByte() >= 0)),
       cache_(symbolCount_, ForwardBudget(table, symbolCount_, budget)),
@@ -94,10 +80,7 @@ TbmRELazyDFA::TbmRELazyDFA(const TbmRESearchTable& table, std::size_t budget)
         byteSymbols_[byte] = lineEnds && byte == bmreLF   ? lfSymbol_
                              : lineEnds && byte == bmreCR ? crSymbol_
                                                           : table.ClassOf(byte);
-        fastSymbols_[byte] =
-            WholeCharacter(table.CharCode(), byte) && byteSymbols_[byte] != crSymbol_
-                ? byteSymbols_[byte]
-                : slowSymbol_;
+        fastSymbols_[byte] = byteSymbols_[byte] == crSymbol_ ? slowSymbol_ : byteSymbols_[byte];
     }
     InternFixed();
 }
@@ -127,7 +110,7 @@ int TbmRELazyDFA::Run(std::string_view text, int start, bool lineStart, Decoder 
     int flushedAt = start;
     int end = -1;
     for (int pos = start;;) {
-        if (readsBytes_) pos = RunBytes(bytes, size, pos, row);
+        pos = RunCharacters(decoder, bytes, size, pos, row);
         if (skipper && row == RowOf(plainStart_)) pos = skipper->NextPossibleStart(pos);
         int next = pos;
         const std::int32_t c = decoder.Read(bytes, size, next);
@@ -158,13 +141,22 @@ int TbmRELazyDFA::Run(std::string_view text, int start, bool lineStart, Decoder 
     return begin;
 }
 
-int TbmRELazyDFA::RunBytes(const std::uint8_t* bytes, int size, int pos, TRow& row) const {
+template <class Decoder>
+int TbmRELazyDFA::RunCharacters(const Decoder& decoder, const std::uint8_t* bytes, int size,
+                                int pos, TRow& row) const {
     const std::int32_t* next = cache_.Transitions();
     TRow at = row;
-    for (; pos < size; ++pos) {
-        const std::int32_t step = next[at + static_cast<TRow>(fastSymbols_[bytes[pos]])];
+    while (pos < size) {
+        int after = pos;
+        const std::int32_t c = decoder.Read(bytes, size, after);
+        if (after > size) break;  // cut off by the end: left to the character loop
+        const std::uint32_t symbol = static_cast<std::uint32_t>(c) < 256
+                                         ? fastSymbols_[static_cast<std::size_t>(c)]
+                                         : table_.ClassOf(c);
+        const std::int32_t step = next[at + static_cast<TRow>(symbol)];
         if (step < 0) break;
         at = step;
+        pos = after;
     }
     row = at;
     return pos;

@@ -62,8 +62,10 @@ private:
 
     template <class Decoder>
     int Run(std::string_view text, int start, bool lineStart, Decoder decoder, int& length);
-    // Steps over bytes that are whole characters while the transitions are plain ones.
-    int RunBytes(const std::uint8_t* bytes, int size, int pos, TRow& row) const;
+    // Steps over characters while their transitions are plain ones.
+    template <class Decoder>
+    int RunCharacters(const Decoder& decoder, const std::uint8_t* bytes, int size, int pos,
+                      TRow& row) const;
     template <class Decoder>
     std::uint32_t SymbolOf(std::int32_t c, const Decoder& decoder, const std::uint8_t* bytes,
                            int size, int next) const;
@@ -82,11 +84,10 @@ private:
     const TbmRESearchTable& table_;
     // Symbols: the table's classes, then LF, CR, CR before LF, the end of the text (the line
     // ends have their own only when the pattern has ^ or $ anchors), and a slow one whose
-    // transitions are never filled: bytes that are not whole characters, and CR.
+    // transitions are never filled: CR's in the plain loop, which does not look ahead.
     std::uint32_t lfSymbol_, crSymbol_, crLfSymbol_, endSymbol_, slowSymbol_, symbolCount_;
-    std::array<std::uint32_t, 256> byteSymbols_{};  // a one-byte character's symbol
-    std::array<std::uint32_t, 256> fastSymbols_{};  // the same, or slowSymbol_
-    bool readsBytes_;                               // a byte may be one character
+    std::array<std::uint32_t, 256> byteSymbols_{};  // the symbols of characters below 256
+    std::array<std::uint32_t, 256> fastSymbols_{};  // the same, with slowSymbol_ for CR's
     // Text may be skipped with memmem or memchr where only the run started there is left (a
     // scan for one of several first bytes is no faster than the byte loop).
     bool skips_;
