@@ -12,7 +12,6 @@
 #include "bmREDecoders.h"
 #include "bmRESearch.h"
 #include "bmRESearchSupport.h"
-#include "bmWchReader.h"
 
 namespace kiova {
 namespace {

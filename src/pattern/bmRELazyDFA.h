@@ -55,9 +55,9 @@ private:
     using TCache = TbmRELazyCache<TKey>;
     using TIndex = TCache::TIndex;
     // A state is named by its row: index * the symbol count. A transition holds the target's
-    // row; a negative value marks one the byte loop leaves to the character loop: unknown, a
-    // slow symbol's, or Special(row, accepted) for a run accepting before the character, or the
-    // target done_ or (when text can be skipped there) plainStart_.
+    // row; a negative value marks one the plain loop leaves to the character loop: unknown (the
+    // slow symbol's always are), or Special(row, accepted) where a run accepts before the
+    // character or the target is done_ or (when text can be skipped there) plainStart_.
     using TRow = std::int32_t;
 
     template <class Decoder>
