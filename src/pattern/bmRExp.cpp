@@ -22,16 +22,25 @@ namespace kiova {
 namespace {
 
 // Texts shorter than this are searched through the automaton's range transitions: a search table
-// and its lazy automaton would cost more to build (and to keep, for every pattern of a large
-// table) than they save.
+// would cost more to build (and to keep, for every pattern of a large table) than it saves.
 constexpr std::size_t kSearchTableTextSize = 256;
+// Texts shorter than this step their runs through the search table; longer ones go through the
+// lazy automaton, whose cached states a pattern keeps (up to its budget) for as long as it lives:
+// a chat line tried record by record against a large table must not leave that behind in every
+// record.
+constexpr std::size_t kLazyTextSize = 4096;
+
+int Search(TbmRExpABC& re, std::string_view text, int start, int& length) {
+    if (text.size() < kSearchTableTextSize)
+        return SearchDFA(text, start, re.GetCharCode(), re.GetDFATable(), length);
+    if (text.size() < kLazyTextSize) return SearchDFA(text, start, re.GetSearchTable(), length);
+    return re.GetLazyDFA().Search(text, start, length);
+}
 
 }  // namespace
 
 int TbmRExpABC::Match(std::string_view text, int start, int& length) {
-    const int found = text.size() < kSearchTableTextSize
-                          ? SearchDFA(text, start - 1, GetCharCode(), GetDFATable(), length)
-                          : GetLazyDFA().Search(text, start - 1, length);
+    const int found = Search(*this, text, start - 1, length);
     return found < 0 ? 0 : found + 1;
 }
 
