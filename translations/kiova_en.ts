@@ -72,6 +72,10 @@
         <translation>The help page cannot be found</translation>
     </message>
     <message>
+        <source>%1 は別のプロセスで既に動いています</source>
+        <translation>%1 is already running in another process</translation>
+    </message>
+    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>

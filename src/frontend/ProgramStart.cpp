@@ -14,6 +14,7 @@
 #include "Files.h"
 #include "ProgramFolder.h"
 #include "Settings.h"
+#include "UiTexts.h"
 #include "bmCharCode.h"
 
 namespace kiova {
@@ -53,7 +54,7 @@ std::string StartPackage(const std::string& program_folder, const std::string& p
 
 bool RunsElsewhere(const std::string& program_folder, const std::string& package) {
     if (package.empty() || !CharacterRunsElsewhere(program_folder, package)) return false;
-    std::cerr << "kiova: " << NativePath(package).string() << " already runs in another process\n";
+    std::cerr << "kiova: " << TranslatedUtf8(kRunsElsewhere, NativePath(package).string()) << '\n';
     return true;
 }
 

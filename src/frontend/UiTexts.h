@@ -37,6 +37,9 @@ inline constexpr TUiText kErrorLogNote{
     QT_TRANSLATE_NOOP("kiova", "(エラーメッセージはKiovaErr.logに記録されます)")};
 // The error when there is no help page (InstalledFolders.h says where it is looked for).
 inline constexpr TUiText kHelpMissing{QT_TRANSLATE_NOOP("kiova", "ヘルプが見つかりません")};
+// The one line of a second start of a character that already runs (%1: its package).
+inline constexpr TUiText kRunsElsewhere{
+    QT_TRANSLATE_NOOP("kiova", "%1 は別のプロセスで既に動いています")};
 
 // Buttons every dialog shares.
 inline constexpr TUiText kButtonOk{QT_TRANSLATE_NOOP("kiova", "&OK")};

@@ -159,7 +159,7 @@ cp "$home/kiova.log" "$work/log.before"
 status=0
 "$kiova" --console "$home/Alice.ktc" </dev/null >"$work/out2" 2>"$work/err2" || status=$?
 [ "$status" -eq 1 ] || fail "a second start of Alice exited with $status"
-[ "$(wc -l <"$work/err2")" -eq 1 ] && grep -q 'already runs' "$work/err2" ||
+[ "$(wc -l <"$work/err2")" -eq 1 ] && grep -q '別のプロセスで既に動いています' "$work/err2" ||
   fail "second start: $(cat "$work/err2")"
 [ ! -s "$work/out2" ] || fail "the second start printed: $(cat "$work/out2")"
 cmp -s "$home/Kiova.ini" "$work/ini.before" && cmp -s "$home/kiova.log" "$work/log.before" ||
