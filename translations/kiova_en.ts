@@ -308,10 +308,6 @@
         <translation>Please choose a character.</translation>
     </message>
     <message>
-        <source>このファイルのパスには、Kiova の文字コードで表せない文字が含まれています。フォルダーかファイルの名前を変えてから選んでください。</source>
-        <translation>This file&apos;s path holds letters that Kiova&apos;s code page cannot hold. Rename the folder or the file, then choose it again.</translation>
-    </message>
-    <message>
         <source>人格の会話データと画像の権利は、それぞれの作者にあります。</source>
         <translation>Each character&apos;s dialogue and pictures belong to their authors.</translation>
     </message>

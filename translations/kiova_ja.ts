@@ -92,7 +92,7 @@ character when none is given.
     </message>
     <message>
         <source>unknown option &quot;%1&quot;</source>
-        <translation>不明なオプション "%1" です</translation>
+        <translation>不明なオプション &quot;%1&quot; です</translation>
     </message>
     <message>
         <source>only one character package can be given</source>
@@ -114,11 +114,11 @@ commands:
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation>不明なコマンド "%1" です</translation>
+        <translation>不明なコマンド &quot;%1&quot; です</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation>余分な引数 "%1" があります</translation>
+        <translation>余分な引数 &quot;%1&quot; があります</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
@@ -138,11 +138,11 @@ commands:
     </message>
     <message>
         <source>--now needs &quot;yyyy/mm/dd hh:nn:ss&quot;, not &quot;%1&quot;</source>
-        <translation>--now には "yyyy/mm/dd hh:nn:ss" の形で日時を指定してください ("%1" ではなく)</translation>
+        <translation>--now には &quot;yyyy/mm/dd hh:nn:ss&quot; の形で日時を指定してください (&quot;%1&quot; ではなく)</translation>
     </message>
     <message>
         <source>--user needs six lines joined by {BR} (surname, first name, handle name, nickname, empty or &quot;Female&quot;, birthday), the first four not empty</source>
-        <translation>--user には {BR} でつないだ 6 行 (苗字、名前、ハンドルネーム、ニックネーム、空か "Female"、誕生日) が必要です。最初の 4 行は空にできません</translation>
+        <translation>--user には {BR} でつないだ 6 行 (苗字、名前、ハンドルネーム、ニックネーム、空か &quot;Female&quot;、誕生日) が必要です。最初の 4 行は空にできません</translation>
     </message>
     <message>
         <source>--mask needs a number from 0 to 255</source>
@@ -150,7 +150,7 @@ commands:
     </message>
     <message>
         <source>unknown code &quot;%1&quot;</source>
-        <translation>不明な文字コード "%1" です</translation>
+        <translation>不明な文字コード &quot;%1&quot; です</translation>
     </message>
     <message>
         <source>--batch reads PATTERN and TEXT from standard input</source>
