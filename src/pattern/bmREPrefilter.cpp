@@ -27,31 +27,31 @@ struct Literal {
 };
 
 // Whether the literal read so far must end at `state`: a match may end there, or what follows
-// is too wide to spell out.
-bool EndsLiteral(const TbmREPackedAutomata& automata, const Literal& literal) {
+// (but into `avoid`) is too wide to spell out.
+bool EndsLiteral(const TbmREPackedAutomata& automata, const Literal& literal, TState avoid) {
     if (literal.chars.size() == kMaxLength || automata.Accepts(literal.state, true)) return true;
     const auto transitions = automata.Transitions(literal.state);
-    return std::any_of(transitions.begin(), transitions.end(),
-                       [](const auto& t) { return t.Hi - t.Lo >= kMaxBranch; });
+    return std::any_of(transitions.begin(), transitions.end(), [&](const auto& t) {
+        return t.Target != avoid && t.Hi - t.Lo >= kMaxBranch;
+    });
 }
 
-// The literals that every match begins with, read breadth first from the start (and the line
-// head) until each ends or there would be too many; empty when they are not usable.
-std::vector<Literal> LeadingLiterals(const TbmREPackedAutomata& automata,
-                                     TbmREPackedAutomata::TEntry entry) {
+// The literals that every way from `frontier` to acceptance that never enters `avoid` begins
+// with, read breadth first until each ends or there would be too many; empty when they are not
+// usable.
+std::vector<Literal> ReadLiterals(const TbmREPackedAutomata& automata,
+                                  std::vector<Literal> frontier, TState avoid) {
     std::vector<Literal> literals;
-    std::vector<Literal> frontier{{{}, entry.Start, false}};
-    if (entry.AfterLineHead != TbmREPackedAutomata::kNoState)
-        frontier.push_back({{}, entry.AfterLineHead, true});
     while (!frontier.empty()) {
         std::vector<Literal> longer;
         std::size_t ending = 0;
         for (const Literal& literal : frontier) {
-            if (EndsLiteral(automata, literal)) {
+            if (EndsLiteral(automata, literal, avoid)) {
                 ++ending;
                 continue;
             }
             for (const auto& t : automata.Transitions(literal.state)) {
+                if (t.Target == avoid) continue;
                 for (std::int32_t c = t.Lo; c <= t.Hi; ++c) {
                     longer.push_back({literal.chars, t.Target, literal.anchored});
                     longer.back().chars.push_back(c);
@@ -64,7 +64,7 @@ std::vector<Literal> LeadingLiterals(const TbmREPackedAutomata& automata,
             break;
         }
         for (Literal& literal : frontier) {
-            if (EndsLiteral(automata, literal)) literals.push_back(std::move(literal));
+            if (EndsLiteral(automata, literal, avoid)) literals.push_back(std::move(literal));
         }
         frontier = std::move(longer);
     }
@@ -72,6 +72,50 @@ std::vector<Literal> LeadingLiterals(const TbmREPackedAutomata& automata,
         return literal.chars.size() >= kMinLength;
     });
     return usable ? literals : std::vector<Literal>{};
+}
+
+// The literals every match begins with, from the start or, at a line start, the line head.
+std::vector<Literal> LeadingLiterals(const TbmREPackedAutomata& automata,
+                                     TbmREPackedAutomata::TEntry entry) {
+    std::vector<Literal> starts{{{}, entry.Start, false}};
+    if (entry.AfterLineHead != TbmREPackedAutomata::kNoState)
+        starts.push_back({{}, entry.AfterLineHead, true});
+    return ReadLiterals(automata, std::move(starts), TbmREPackedAutomata::kNoState);
+}
+
+// Literals one of which a run from `state` must read before it accepts: a way to acceptance
+// leaves the state for the last time and then reads one of them. A literal that holds a shorter
+// one is left out: wherever it stands, the shorter one does.
+std::vector<Literal> LiteralsAfter(const TbmREPackedAutomata& automata, TState state) {
+    std::vector<Literal> literals = ReadLiterals(automata, {{{}, state, false}}, state);
+    const auto holdsAnother = [&](const Literal& literal) {
+        return std::any_of(literals.begin(), literals.end(), [&](const Literal& other) {
+            return other.chars.size() < literal.chars.size() &&
+                   std::search(literal.chars.begin(), literal.chars.end(), other.chars.begin(),
+                               other.chars.end()) != literal.chars.end();
+        });
+    };
+    std::vector<Literal> kept;
+    for (const Literal& literal : literals) {
+        if (!holdsAnother(literal)) kept.push_back(literal);
+    }
+    return kept;
+}
+
+// Lists (node, value) pairs by node: values[begin[n] .. begin[n + 1]) are those of node n, in the
+// order they were added.
+template <class T>
+void GroupByNode(std::vector<std::pair<std::uint32_t, T>>& added, std::size_t nodes,
+                 std::vector<std::uint32_t>& begin, std::vector<T>& values) {
+    std::stable_sort(added.begin(), added.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    begin.assign(nodes + 1, 0);
+    for (const auto& pair : added) ++begin[pair.first + 1];
+    for (std::size_t n = 0; n < nodes; ++n) begin[n + 1] += begin[n];
+    values.clear();
+    values.reserve(added.size());
+    for (auto& pair : added) values.push_back(std::move(pair.second));
+    std::vector<std::pair<std::uint32_t, T>>().swap(added);
 }
 
 // Whether a line starts at `at` (< the line's length), as a search's line head sees it.
@@ -87,18 +131,30 @@ bool TbmREPrefilter::Add(std::uint32_t pattern, const TbmREPackedAutomata& autom
                          TbmREPackedAutomata::TEntry entry) {
     const std::vector<Literal> literals = LeadingLiterals(automata, entry);
     if (literals.empty()) return false;
+    for (const Literal& literal : literals) {
+        const bool matches = automata.Accepting(literal.state);
+        std::uint32_t needs = kNone;
+        if (!matches) {
+            const std::vector<Literal> after = LiteralsAfter(automata, literal.state);
+            if (!after.empty()) needs = requirements_++;
+            for (const Literal& needed : after)
+                meetsAdded_.push_back({Insert(needed.chars), needs});
+        }
+        added_.push_back(
+            {Insert(literal.chars), {pattern, literal.state, needs, literal.anchored, matches}});
+    }
+    return true;
+}
+
+std::uint32_t TbmREPrefilter::Insert(const std::vector<std::int32_t>& chars) {
     if (parent_.empty()) {  // the root
         parent_.push_back(kRoot);
         last_.push_back(-1);
         depth_.push_back(0);
     }
-    for (const Literal& literal : literals) {
-        std::uint32_t node = kRoot;
-        for (const std::int32_t c : literal.chars) node = Child(node, c);
-        added_.push_back(
-            {node, {pattern, literal.state, literal.anchored, automata.Accepting(literal.state)}});
-    }
-    return true;
+    std::uint32_t node = kRoot;
+    for (const std::int32_t c : chars) node = Child(node, c);
+    return node;
 }
 
 std::uint32_t TbmREPrefilter::Child(std::uint32_t node, std::int32_t c) {
@@ -113,14 +169,9 @@ std::uint32_t TbmREPrefilter::Child(std::uint32_t node, std::int32_t c) {
 
 void TbmREPrefilter::Finish() {
     const std::size_t nodes = parent_.size();
-    std::stable_sort(added_.begin(), added_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    entryBegin_.assign(nodes + 1, 0);
-    for (const auto& [node, entry] : added_) ++entryBegin_[node + 1];
-    for (std::size_t n = 0; n < nodes; ++n) entryBegin_[n + 1] += entryBegin_[n];
-    entries_.clear();
-    entries_.reserve(added_.size());
-    for (const auto& [node, entry] : added_) entries_.push_back(entry);
+    GroupByNode(added_, nodes, entryBegin_, entries_);
+    GroupByNode(meetsAdded_, nodes, meetsBegin_, meets_);
+    met_.assign(requirements_, 0);
 
     // Suffix links, shallow nodes first, as every link points to a shallower node.
     std::vector<std::uint32_t> byDepth(nodes);
@@ -133,10 +184,9 @@ void TbmREPrefilter::Finish() {
         if (depth_[node] <= 1) continue;
         fail_[node] = Next(fail_[parent_[node]], last_[node]);
         const std::uint32_t fail = fail_[node];
-        output_[node] = HasEntries(fail) ? fail : output_[fail];
+        output_[node] = Reports(fail) ? fail : output_[fail];
     }
     // Only the links are needed from here on.
-    std::vector<std::pair<std::uint32_t, Entry>>().swap(added_);
     std::vector<std::uint32_t>().swap(parent_);
     std::vector<std::int32_t>().swap(last_);
 }
@@ -152,25 +202,37 @@ std::uint32_t TbmREPrefilter::Next(std::uint32_t node, std::int32_t c) const {
 void TbmREPrefilter::Scan(std::span<const std::int32_t> line, std::vector<THit>& hits) {
     hits.clear();
     if (entries_.empty()) return;
+    ++stamp_;
+    hitNeeds_.clear();
     std::uint32_t node = kRoot;
     for (std::size_t at = 0; at < line.size(); ++at) {
         node = Next(node, line[at]);
         const auto end = static_cast<std::uint32_t>(at + 1);
-        for (std::uint32_t found = HasEntries(node) ? node : output_[node]; found != kNone;
+        for (std::uint32_t found = Reports(node) ? node : output_[node]; found != kNone;
              found = output_[found]) {
             const std::size_t begin = end - depth_[found];
             for (std::uint32_t e = entryBegin_[found]; e < entryBegin_[found + 1]; ++e) {
                 const Entry& entry = entries_[e];
-                if (!entry.anchored || StartsLine(line, begin))
-                    hits.push_back({end, entry.pattern, entry.state, entry.matches});
+                if (entry.anchored && !StartsLine(line, begin)) continue;
+                hits.push_back({end, entry.pattern, entry.state, entry.matches});
+                hitNeeds_.push_back(entry.needs);
             }
+            for (std::uint32_t m = meetsBegin_[found]; m < meetsBegin_[found + 1]; ++m)
+                met_[meets_[m]] = stamp_;
         }
     }
+    // Hits whose run would still need a literal the line lacks cannot lead to a match.
+    std::size_t kept = 0;
+    for (std::size_t h = 0; h < hits.size(); ++h) {
+        if (hitNeeds_[h] == kNone || met_[hitNeeds_[h]] == stamp_) hits[kept++] = hits[h];
+    }
+    hits.resize(kept);
 }
 
 std::size_t TbmREPrefilter::Bytes() const {
     return children_.Bytes() + depth_.capacity() * sizeof(std::uint16_t) +
-           (fail_.capacity() + output_.capacity() + entryBegin_.capacity()) *
+           (fail_.capacity() + output_.capacity() + entryBegin_.capacity() +
+            meetsBegin_.capacity() + meets_.capacity() + met_.capacity()) *
                sizeof(std::uint32_t) +
            entries_.capacity() * sizeof(Entry);
 }

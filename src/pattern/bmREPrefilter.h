@@ -9,7 +9,8 @@
 // Out: the hits of a line: a pattern, the state its automaton reaches by reading the literal from
 //     its start (or from its line head, for a literal found at a line start), whether that state
 //     accepts (the literal is a match itself), and the position after the literal; ascending by
-//     position.
+//     position. A hit whose run must still read one of a few literals (the B of `A.*B`) is left
+//     out when the line holds none of them.
 // Always holds: every match of an accepted pattern begins with one of its literals, read from
 //     the start or, at a line start, from the line head; so a search of the pattern finds a
 //     match exactly when one of its hits leads to acceptance. A pattern whose matches need not
@@ -54,8 +55,9 @@ private:
     struct Entry {
         std::uint32_t pattern;
         TState state;
-        bool anchored;  // read from the line head: counts only at a line start
-        bool matches;   // the state accepts
+        std::uint32_t needs;  // the requirement the line must meet for the hit to count, or kNone
+        bool anchored;        // read from the line head: counts only at a line start
+        bool matches;         // the state accepts
     };
     static constexpr std::uint32_t kRoot = 0;
     static constexpr std::uint32_t kNone = UINT32_MAX;
@@ -63,24 +65,38 @@ private:
     static std::uint64_t Key(std::uint32_t node, std::int32_t c) {
         return std::uint64_t{node} << 32 | static_cast<std::uint32_t>(c);
     }
+    std::uint32_t Insert(const std::vector<std::int32_t>& chars);
     std::uint32_t Child(std::uint32_t node, std::int32_t c);
     std::uint32_t Next(std::uint32_t node, std::int32_t c) const;
-    bool HasEntries(std::uint32_t node) const { return entryBegin_[node] != entryBegin_[node + 1]; }
+    // Whether a literal ends at the node.
+    bool Reports(std::uint32_t node) const {
+        return entryBegin_[node] != entryBegin_[node + 1] ||
+               meetsBegin_[node] != meetsBegin_[node + 1];
+    }
 
     // The trie of the literals: a node is a literal read so far.
     TbmREFlatMap<std::uint32_t> children_;
     std::vector<std::uint32_t> parent_;
     std::vector<std::int32_t> last_;  // the character that leads from the parent
     std::vector<std::uint16_t> depth_;
-    // After Finish: the longest proper suffix in the trie, and the longest one with entries.
+    // After Finish: the longest proper suffix in the trie, and the longest one that Reports.
     std::vector<std::uint32_t> fail_;
     std::vector<std::uint32_t> output_;
     // Entries by node: those of node n are entries_[entryBegin_[n] .. entryBegin_[n + 1]).
     std::vector<std::pair<std::uint32_t, Entry>> added_;  // (node, entry) until Finish
     std::vector<std::uint32_t> entryBegin_;
     std::vector<Entry> entries_;
+    // The requirements each node's literal meets, in the same way.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> meetsAdded_;
+    std::vector<std::uint32_t> meetsBegin_;
+    std::vector<std::uint32_t> meets_;
+    std::uint32_t requirements_ = 0;
 
-    std::vector<bool> lineStarts_;  // Scan's working list
+    // Scan's working lists: the stamp of the last line that met each requirement; the hits'
+    // requirements.
+    std::vector<std::uint32_t> met_;
+    std::uint32_t stamp_ = 0;
+    std::vector<std::uint32_t> hitNeeds_;
 };
 
 }  // namespace kiova
