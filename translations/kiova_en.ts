@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>隠す(&amp;S)</source>
-        <translation>&amp;Hide</translation>
+        <translation>H&amp;ide</translation>
     </message>
     <message>
         <source>戻す(&amp;S)</source>
-        <translation>&amp;Show</translation>
+        <translation>Sh&amp;ow</translation>
     </message>
     <message>
         <source>設定(&amp;P)...</source>

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <fstream>
+#include <set>
 
 #include "CharacterList.h"
 #include "CharacterSelection.h"
@@ -77,10 +78,20 @@ TEST_F(English, ContextMenu) {
     QStringList items;
     for (QAction* action : menu.Menu().actions()) items << action->text();
     EXPECT_THAT(items, ElementsAre("Show the &Patting Menu", "Stay on &Top", "&Desktop Mode",
-                                   "&Hide", "&Settings...", "&Change Character...", "", "&Help",
+                                   "H&ide", "&Settings...", "&Change Character...", "", "&Help",
                                    "Kiova &Website", "&About Kiova...", "", "&Quit"));
     menu.SetWindowShown(false);
-    EXPECT_EQ(menu.change_state->text(), "&Show");
+    EXPECT_EQ(menu.change_state->text(), "Sh&ow");
+    // A letter shared by two items only moves between them, so each letter must be unique.
+    for (bool shown : {true, false}) {
+        menu.SetWindowShown(shown);
+        std::set<int> letters;
+        for (QAction* action : menu.Menu().actions()) {
+            if (action->isSeparator()) continue;
+            EXPECT_TRUE(letters.insert(QKeySequence::mnemonic(action->text())[0].key()).second)
+                << action->text().toStdString();
+        }
+    }
 }
 
 TEST_F(English, TheBalloonIsReadAloud) {
