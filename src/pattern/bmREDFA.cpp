@@ -125,12 +125,44 @@ void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmR
     }
     states_.assign(states.begin(), states.end());
     transitions_.assign(transitions.begin(), transitions.end());
-    for (TbmREStateIndex state = 0; state < states_.size(); ++state)
-        states_[state].Loops = ComputeLoops(state);
+    ComputeAllLoops();
     // The dense rows a search lays the automaton out in: at most one class per partition member
     // and per gap between members.
     budget.SpendMemory(static_cast<std::int64_t>(states_.size() * (2 * partition.Count() + 1) *
                                                  sizeof(std::uint16_t)));
+}
+
+void TbmREDFATable::Reserve(std::size_t states, std::size_t transitions) {
+    states_.reserve(states);
+    transitions_.reserve(transitions);
+}
+
+void TbmREDFATable::AddState(bool accepting) {
+    states_.push_back({accepting, false, static_cast<std::uint32_t>(transitions_.size()), 0});
+}
+
+void TbmREDFATable::AddTransition(const TbmRETransition& transition) {
+    State& state = states_.back();
+    if (state.TransitionCount > 0) {
+        TbmRETransition& last = transitions_.back();
+        if (last.Target == transition.Target && last.Hi + 1 >= transition.Lo) {
+            last.Hi = std::max(last.Hi, transition.Hi);
+            return;
+        }
+    }
+    transitions_.push_back(transition);
+    ++state.TransitionCount;
+}
+
+void TbmREDFATable::Finish(bool lineHead, bool lineTail) {
+    lineHead_ = lineHead;
+    lineTail_ = lineTail;
+    ComputeAllLoops();
+}
+
+void TbmREDFATable::ComputeAllLoops() {
+    for (TbmREStateIndex state = 0; state < states_.size(); ++state)
+        states_[state].Loops = ComputeLoops(state);
 }
 
 bool TbmREDFATable::ComputeLoops(TbmREStateIndex state) const {

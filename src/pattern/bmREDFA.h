@@ -29,6 +29,16 @@ public:
     // states or their sets outgrow `budget`.
     void Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmREBudget& budget);
 
+    // For automata built without a tree (bmRESimpleDFA): states are added in order, each
+    // followed by its transitions in ascending order; a transition adjacent to the state's
+    // previous one with the same target extends it, as Build merges them. Finish sets the
+    // anchors and works out the loops.
+    // Room for the states and transitions to come, so the automaton is kept in blocks of size.
+    void Reserve(std::size_t states, std::size_t transitions);
+    void AddState(bool accepting);
+    void AddTransition(const TbmRETransition& transition);
+    void Finish(bool lineHead, bool lineTail);
+
     // State 0 is the initial state.
     std::size_t StateCount() const { return states_.size(); }
     bool Accepting(TbmREStateIndex state) const { return states_[state].Accepting; }
@@ -55,6 +65,7 @@ public:
 
 private:
     bool ComputeLoops(TbmREStateIndex state) const;
+    void ComputeAllLoops();
 
     struct State {
         bool Accepting;

@@ -1,9 +1,10 @@
 // TbmRExp: pattern text and options in; a cached automaton and search results out.
-// Compiling runs scanner -> (ignore-case rewrite) -> Standardize -> tree -> automaton, each
-// stage with working objects of its own, so compiles of different objects never interfere.
-// What always holds: the object is compiled exactly when `dfa_` holds the automaton of the
-// current pattern, code and options; a failed compile leaves it uncompiled; `searchTable_`, when
-// present, is laid out from `dfa_`, and `lazyDfa_` searches with it.
+// Compiling builds a simple pattern's automaton directly (bmRESimpleDFA); any other runs scanner ->
+// (ignore-case rewrite) -> Standardize -> tree -> automaton, each stage with working objects of its
+// own, so compiles of different objects never interfere. What always holds: the object is compiled
+// exactly when `dfa_` holds the automaton of the current pattern, code and options; a failed
+// compile leaves it uncompiled; `searchTable_`, when present, is laid out from `dfa_`, and
+// `lazyDfa_` searches with it.
 #include "bmRExp.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "bmREScanner.h"
 #include "bmRESearch.h"
 #include "bmRESearchTable.h"
+#include "bmRESimpleDFA.h"
 #include "bmRETokens.h"
 #include "bmRETree.h"
 
@@ -122,6 +124,13 @@ void TbmRExp::Invalidate() {
 }
 
 void TbmRExp::Compile() {
+    if (regExpSyntax_ && !ignoreCase_) {
+        if (auto dfa = BuildSimpleDFA(pattern_, charCode_)) {
+            dfa_ = std::move(dfa);
+            compiled_ = true;
+            return;
+        }
+    }
     TbmREScanner scanner;
     scanner.SetCharCode(charCode_);
     scanner.SetText(pattern_);

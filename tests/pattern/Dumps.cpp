@@ -111,8 +111,8 @@ struct Compiled {
 
 void BuildTree(std::string_view pattern, TbmCharCode code, Compiled& compiled) {
     TbmRETokens tokens = TokensOf(pattern, code);
-    Standardize(tokens, compiled.partition);
-    compiled.tree.Build(tokens, compiled.partition, compiled.budget);
+    Standardize(tokens, compiled.partition, bmreMaxCharOf(code));
+    compiled.tree.Build(tokens, compiled.partition, compiled.budget, bmreMaxCharOf(code));
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ std::string DumpTree(const TbmRETree& tree);
 // preceded by "head" / "tail" lines when the anchors are on.
 std::string DumpDFA(const TbmREDFATable& dfa);
 
-// Convenience: each stage run on a pattern (Western unless given).
+// Convenience: each stage run on a pattern (Western unless given). DfaOf always takes the whole
+// way through the tree, never the direct build of simple patterns.
 TbmRETokens TokensOf(std::string_view pattern, TbmCharCode code = TbmCharCode::Western);
 std::string DumpStandardized(std::string_view pattern, TbmCharCode code = TbmCharCode::Western);
 std::string TreeOf(std::string_view pattern, TbmCharCode code = TbmCharCode::Western);
