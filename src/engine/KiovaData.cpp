@@ -115,8 +115,4 @@ std::optional<TKiovaData::TRecordText> TKiovaData::ReadFields(std::string_view l
     return record;
 }
 
-std::string NormalizeAnsi(std::string_view text, int code_page) {
-    return Utf16ToAnsi(NormalizeText(AnsiToUtf16(text, code_page)), code_page);
-}
-
 }  // namespace kiova

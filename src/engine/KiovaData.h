@@ -21,6 +21,7 @@
 
 #include "AnswerList.h"
 #include "CodePage.h"
+#include "NormalizeAnsi.h"
 #include "bmCharCode.h"
 
 namespace kiova {
@@ -129,8 +130,5 @@ private:
     TbmCharCode char_code_;
     std::vector<std::string> loaded_files_;
 };
-
-// NormalizeText applied to ANSI text.
-std::string NormalizeAnsi(std::string_view text, int code_page = CodePage());
 
 }  // namespace kiova

@@ -27,6 +27,12 @@ size_t FindSeparator(std::string_view text, std::string_view separator) {
     return std::string_view::npos;
 }
 
+bool IsBlank(unsigned char c) {
+    return c >= 1 && c <= 32;
+}
+
+}  // namespace
+
 // The full-width forms U+FF01..U+FF5D stand for ASCII 0x21..0x7D, except the full-width
 // quote, apostrophe and backslash, which the table leaves alone (the typographic quotes and the
 // yen sign take their places).
@@ -52,12 +58,6 @@ char16_t NormalizeChar(char16_t c) {
             return c;
     }
 }
-
-bool IsBlank(unsigned char c) {
-    return c >= 1 && c <= 32;
-}
-
-}  // namespace
 
 std::u16string NormalizeText(std::u16string_view text) {
     std::u16string result(text);

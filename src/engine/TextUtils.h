@@ -14,6 +14,8 @@ namespace kiova {
 // Maps full-width ASCII, lower-case letters, the ideographic space and a few typographic
 // marks to upper-case half-width ASCII; every other character is unchanged.
 std::u16string NormalizeText(std::u16string_view text);
+// NormalizeText of one character.
+char16_t NormalizeChar(char16_t c);
 
 // True for text that normalises to "TRUE" or is a decimal integer other than 0.
 bool TextToBool(std::string_view text);
