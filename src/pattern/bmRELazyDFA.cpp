@@ -70,7 +70,8 @@ TbmRELazyDFA::TbmRELazyDFA(const TbmRESearchTable& table, std::size_t budget)
       slowSymbol_(lfSymbol_ + 4),
       symbolCount_(lfSymbol_ + 5),
       skips_(table.CanSkip() && table.AfterLineHead() != 0 &&
-             (!table.Literal().empty() || table.SingleStartByte() >= 0)),
+             (!table.Literal().empty() ||
+              (table.SingleStartByte() >= 0 && table.SingleStartByte() < 0x80))),
       cache_(symbolCount_, ForwardBudget(table, symbolCount_, budget)),
       reverse_(table, std::min(budget, kMaxBudget) / 4),
       stamps_(table.StateCount()) {

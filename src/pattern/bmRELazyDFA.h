@@ -88,8 +88,9 @@ private:
     std::uint32_t lfSymbol_, crSymbol_, crLfSymbol_, endSymbol_, slowSymbol_, symbolCount_;
     std::array<std::uint32_t, 256> byteSymbols_{};  // the symbols of characters below 256
     std::array<std::uint32_t, 256> fastSymbols_{};  // the same, with slowSymbol_ for CR's
-    // Text may be skipped with memmem or memchr where only the run started there is left (a
-    // scan for one of several first bytes is no faster than the byte loop).
+    // Text may be skipped with memmem or memchr where only the run started there is left: a
+    // scan for one of several first bytes is no faster than the plain loop, nor is memchr of a
+    // byte that leads many characters of a script (Shift JIS 0x82, UTF-8 0xE3) in its text.
     bool skips_;
     TCache cache_;
     TbmREReverseDFA reverse_;
