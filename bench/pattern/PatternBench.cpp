@@ -4,8 +4,9 @@
 // "Filtered" cases search as the dialogue tables do: each line is prepared once
 // (TbmRESearchText) and each pattern's match filter, kept beside it, rules most lines out.
 // Long texts: every match of nine alternations in 5 MB of DNA letters and of nine word
-// alternations in 5 MB of English-like prose (ns per byte, against RE2; "Runs" is the one-pass
-// search stepping every live run, where Match uses the lazy automaton),
+// alternations in 5 MB of English-like and of Japanese prose (ns per byte, against RE2 on
+// UTF-8; "Runs" is the one-pass search stepping every live run, where Match uses the lazy
+// automaton),
 // a* b in a run of "a" (the cost of restarting at every position), and refusing a 1 MB pattern.
 #include <benchmark/benchmark.h>
 #include <iconv.h>
@@ -413,16 +414,55 @@ const std::vector<std::string> kProsePatterns = {"Holloway|Pemberton|Ashcombe",
                                                  "small (house|room|table)",
                                                  "friend|window|voice"};
 
-// Every match of each pattern in `makeText()`, each search going on after the last match;
-// `search(re, text, start, length)` gives a 0-based position or -1. Items: bytes scanned.
+// Japanese prose: everyday words drawn at random into sentences and lines of about 60
+// characters (UTF-8; searched in Shift JIS by our engine).
+const std::string& JapaneseText() {
+    static const std::string text = [] {
+        const std::vector<std::string> words = {
+            "今日", "明日", "昨日", "天気",   "雨",   "晴れ",     "猫",     "犬",   "鳥",
+            "学校", "先生", "友達", "電車",   "駅",   "ご飯",     "お茶",   "本",   "映画",
+            "は",   "が",   "を",   "に",     "で",   "と",       "の",     "も",   "好き",
+            "行く", "来る", "見る", "食べる", "話す", "ちょっと", "とても", "少し", "ありがとう",
+            "ねえ", "あの", "その", "ここ",   "そこ", "まだ",     "もう",   "すぐ", "いつも"};
+        std::mt19937 random(13);
+        std::string prose;
+        int lineChars = 0;
+        while (prose.size() < (5u << 20)) {
+            const std::string& word = words[random() % words.size()];
+            prose += word;
+            lineChars += static_cast<int>(word.size() / 3);
+            if (random() % 10 == 0) prose += random() % 2 == 0 ? "、" : "。";
+            if (lineChars > 60) {
+                prose += '\n';
+                lineChars = 0;
+            }
+        }
+        return prose;
+    }();
+    return text;
+}
+
+const std::vector<std::string> kJapanesePatterns = {"こんにちは|さようなら|おはよう",
+                                                    "(今日|明日)は(雨|晴れ)",
+                                                    "猫[はが]好き",
+                                                    "(犬|鳥)と(猫|友達)",
+                                                    "電車で(学校|駅)",
+                                                    "ありがとう。",
+                                                    "とても(好き|少し)",
+                                                    "先生|映画|お茶",
+                                                    "もう(行く|来る)"};
+
+// Every match of each pattern in `makeText()` (both UTF-8, searched in Shift JIS), each search
+// going on after the last match; `search(re, text, start, length)` gives a 0-based position or
+// -1. Items: bytes scanned.
 template <class Search>
 void BM_LongText(benchmark::State& state, const std::string& (*makeText)(),
                  const std::vector<std::string>& sources, Search search) {
-    const std::string& text = makeText();
+    const std::string text = ToSjis(makeText());
     std::vector<std::unique_ptr<TbmRExp>> patterns;
     for (const std::string& p : sources) {
         patterns.push_back(std::make_unique<TbmRExp>(TbmCharCode::ShiftJIS));
-        patterns.back()->SetPattern(p);
+        patterns.back()->SetPattern(ToSjis(p));
     }
     long matches = 0;
     for (auto _ : state) {
@@ -484,6 +524,12 @@ BENCHMARK_CAPTURE(BM_LongText, Prose, ProseText, kProsePatterns, SearchByMatch)
 BENCHMARK_CAPTURE(BM_LongText, ProseRuns, ProseText, kProsePatterns, SearchByRuns)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongTextRe2, Prose, ProseText, kProsePatterns)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongText, Japanese, JapaneseText, kJapanesePatterns, SearchByMatch)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongText, JapaneseRuns, JapaneseText, kJapanesePatterns, SearchByRuns)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongTextRe2, Japanese, JapaneseText, kJapanesePatterns)
+    ->Unit(benchmark::kMillisecond);
 
 // a*b in a run of "a" with no b: a search that restarts at every position is quadratic.
 void BM_RunWithoutMatch(benchmark::State& state) {

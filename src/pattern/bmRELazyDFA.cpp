@@ -35,6 +35,27 @@ bool ReadsLineEnds(const TbmRESearchTable& table) {
     return false;
 }
 
+// Whether skipping text where no match can start pays in a search: a skip costs about as much
+// as stepping this many bytes, so skips that move less on average are given up.
+class SkipYield {
+public:
+    static constexpr int kTrial = 32;
+    static constexpr int kBreakEven = 16;
+
+    bool Worthwhile() const { return skips_ < kTrial || skipped_ >= kBreakEven * skips_; }
+    void Add(int skipped) {
+        ++skips_;
+        skipped_ += skipped;
+    }
+
+private:
+    std::int64_t skips_ = 0;
+    std::int64_t skipped_ = 0;
+};
+
+// No state's row: a row a loop never stops at.
+constexpr std::int32_t kNoRow = -1;
+
 // Rows fit in a transition's value with a bit to spare.
 constexpr std::size_t kMaxBudget = std::size_t{1} << 28;
 
@@ -69,9 +90,7 @@ TbmRELazyDFA::TbmRELazyDFA(const TbmRESearchTable& table, std::size_t budget)
       endSymbol_(lfSymbol_ + 3),
       slowSymbol_(lfSymbol_ + 4),
       symbolCount_(lfSymbol_ + 5),
-      skips_(table.CanSkip() && table.AfterLineHead() != 0 &&
-             (!table.Literal().empty() ||
-              (table.SingleStartByte() >= 0 && table.SingleStartByte() < 0x80))),
+      skips_(table.CanSkip() && table.AfterLineHead() != 0),
       cache_(symbolCount_, ForwardBudget(table, symbolCount_, budget)),
       reverse_(table, std::min(budget, kMaxBudget) / 4),
       stamps_(table.StateCount()) {
@@ -103,6 +122,7 @@ int TbmRELazyDFA::Run(std::string_view text, int start, bool lineStart, Decoder 
     };
     std::optional<search::Skipper<Decoder>> skipper;
     if (skips_) skipper.emplace(bytes, size, start, table_, decoder);
+    SkipYield yield;
     const TIndex initial = Initial(lineStart);
     if (initial == TCache::kTooLarge) return fallBack();
     TRow row = RowOf(initial);
@@ -110,8 +130,13 @@ int TbmRELazyDFA::Run(std::string_view text, int start, bool lineStart, Decoder 
     int flushedAt = start;
     int end = -1;
     for (int pos = start;;) {
-        pos = RunCharacters(decoder, bytes, size, pos, row);
-        if (skipper && row == RowOf(plainStart_)) pos = skipper->NextPossibleStart(pos);
+        const TRow skipRow = skipper && yield.Worthwhile() ? RowOf(plainStart_) : kNoRow;
+        pos = RunCharacters(decoder, bytes, size, pos, row, skipRow);
+        if (row == skipRow) {
+            const int from = pos;
+            pos = skipper->NextPossibleStart(pos);
+            yield.Add(pos - from);
+        }
         int next = pos;
         const std::int32_t c = decoder.Read(bytes, size, next);
         const std::uint32_t symbol = SymbolOf(c, decoder, bytes, size, next);
@@ -143,10 +168,10 @@ int TbmRELazyDFA::Run(std::string_view text, int start, bool lineStart, Decoder 
 
 template <class Decoder>
 int TbmRELazyDFA::RunCharacters(const Decoder& decoder, const std::uint8_t* bytes, int size,
-                                int pos, TRow& row) const {
+                                int pos, TRow& row, TRow stopRow) const {
     const std::int32_t* next = cache_.Transitions();
     TRow at = row;
-    while (pos < size) {
+    while (pos < size && at != stopRow) {
         int after = pos;
         const std::int32_t c = decoder.Read(bytes, size, after);
         if (after > size) break;  // cut off by the end: left to the character loop
@@ -217,7 +242,7 @@ std::int32_t TbmRELazyDFA::Compute(TIndex from, std::uint32_t symbol) {
     const TIndex target =
         symbol == endSymbol_ || (matched && key.size() == 1) ? done_ : Intern(std::move(key));
     if (target == TCache::kTooLarge) return TCache::kUnknown;
-    const bool special = accepted || target == done_ || (skips_ && target == plainStart_);
+    const bool special = accepted || target == done_;
     const std::int32_t step = special ? Special(RowOf(target), accepted) : RowOf(target);
     // A flush renumbered the states: the source's slot is gone.
     if (cache_.Flushes() == flushes) cache_.Transition(from, symbol) = step;

@@ -57,15 +57,15 @@ private:
     // A state is named by its row: index * the symbol count. A transition holds the target's
     // row; a negative value marks one the plain loop leaves to the character loop: unknown (the
     // slow symbol's always are), or Special(row, accepted) where a run accepts before the
-    // character or the target is done_ or (when text can be skipped there) plainStart_.
+    // character or the target is done_.
     using TRow = std::int32_t;
 
     template <class Decoder>
     int Run(std::string_view text, int start, bool lineStart, Decoder decoder, int& length);
-    // Steps over characters while their transitions are plain ones.
+    // Steps over characters while their transitions are plain ones, stopping in `stopRow`.
     template <class Decoder>
     int RunCharacters(const Decoder& decoder, const std::uint8_t* bytes, int size, int pos,
-                      TRow& row) const;
+                      TRow& row, TRow stopRow) const;
     template <class Decoder>
     std::uint32_t SymbolOf(std::int32_t c, const Decoder& decoder, const std::uint8_t* bytes,
                            int size, int next) const;
@@ -88,9 +88,8 @@ private:
     std::uint32_t lfSymbol_, crSymbol_, crLfSymbol_, endSymbol_, slowSymbol_, symbolCount_;
     std::array<std::uint32_t, 256> byteSymbols_{};  // the symbols of characters below 256
     std::array<std::uint32_t, 256> fastSymbols_{};  // the same, with slowSymbol_ for CR's
-    // Text may be skipped with memmem or memchr where only the run started there is left: a
-    // scan for one of several first bytes is no faster than the plain loop, nor is memchr of a
-    // byte that leads many characters of a script (Shift JIS 0x82, UTF-8 0xE3) in its text.
+    // Text may be skipped where only the run started there is left (plainStart_), while the
+    // skips of a search move far enough to pay.
     bool skips_;
     TCache cache_;
     TbmREReverseDFA reverse_;
