@@ -18,6 +18,7 @@
 #include <regex>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "PeakMemory.h"
@@ -442,15 +443,25 @@ const std::string& JapaneseText() {
     return text;
 }
 
-const std::vector<std::string> kJapanesePatterns = {"こんにちは|さようなら|おはよう",
-                                                    "(今日|明日)は(雨|晴れ)",
-                                                    "猫[はが]好き",
-                                                    "(犬|鳥)と(猫|友達)",
-                                                    "電車で(学校|駅)",
-                                                    "ありがとう。",
-                                                    "とても(好き|少し)",
-                                                    "先生|映画|お茶",
-                                                    "もう(行く|来る)"};
+// One pattern a line.
+std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    for (std::size_t from = 0, to; from < text.size(); from = to + 1) {
+        to = std::min(text.find('\n', from), text.size());
+        lines.emplace_back(text.substr(from, to - from));
+    }
+    return lines;
+}
+
+const std::vector<std::string> kJapanesePatterns = Lines(R"(こんにちは|さようなら|おはよう
+(今日|明日)は(雨|晴れ)
+猫[はが]好き
+(犬|鳥)と(猫|友達)
+電車で(学校|駅)
+ありがとう。
+とても(好き|少し)
+先生|映画|お茶
+もう(行く|来る))");
 
 // Every match of each pattern in `makeText()` (both UTF-8, searched in Shift JIS), each search
 // going on after the last match; `search(re, text, start, length)` gives a 0-based position or
