@@ -228,18 +228,24 @@ TEST(SearchTest, LongRunsAreSearchedInOnePass) {
     int length = 0;
     EXPECT_EQ(re.Match(run + "b", 1, length), 1);
     EXPECT_EQ(length, 20001);
-    // A literal found by memmem inside a double-byte character is no match.
+    // A literal found by memmem inside a double-byte character is no match: texts searched run by
+    // run, then long enough for the lazy automaton.
     re.SetPattern("AB");
-    EXPECT_EQ(re.Match(std::string(300, 'x') + "\x83"
-                                               "AB",
-                       1),
-              0);
-    EXPECT_EQ(re.Match(std::string(300, 'x') + "\x83"
-                                               "AAB",
-                       1),
-              303);
-    EXPECT_EQ(re.Match(std::string(301, '\x83') + "AB", 1), 0);
-    EXPECT_EQ(re.Match(std::string(302, '\x83') + "AB", 1), 303);
+    for (const std::size_t size : {300, 5000}) {
+        const std::string xs(size, 'x');
+        const int after = static_cast<int>(size) + 1;
+        EXPECT_EQ(re.Match(xs + "\x83" + "AB", 1), 0);
+        EXPECT_EQ(re.Match(xs + "\x83" + "AAB", 1), after + 2);
+        EXPECT_EQ(re.Match(std::string(size + 1, '\x83') + "AB", 1), 0);
+        EXPECT_EQ(re.Match(std::string(size + 2, '\x83') + "AB", 1), after + 2);
+    }
+    // Stepping back over a long run of lead bytes finds the start the reading paired them from.
+    re.SetPattern(".*B");
+    EXPECT_EQ(re.Match(std::string(10000, '\x83') + "B", 1, length), 1);
+    EXPECT_EQ(length, 10001);
+    EXPECT_EQ(re.Match(std::string(10001, '\x83') + "B", 1), 0);
+    EXPECT_EQ(re.Match("x" + std::string(10000, '\x83') + "B", 2, length), 2);
+    EXPECT_EQ(length, 10001);
 }
 
 }  // namespace
