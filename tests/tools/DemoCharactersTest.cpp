@@ -245,7 +245,13 @@ const TDemoCharacter kHinaEnglish{"hina-en.ktc",
                                    {"no idea", "not to know"},
                                    {"i apologise", "apologize"},
                                    {"cheers", "welcome"},
-                                   {"what year is it", "Today is"}}};
+                                   {"what year is it", "Today is"},
+                                   {"are you happy", "energy"},
+                                   {"i hate you", "quiet"},
+                                   {"it's my birthday today", "Happy birthday"},
+                                   {"happy new year", "New Year"},
+                                   {"I'm drinking coffee", "cocoa"},
+                                   {"i have an exam tomorrow", "studying"}}};
 
 std::string PackageName(const ::testing::TestParamInfo<TDemoCharacter>& demo) {
     std::string name = std::filesystem::path(demo.param.package).stem().string();
