@@ -18,6 +18,7 @@
 #include "FrontEnd.h"
 #include "QtText.h"
 #include "UiTexts.h"
+#include "WindowManager.h"
 
 namespace kiova {
 namespace {
@@ -54,11 +55,12 @@ private:
 };
 
 TFormAbout::TFormAbout(QWidget* parent, TFrontEnd& front_end)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, kDialogWindowFlags),
       front_end_(front_end),
       memo_title_(new QPlainTextEdit(this)),
       static_url_(new TAddressLabel(this)),
       button_change_(new QPushButton(this)) {
+    UseDialogFrame(*this);
     memo_title_->setObjectName(QStringLiteral("MemoTitle"));
     static_url_->setObjectName(QStringLiteral("StaticURL"));
     button_change_->setObjectName(QStringLiteral("ButtonChange"));

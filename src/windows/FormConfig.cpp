@@ -30,6 +30,7 @@
 #include "PluginList.h"
 #include "QtText.h"
 #include "UiTexts.h"
+#include "WindowManager.h"
 
 namespace kiova {
 namespace {
@@ -131,8 +132,8 @@ Widget* Named(Widget* widget, const char* name) {
 }
 
 TFormConfig::TFormConfig(QWidget* parent, TFrontEnd& front_end)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      front_end_(front_end) {
+    : QDialog(parent, kDialogWindowFlags), front_end_(front_end) {
+    UseDialogFrame(*this);
     setWindowTitle(ToQString(kConfigCaption));
     page_config_ = Named(new QTabWidget(this), "PageConfig");
     page_config_->addTab(MakeGeneralPage(), ToQString(kConfigPageGeneral));

@@ -22,6 +22,7 @@
 #include "QtTimerSource.h"
 #include "SkipTaskbar.h"
 #include "UiTexts.h"
+#include "WindowManager.h"
 
 namespace kiova {
 namespace {
@@ -178,13 +179,14 @@ void TFormMain::ShowWindow() {
 }
 
 // Without a tray there would be no way back to a hidden window: it is minimised instead, and
-// the desktop character, which has no taskbar button to come back from, stays.
+// the desktop character, which has no taskbar button to come back from, stays. Without a window
+// manager too nothing would minimise it: it stays, and so does the menu's caption.
 void TFormMain::HideWindow() {
     if (desktop_mode_) {
         if (tray_.IsShown()) desktop_->Hide();
     } else if (tray_.IsShown()) {
         hide();
-    } else if (isVisible()) {
+    } else if (isVisible() && WindowManagerRunning()) {
         showMinimized();
     }
 }
@@ -295,10 +297,10 @@ void TFormMain::SetPattingCaptions(const std::vector<std::u16string>& captions) 
     patting_.SetCaptions(captions);
 }
 
-// Its frame is known only once it is shown, so its height is fitted again then.
+// Placed before it shows, so that it is mapped where it belongs.
 void TFormMain::ShowPattingWindow() {
-    patting_.show();
     FitPattingWindow();
+    patting_.show();
     patting_.raise();
 }
 

@@ -46,14 +46,17 @@ void TFormNadenade::SetCaptions(const std::vector<std::u16string>& captions) {
     for (const std::u16string& caption : captions) list_.addItem(ToQString(caption));
 }
 
+// setGeometry places the inside of the window, where move() would place its frame. Its own
+// frame is known once it has been shown; until then the main window's stands for it.
 void TFormNadenade::PlaceBesideMainWindow() {
-    QRect frame = main_window_.frameGeometry();
-    move(frame.left() + frame.width(), frame.top());
+    const QWidget& framed = isVisible() ? static_cast<const QWidget&>(*this) : main_window_;
+    const int frame_left = framed.geometry().left() - framed.frameGeometry().left();
+    setGeometry(main_window_.frameGeometry().right() + 1 + frame_left,
+                main_window_.geometry().top(), width(), height());
 }
 
 void TFormNadenade::FitHeightToMainWindow() {
-    int frame_extra = frameGeometry().height() - geometry().height();
-    resize(width(), main_window_.frameGeometry().height() - frame_extra);
+    resize(width(), main_window_.height());
 }
 
 bool TFormNadenade::eventFilter(QObject* watched, QEvent* event) {

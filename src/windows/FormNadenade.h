@@ -19,9 +19,11 @@ public:
     void SetCaptions(const std::vector<std::u16string>& captions);
     QListWidget& List() { return list_; }
     QMenu& ContextMenu() { return menu_; }
-    // To the right of the main window's frame, top edges level.
+    // To the right of the main window's frame, the tops of the two windows' insides level. The
+    // insides, not the frames: the window manager may frame the two differently, and this one's
+    // frame is unknown until it has been shown.
     void PlaceBesideMainWindow();
-    // As tall as the main window's frame.
+    // Inside as tall as the main window's inside.
     void FitHeightToMainWindow();
 
 signals:

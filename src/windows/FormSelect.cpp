@@ -18,6 +18,7 @@
 #include "CodePage.h"
 #include "QtText.h"
 #include "UiTexts.h"
+#include "WindowManager.h"
 
 namespace kiova {
 namespace {
@@ -62,10 +63,11 @@ private:
 
 TFormSelect::TFormSelect(QWidget* parent, TCharacterSelection& selection,
                          const TCharacterFileChooser& choose_file)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, kDialogWindowFlags),
       selection_(selection),
       choose_file_(choose_file),
       list_view_char_(new QTreeWidget(this)) {
+    UseDialogFrame(*this);
     setWindowTitle(ToQString(kSelectionCaption));
     list_view_char_->setObjectName(QStringLiteral("ListViewChar"));
     list_view_char_->setHeaderLabels(

@@ -1,37 +1,21 @@
 #include "SkipTaskbar.h"
 
-#include <xcb/xcb.h>
-
-#include <QGuiApplication>
 #include <QWidget>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
-namespace kiova {
-namespace {
-template <class Reply>
-using TReply = std::unique_ptr<Reply, decltype(&std::free)>;
+#include "X11Requests.h"
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    TReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
-                              nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-}  // namespace
+namespace kiova {
 
 void SkipTaskbar(QWidget& window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    // Other platforms (offscreen among them) may answer as X11 without a connection.
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    xcb_connection_t* connection = X11Connection();
     if (connection == nullptr) return;
-    xcb_atom_t state = Atom(connection, "_NET_WM_STATE");
-    xcb_atom_t skip = Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+    xcb_atom_t state = X11Atom(connection, "_NET_WM_STATE");
+    xcb_atom_t skip = X11Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
     if (state == XCB_ATOM_NONE || skip == XCB_ATOM_NONE) return;
     auto id = static_cast<xcb_window_t>(window.winId());
-    TReply<xcb_get_property_reply_t> current(
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> current(
         xcb_get_property_reply(connection,
                                xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 1024),
                                nullptr),

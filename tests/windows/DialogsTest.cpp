@@ -24,6 +24,7 @@
 #include "DialogDriving.h"
 #include "FakeDesktopTools.h"
 #include "FileAssociation.h"
+#include "FormAbout.h"
 #include "FormConfig.h"
 #include "FormSelect.h"
 #include "FrontEndFixture.h"
@@ -112,6 +113,28 @@ TEST_F(Dialogs, SettingsDialogKeepsALongIntervalAndAssociatesOnce) {
     EXPECT_FALSE(std::filesystem::exists(folder / "data/applications/kiova.desktop"));
     EXPECT_FALSE(std::filesystem::exists(folder / "data/mime/packages/kiova-character.xml"));
     EXPECT_EQ(tools.Calls().size(), 5u);
+}
+
+// Each dialog has a dialog's frame: it keeps the size it opened with, and one that a window
+// manager minimises all the same (with no taskbar button to come back from) is back at once.
+TEST_F(Dialogs, DialogsKeepTheirSizeAndComeBackWhenMinimised) {
+    folder.Write("Kiova.ini", std::string("[User]\r\n") + kValidProfileLine + "\r\n");
+    Start(WriteGreeter("Alice", "Hi"));
+    TCharacterList list(folder / "Kiova.ini");
+    TCharacterSelection selection(list, ProgramFolder());
+    const std::function<void()> dialogs[] = {[this] { RunSettings(); },
+                                             [this] { RunAboutDialog(nullptr, *front_end); },
+                                             [&] { RunSelectDialog(nullptr, selection); }};
+    for (const std::function<void()>& run : dialogs) {
+        WhenOpen<QDialog>([](QDialog& dialog) {
+            EXPECT_EQ(dialog.minimumSize(), dialog.size()) << dialog.windowTitle().toStdString();
+            EXPECT_EQ(dialog.maximumSize(), dialog.size()) << dialog.windowTitle().toStdString();
+            dialog.setWindowState(Qt::WindowMinimized);
+            EXPECT_FALSE(dialog.isMinimized()) << dialog.windowTitle().toStdString();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        run();
+    }
 }
 
 class SelectionDialog : public FrontEndFixture {
