@@ -3,8 +3,8 @@
 // whole process is measured by bench/app/window_figures.sh), and one letter's repaint. The
 // start is measured with the built-in texts alone, with the English catalogue loaded first, and
 // with Qt's Japanese one. Desktop mode's cost of a picture: keying it, its shape, and the
-// character window taking it. Then long answers in the balloon, skipped and played letter by
-// letter.
+// character window taking it. Then long answers in the balloon, of letters or of output
+// commands, skipped and played a unit per tick.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -20,6 +20,7 @@
 #include "Files.h"
 #include "FormMain.h"
 #include "FrontEnd.h"
+#include "LongGreeter.h"
 #include "PictureShape.h"
 #include "QtTimerSource.h"
 #include "RecordingView.h"
@@ -144,21 +145,6 @@ void BM_DesktopCharacterSetPicture(benchmark::State& state) {
 }
 BENCHMARK(BM_DesktopCharacterSetPicture)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
-// A character whose greeting is `letters` letters long, in lines of 40.
-struct TLongGreeter {
-    explicit TLongGreeter(size_t letters) {
-        folder.Write("Kiova.ini",
-                     "[Log]\r\nKeep=0\r\n[User]\r\nUser=a{BR}b{BR}c{BR}d{BR}{BR}1980/05/05\r\n");
-        std::string greeting;
-        for (size_t i = 0; i < letters; ++i) greeting += i % 40 == 39 ? "{BR}" : "x";
-        package = testing::WriteCharacter(
-            folder, {"Alice", {{"{EQ{OPERATEMESSAGE}|KCCALLED}", greeting}}, {}, {}});
-    }
-    std::string Path() const { return PathText(folder.Path()) + "/"; }
-    TempFolder folder;
-    std::string package;
-};
-
 // The main window with the long greeting started in it, ticked by hand.
 struct TGreetingWindow {
     explicit TGreetingWindow(const TLongGreeter& character)
@@ -175,10 +161,12 @@ struct TGreetingWindow {
     TFrontEnd front_end;
 };
 
-// Runs `play` on a window whose greeting of N letters has just started; only `play` is timed.
+// Runs `play` on a window whose greeting of N letters (or N commands, when the second argument
+// is 1) has just started; only `play` is timed.
 template <typename Play>
 void TimeGreeting(benchmark::State& state, Play play) {
-    TLongGreeter character(static_cast<size_t>(state.range(0)));
+    TLongGreeter character(static_cast<size_t>(state.range(0)),
+                           state.range(1) != 0 ? EGreeting::kCommands : EGreeting::kLetters);
     for (auto _ : state) {
         state.PauseTiming();
         auto window = std::make_unique<TGreetingWindow>(character);
@@ -201,8 +189,9 @@ void BM_SkippedAnswerInTheWindow(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_SkippedAnswerInTheWindow)
-    ->Arg(1 << 15)
-    ->Arg(1 << 20)
+    ->ArgNames({"units", "commands"})
+    ->ArgsProduct({{1 << 15, 1 << 20}, {0}})
+    ->ArgsProduct({{1 << 12, 1 << 15, 1 << 17, 1 << 20}, {1}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
@@ -217,8 +206,8 @@ void BM_PlayedAnswerInTheWindow(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_PlayedAnswerInTheWindow)
-    ->Arg(1 << 10)
-    ->Arg(1 << 13)
+    ->ArgNames({"units", "commands"})
+    ->ArgsProduct({{1 << 10, 1 << 13}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 

@@ -1,6 +1,6 @@
 // An answer text goes in; letters, line breaks and the effects of its commands come out, one
-// per tick. Executed commands are cut out of the answer, so the next index always points at
-// what has not been played. A step never nests in another (a modal dialog opened by a command
+// per tick. Executed commands are stepped over, never cut out of the answer, so each costs its
+// own length whatever follows it. A step never nests in another (a modal dialog opened by a command
 // delivers ticks while the step is still running), and a step whose command replaced the
 // answer ends there, touching nothing of the new one.
 #include "BalloonPlayer.h"
@@ -22,6 +22,37 @@ constexpr double kSecondsPerDay = 86400.0;
 std::u16string WithoutLineBreaks(std::u16string text) {
     std::erase_if(text, [](char16_t unit) { return unit == u'\r' || unit == u'\n'; });
     return text;
+}
+
+// Removes each CR LF pair in one pass.
+std::u16string WithoutCrLf(std::u16string_view text) {
+    std::u16string kept;
+    kept.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        else
+            kept += text[i];
+    }
+    return kept;
+}
+
+// Commands that read the balloon's text, open a dialog or a window over it, or leave the
+// answer: the view must show the balloon as it stands before they run. The others leave what
+// a skip gathers to its end.
+bool ShowsTheBalloon(EOutputCommand kind) {
+    switch (kind) {
+        case EOutputCommand::Clear:
+        case EOutputCommand::QuitSystem:
+        case EOutputCommand::Skip:
+        case EOutputCommand::ReadCharacter:
+        case EOutputCommand::ChangeCharacter:
+        case EOutputCommand::ShowWindow:
+        case EOutputCommand::Iconize:
+            return true;
+        default:
+            return false;
+    }
 }
 
 class TBusyGuard {
@@ -181,11 +212,11 @@ void TBalloonPlayer::EndAnswer() {
 
 TBalloonPlayer::EStep TBalloonPlayer::RunCommand() {
     TCommandSpan span = ScanCommand(answer_, next_);
+    const TOutputCommand command = ParseOutputCommand(span.raw);
     uint64_t generation = generation_;
-    ShowChanges();  // a command may read the balloon's text or open a dialog over it
-    if (Execute(ParseOutputCommand(span.raw)) == EStep::Ends || generation_ != generation)
-        return EStep::Ends;
-    answer_.erase(next_, span.end - next_);
+    if (ShowsTheBalloon(command.kind)) ShowChanges();
+    if (Execute(command) == EStep::Ends || generation_ != generation) return EStep::Ends;
+    next_ = std::min(span.end, answer_.size());  // a cancelled CHANGECHARACTER cut it short
     return EStep::Continues;
 }
 
@@ -207,12 +238,9 @@ TBalloonPlayer::EStep TBalloonPlayer::Execute(const TOutputCommand& command) {
             waiting_for_return_ = true;
             AddBalloonText(command.text);
             break;
-        case EOutputCommand::ShowText: {
-            std::u16string text = command.text;
-            for (size_t at; (at = text.find(u"\r\n")) != std::u16string::npos;) text.erase(at, 2);
-            AddBalloonText(text);
+        case EOutputCommand::ShowText:
+            AddBalloonText(WithoutCrLf(command.text));
             break;
-        }
         case EOutputCommand::Backspace:
             EraseBalloonChar();
             break;

@@ -109,6 +109,27 @@ TEST_F(PlayerScenario, LongAnswerIsHandedToTheBalloonLetterByLetter) {
     EXPECT_LE(view.balloon_units_handed, shown);
 }
 
+// A million output commands, each after a letter: skipping runs each command once, in one pass,
+// and hands the balloon what it shows in one update. A pass that moved the rest of the answer
+// at each command would not end within the test's time limit.
+TEST_F(PlayerScenario, AnswerOfAMillionCommandsIsSkippedInOnePass) {
+    constexpr const char* kCommands[] = {"{DELAY:1}", "{...}", "{$:y}", "{^H}"};
+    std::string answer;
+    constexpr int kLines = 25'000;  // of 40 units: a million
+    for (int i = 0; i < 40 * kLines; ++i)
+        answer += i % 40 == 39 ? "{BR}" : "x" + std::string(kCommands[i % 4]);
+    Start(WriteGreeter("Alice", answer));
+    Tick();
+    view.balloon_updates = 0;
+    front_end->Enter();
+    EXPECT_EQ(State(), bsAnswered);
+    EXPECT_EQ(view.balloon_updates, 1);
+    // Each line's 39 units show xxxy ten times: every fourth command takes its letter back.
+    const std::u16string& shown = view.balloon_text;
+    EXPECT_EQ(shown.size(), 40 * kLines + 2 * (kLines - 1));
+    EXPECT_EQ(shown.substr(0, 42), u"xxxyxxxyxxxyxxxyxxxyxxxyxxxyxxxyxxxyxxxy\r\n");
+}
+
 TEST_F(PlayerScenario, WaitShowsItsMarkerUntilEnter) {
     Start(WriteGreeter("Alice", "ab{WAITRETURN}c{WAITRETURN:*}d"));
     Tick(3);

@@ -6,6 +6,7 @@ namespace kiova::testing {
 
 void TRecordingView::EraseBalloonText(std::u16string_view erased) {
     balloon_text.resize(balloon_text.size() - std::min(erased.size(), balloon_text.size()));
+    ++balloon_updates;
 }
 
 void TRecordingView::SetBalloonFont(std::u16string_view name, int point_size) {

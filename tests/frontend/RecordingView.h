@@ -20,10 +20,12 @@ public:
     void SetBalloonText(std::u16string_view text) override {
         balloon_text = text;
         balloon_units_handed += text.size();
+        ++balloon_updates;
     }
     void AppendBalloonText(std::u16string_view text) override {
         balloon_text += text;
         balloon_units_handed += text.size();
+        ++balloon_updates;
     }
     void EraseBalloonText(std::u16string_view erased) override;
     void SetBalloonReadOnly(bool read_only) override { balloon_read_only = read_only; }
@@ -74,6 +76,7 @@ public:
 
     std::u16string balloon_text;
     size_t balloon_units_handed = 0;  // what the logic handed over to show, all told
+    int balloon_updates = 0;          // the balloon's text set, added to or erased from
     bool balloon_read_only = false;
     int balloon_clears = 0;
     std::u16string font_name;
