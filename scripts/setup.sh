@@ -21,6 +21,7 @@ packages=(
   libxcb1-dev                       # desktop mode: whether a compositor runs; no taskbar button
   xvfb xdotool x11-utils            # end-to-end tests of the real window (x11-utils: xwininfo)
   xcompmgr imagemagick              # ... desktop mode under a compositor; its screenshots
+  openbox                           # ... and the windows under a window manager
   librsvg2-bin                      # the icon's PNG sizes
   appstream file dpkg-dev           # install check (metainfo), Debian package (shlibdeps)
   lintian                           # the Debian package's check

@@ -6,9 +6,8 @@
 # Usage: desktop_e2e.sh PATH/TO/kiova
 set -euo pipefail
 kiova=$1
-for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/x_session.sh"
+require_tools Xvfb xdotool import
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -21,7 +20,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 # A 24-bit BMP, 120 x 160: a red figure (columns 20-99, rows 20-139) on the blue key colour.
 write_picture() {
@@ -49,13 +47,7 @@ ini="$work/home/Kiova.ini"
 printf '[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n[Balloon]\r\nSpeed=5\r\n' >"$ini"
 printf '[Window]\r\nDesktopMode=1\r\nDesktopLeft=100\r\nDesktopTop=150\r\n' >>"$ini"
 
-# Xvfb with a black root window picks a free display and writes its number to the pipe.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -noreset -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&3 || fail "Xvfb did not start"
-export DISPLAY=":$display"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+start_xvfb -br -noreset  # a black root window
 
 start_kiova() {
   KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$work/home/Alice.ktc" &

@@ -7,9 +7,8 @@
 # Usage: window_e2e.sh PATH/TO/kiova
 set -euo pipefail
 kiova=$1
-for tool in Xvfb xdotool xwininfo xprop; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/x_session.sh"
+require_tools Xvfb xdotool xwininfo xprop
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -30,13 +29,8 @@ printf '"HELLO","Nice to meet you"\r\n' >"$work/home/Alice/replies.txt"
 printf '[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n[Balloon]\r\nSpeed=5\r\n' \
   >"$work/home/Kiova.ini"
 
-# Xvfb picks a free display and writes its number to the pipe.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&3 || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE LC_ALL LC_MESSAGES
+start_xvfb
+unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=ja_JP.UTF-8  # the program's own texts; the last dialog is read in English
 
 KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$work/home/Alice.ktc" &
@@ -75,12 +69,6 @@ grep -q '^Top=[0-9]' <(tr -d '\r' <"$ini") || { echo "FAIL: no window position";
 expect_line "$ini" "Speed=5"
 expect_line "$ini" "User=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05"
 
-# Waits up to $2 seconds for process $1 to end; fails when it is still running.
-wait_for_exit() {
-  for _ in $(seq $(($2 * 10))); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$1" 2>/dev/null && { echo "FAIL: kiova still runs $2 s after the signal"; exit 1; }
-  wait "$1"
-}
 # Starts kiova on package $1, waits for the window named $2, sends signal $3; the exit status.
 signal_at_window() {
   KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$1" &
@@ -114,13 +102,6 @@ grep -q '# End chatting with Bob$' <(tr -d '\r' <"$log") || { echo "FAIL: no end
 start_kiova() {
   KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$1" >/dev/null 2>&1 &
   pids+=($!)
-}
-# The id of the visible window named $1.
-window_named() {
-  local id
-  id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1)
-  [ -n "$id" ] || { echo "FAIL: no window $1" >&2; exit 1; }
-  echo "$id"
 }
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null && wait "$p"; done; cleanup' EXIT
