@@ -3,6 +3,9 @@
 // back).
 #pragma once
 
+#include <benchmark/benchmark.h>
+
+#include <memory>
 #include <string>
 
 #include "Files.h"
@@ -39,5 +42,24 @@ struct TLongGreeter {
     testing::TempFolder folder;
     std::string package;
 };
+
+// Runs `play` on a fresh `Shown` (a front end over a view, made from the character) whose
+// greeting of N letters (or N commands, when the second argument is 1) has just started; only
+// `play` is timed.
+template <class Shown, class Play>
+void TimeGreeting(benchmark::State& state, Play play) {
+    TLongGreeter character(static_cast<size_t>(state.range(0)),
+                           state.range(1) != 0 ? EGreeting::kCommands : EGreeting::kLetters);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto shown = std::make_unique<Shown>(character);
+        state.ResumeTiming();
+        play(*shown);
+        state.PauseTiming();
+        shown.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
 
 }  // namespace kiova

@@ -66,26 +66,9 @@ struct TGreetingTerminal {
     TFrontEnd front_end;
 };
 
-// Runs `play` on a terminal whose greeting of N letters (or N commands, when the second
-// argument is 1) has just started; only `play` is timed.
-template <typename Play>
-void TimeGreeting(benchmark::State& state, Play play) {
-    TLongGreeter character(static_cast<size_t>(state.range(0)),
-                           state.range(1) != 0 ? EGreeting::kCommands : EGreeting::kLetters);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto terminal = std::make_unique<TGreetingTerminal>(character);
-        state.ResumeTiming();
-        play(*terminal);
-        state.PauseTiming();
-        terminal.reset();
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-
 void BM_SkippedAnswerOnATerminal(benchmark::State& state) {
-    TimeGreeting(state, [](TGreetingTerminal& terminal) { terminal.front_end.Enter(); });
+    TimeGreeting<TGreetingTerminal>(
+        state, [](TGreetingTerminal& terminal) { terminal.front_end.Enter(); });
 }
 BENCHMARK(BM_SkippedAnswerOnATerminal)
     ->ArgNames({"units", "commands"})
@@ -95,7 +78,7 @@ BENCHMARK(BM_SkippedAnswerOnATerminal)
     ->Iterations(3);
 
 void BM_PlayedAnswerOnATerminal(benchmark::State& state) {
-    TimeGreeting(state, [](TGreetingTerminal& terminal) {
+    TimeGreeting<TGreetingTerminal>(state, [](TGreetingTerminal& terminal) {
         while (terminal.front_end.Player().State() == TBalloonState::bsResponding)
             terminal.timer.Fire();
     });

@@ -161,28 +161,10 @@ struct TGreetingWindow {
     TFrontEnd front_end;
 };
 
-// Runs `play` on a window whose greeting of N letters (or N commands, when the second argument
-// is 1) has just started; only `play` is timed.
-template <typename Play>
-void TimeGreeting(benchmark::State& state, Play play) {
-    TLongGreeter character(static_cast<size_t>(state.range(0)),
-                           state.range(1) != 0 ? EGreeting::kCommands : EGreeting::kLetters);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto window = std::make_unique<TGreetingWindow>(character);
-        state.ResumeTiming();
-        play(*window);
-        state.PauseTiming();
-        window.reset();
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-
 // Skipped with Enter as soon as it starts, until the balloon has drawn it: it reaches the
 // balloon once and is laid out once.
 void BM_SkippedAnswerInTheWindow(benchmark::State& state) {
-    TimeGreeting(state, [](TGreetingWindow& window) {
+    TimeGreeting<TGreetingWindow>(state, [](TGreetingWindow& window) {
         window.front_end.Enter();
         window.form.repaint();
         QCoreApplication::processEvents();
@@ -198,7 +180,7 @@ BENCHMARK(BM_SkippedAnswerInTheWindow)
 // Played letter by letter, one tick each, the window redrawn after every tick: the time per
 // letter stays flat as the answer grows.
 void BM_PlayedAnswerInTheWindow(benchmark::State& state) {
-    TimeGreeting(state, [](TGreetingWindow& window) {
+    TimeGreeting<TGreetingWindow>(state, [](TGreetingWindow& window) {
         while (window.front_end.Player().State() == TBalloonState::bsResponding) {
             window.timer.Fire();
             window.form.repaint();
