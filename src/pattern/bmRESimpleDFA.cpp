@@ -12,8 +12,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <memory_resource>
 #include <span>
+#include <vector>
 
 #include "bmREDecoders.h"
 #include "bmRENode.h"
@@ -123,17 +125,63 @@ bool Lex(std::string_view pattern, TbmWchReader& reader, TLexemes& lexemes) {
 
 using TLexemeSpan = std::span<const TLexeme>;
 
-// [^] item... [.* | .+] [$]: a chain of states, one per item, ending in the states of the tail.
+// Groups of single characters, (a|b|c), are brackets: the same union of leaves.
+void FoldGroups(TLexemes& lexemes) {
+    std::pmr::vector<TLexeme>& items = lexemes.Items;
+    const auto isChar = [&](std::size_t i) {
+        return i < items.size() && items[i].Kind == TLexeme::Kind::Char;
+    };
+    const auto isOperator = [&](std::size_t i, char op) {
+        return i < items.size() && items[i].IsOperator(op);
+    };
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        std::size_t last = i + 1;  // the group's last character
+        while (isChar(last) && isOperator(last + 1, '|')) last += 2;
+        if (!isOperator(i, '(') || !isChar(last) || !isOperator(last + 1, ')')) {
+            items[kept++] = items[i];
+            continue;
+        }
+        TLexeme bracket{TLexeme::Kind::Class, '(',
+                        static_cast<std::uint32_t>(lexemes.Ranges.size())};
+        for (std::size_t c = i + 1; c <= last; c += 2)
+            lexemes.Ranges.push_back({items[c].Value, items[c].Value});
+        bracket.RangeCount = static_cast<std::uint32_t>(lexemes.Ranges.size()) - bracket.FirstRange;
+        std::sort(lexemes.Ranges.begin() + bracket.FirstRange, lexemes.Ranges.end());
+        items[kept++] = bracket;
+        i = last + 1;
+    }
+    items.resize(kept);
+}
+
+bool IsDots(TLexemeSpan lexemes, std::size_t at) {
+    return at + 1 < lexemes.size() && lexemes[at].IsOperator('.') &&
+           (lexemes[at + 1].IsOperator('*') || lexemes[at + 1].IsOperator('+'));
+}
+
+// [^] item... [ending] [$]: a chain of states, one per item, then the ending's. The ending is
+// nothing, a .* or .+ tail, an optional last item, or a gap (.* or .+) before a last word of
+// characters, whose states tell which of the word's beginnings the text read last.
 class TChain {
 public:
     TChain(const TLexemes& lexemes, std::int32_t maxChar) : lexemes_(lexemes), maxChar_(maxChar) {}
 
     bool Read(TLexemeSpan body) {
         int wide = 0;
-        if (body.size() >= 2 && body[body.size() - 2].IsOperator('.') &&
-            (body.back().IsOperator('*') || body.back().IsOperator('+'))) {
-            tail_ = body.back().Value;
+        std::size_t word = body.size();
+        while (word > 0 && body[word - 1].Kind == TLexeme::Kind::Char) --word;
+        if (word >= 2 && IsDots(body, word - 2)) {
+            dots_ = body[word - 1].Value;
+            word_ = body.subspan(word);
             wide += 2;
+            body = body.first(word - 2);
+            for (const TLexeme& c : word_) {
+                if (c.Value == bmreLF || c.Value == bmreCR || c.Value > maxChar_) return false;
+            }
+        } else if (body.size() >= 2 && body.back().IsOperator('?') &&
+                   body[body.size() - 2].Kind != TLexeme::Kind::Operator) {
+            optional_ = &body[body.size() - 2];
+            wide += optional_->Kind == TLexeme::Kind::Class ? 1 : 0;
             body = body.first(body.size() - 2);
         }
         for (const TLexeme& item : body) {
@@ -141,18 +189,14 @@ public:
             wide += item.Kind == TLexeme::Kind::Char ? 0 : 1;
         }
         items_ = body;
-        return wide <= kMaxWideItems && (!items_.empty() || tail_ != 0);
+        return wide <= kMaxWideItems && (!items_.empty() || dots_ != 0 || optional_ != nullptr);
     }
 
     void Build(TbmREDFATable& dfa, bool lineHead, bool lineTail) const {
-        std::size_t transitions = 1 + (tail_ == '+' ? 6 : 3);  // $, and the dots of the tail
-        for (const TLexeme& item : items_) {
-            transitions += item.Kind == TLexeme::Kind::Char    ? 1
-                           : item.Kind == TLexeme::Kind::Class ? item.RangeCount
-                                                               : 3;
-        }
+        std::size_t transitions = 8;  // $, the dots of the tail, the optional character
+        for (const TLexeme& item : items_) transitions += ItemTransitions(item);
+        if (optional_ != nullptr) transitions += ItemTransitions(*optional_);
         dfa.Reserve(items_.size() + 4, transitions + (lineHead ? 1 : 0));
-        const auto after = static_cast<TbmREStateIndex>(items_.size() + (lineHead ? 1 : 0));
         TbmREStateIndex state = 0;
         if (lineHead) {
             dfa.AddState(false);
@@ -162,20 +206,113 @@ public:
             dfa.AddState(false);
             AddItem(dfa, item, ++state);
         }
-        // The states after the items: {next}, or with a tail {dot, next}, reached through one
-        // more dot for .+; next is the end marker, or the $ that leads to it.
-        const TbmREStateIndex loop = tail_ == '+' ? after + 1 : after;
-        if (tail_ == '+') {
+        // From here on, next is the end marker, or the $ that leads to it.
+        const TbmREStateIndex after = state;
+        if (!word_.empty())
+            BuildGap(dfa, after, lineTail);
+        else if (optional_ != nullptr)
+            BuildOptional(dfa, after, lineTail);
+        else
+            BuildTail(dfa, after, lineTail);
+    }
+
+private:
+    // {next}, or with a tail {dot, next}, reached through one more dot for .+.
+    void BuildTail(TbmREDFATable& dfa, TbmREStateIndex after, bool lineTail) const {
+        const TbmREStateIndex loop = dots_ == '+' ? after + 1 : after;
+        if (dots_ == '+') {
             dfa.AddState(false);
             AddDot(dfa, loop);
         }
         dfa.AddState(!lineTail);
         if (lineTail) dfa.AddTransition({bmreLineTail, bmreLineTail, loop + 1});
-        if (tail_ != 0) AddDot(dfa, loop);
+        if (dots_ != 0) AddDot(dfa, loop);
         if (lineTail) dfa.AddState(true);
     }
 
-private:
+    // {optional item, next}, then {next}.
+    void BuildOptional(TbmREDFATable& dfa, TbmREStateIndex after, bool lineTail) const {
+        dfa.AddState(!lineTail);
+        if (lineTail) dfa.AddTransition({bmreLineTail, bmreLineTail, after + 2});
+        AddItem(dfa, *optional_, after + 1);
+        dfa.AddState(!lineTail);
+        if (lineTail) {
+            dfa.AddTransition({bmreLineTail, bmreLineTail, after + 2});
+            dfa.AddState(true);
+        }
+    }
+
+    // The word's beginnings read last: bit j for "the word's first j characters", always
+    // including 0 (the dots go on), the bit of the whole word standing for next.
+    using TBeginnings = std::bitset<kMaxPatternBytes + 1>;
+
+    TBeginnings Step(const TBeginnings& beginnings, std::int32_t c) const {
+        TBeginnings next;
+        next.set(0);
+        for (std::size_t j = 0; j < word_.size(); ++j) {
+            if (beginnings[j] && word_[j].Value == c) next.set(j + 1);
+        }
+        return next;
+    }
+
+    void BuildGap(TbmREDFATable& dfa, TbmREStateIndex after, bool lineTail) const {
+        const TbmREStateIndex first = dots_ == '+' ? after + 1 : after;
+        if (dots_ == '+') {
+            dfa.AddState(false);
+            AddDot(dfa, first);
+        }
+        std::array<std::int32_t, kMaxPatternBytes> chars{};
+        std::size_t distinct = 0;
+        for (const TLexeme& c : word_) chars[distinct++] = c.Value;
+        std::sort(chars.begin(), chars.begin() + static_cast<long>(distinct));
+        distinct = static_cast<std::size_t>(
+            std::unique(chars.begin(), chars.begin() + static_cast<long>(distinct)) -
+            chars.begin());
+        const std::span<const std::int32_t> wordChars(chars.data(), distinct);
+
+        // States in the order they are first reached; the empty set stands for {end marker}
+        // after $.
+        const std::size_t whole = word_.size();
+        std::vector<TBeginnings> order(1, TBeginnings().set(0));
+        const auto reach = [&](const TBeginnings& beginnings) {
+            const auto at = std::find(order.begin(), order.end(), beginnings);
+            if (at != order.end()) return first + static_cast<TbmREStateIndex>(at - order.begin());
+            order.push_back(beginnings);
+            return first + static_cast<TbmREStateIndex>(order.size() - 1);
+        };
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const TBeginnings beginnings = order[i];
+            if (beginnings.none()) continue;
+            for (auto c = wordChars.rbegin(); c != wordChars.rend(); ++c)
+                reach(Step(beginnings, *c));
+            if (lineTail && beginnings[whole]) reach(TBeginnings());
+        }
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const TBeginnings beginnings = order[i];
+            dfa.AddState(beginnings.none() || (beginnings[whole] && !lineTail));
+            if (beginnings.none()) continue;
+            if (lineTail && beginnings[whole])
+                dfa.AddTransition({bmreLineTail, bmreLineTail, reach(TBeginnings())});
+            // The dot's ranges, each word character cut out with its own target.
+            for (const TbmREWchRange& range : DotRanges()) {
+                std::int32_t from = range.Lo;
+                for (const std::int32_t c : wordChars) {
+                    if (c < range.Lo || c > range.Hi) continue;
+                    if (from < c) dfa.AddTransition({from, c - 1, first});
+                    dfa.AddTransition({c, c, reach(Step(beginnings, c))});
+                    from = c + 1;
+                }
+                if (from <= range.Hi) dfa.AddTransition({from, range.Hi, first});
+            }
+        }
+    }
+
+    static std::size_t ItemTransitions(const TLexeme& item) {
+        return item.Kind == TLexeme::Kind::Char    ? 1
+               : item.Kind == TLexeme::Kind::Class ? item.RangeCount
+                                                   : 3;
+    }
+
     void AddItem(TbmREDFATable& dfa, const TLexeme& item, TbmREStateIndex target) const {
         switch (item.Kind) {
             case TLexeme::Kind::Char:
@@ -192,16 +329,20 @@ private:
     }
 
     // Every character but LF and CR.
+    std::array<TbmREWchRange, 3> DotRanges() const {
+        return {{{0, bmreLF - 1}, {bmreLF + 1, bmreCR - 1}, {bmreCR + 1, maxChar_}}};
+    }
     void AddDot(TbmREDFATable& dfa, TbmREStateIndex target) const {
-        dfa.AddTransition({0, bmreLF - 1, target});
-        dfa.AddTransition({bmreLF + 1, bmreCR - 1, target});
-        dfa.AddTransition({bmreCR + 1, maxChar_, target});
+        for (const TbmREWchRange& range : DotRanges())
+            dfa.AddTransition({range.Lo, range.Hi, target});
     }
 
     const TLexemes& lexemes_;
     std::int32_t maxChar_;
     TLexemeSpan items_;
-    std::int32_t tail_ = 0;  // '*' or '+' for a trailing .* or .+
+    std::int32_t dots_ = 0;              // '*' or '+' for a .* or .+ tail or gap
+    TLexemeSpan word_;                   // the word after a gap
+    const TLexeme* optional_ = nullptr;  // the item before a trailing ?
 };
 
 // [^](word|word|...)[$], or word|word|... without anchors: the tree of the words' prefixes,
@@ -336,6 +477,7 @@ std::unique_ptr<TbmREDFATable> BuildSimpleDFA(std::string_view pattern, TbmCharC
     std::pmr::monotonic_buffer_resource arena(firstBlock.data(), firstBlock.size());
     TLexemes lexemes(&arena);
     if (reader == nullptr || !Lex(pattern, *reader, lexemes)) return nullptr;
+    FoldGroups(lexemes);
 
     TLexemeSpan body(lexemes.Items);
     const bool lineHead = !body.empty() && body.front().IsOperator('^');

@@ -41,23 +41,27 @@ class KeyGenerator {
 public:
     KeyGenerator(const CodeCase& code, unsigned seed) : chars_(code.chars), random_(seed) {}
 
-    // [^] items [.* | .+] [$]
+    // [^] items [.* | .+ | item? | .* word | .+ word] [$]
     std::string Chain() {
         std::string key = Maybe(4) ? "^" : "";
         const int items = static_cast<int>(random_() % 5);
-        for (int i = 0; i < items; ++i) {
-            switch (random_() % 6) {
-                case 0:
-                    key += Bracket();
-                    break;
-                case 1:
-                    key += ".";
-                    break;
-                default:
-                    key += Char();
-            }
+        for (int i = 0; i < items; ++i) key += Item();
+        switch (items == 0 ? 0 : random_() % 4) {
+            case 0:
+                key += Maybe(2) ? ".*" : ".+";
+                break;
+            case 1:
+                key += Item() + "?";
+                break;
+            case 2:
+                // Few characters, so that the word's beginnings recur in it.
+                key += Maybe(2) ? ".*" : ".+";
+                for (int n = 1 + static_cast<int>(random_() % 5); n > 0; --n)
+                    key += chars_[random_() % 3];
+                break;
+            default:
+                break;
         }
-        if (items == 0 || Maybe(3)) key += Maybe(2) ? ".*" : ".+";
         return key + (Maybe(4) ? "$" : "");
     }
 
@@ -79,6 +83,18 @@ public:
 
 private:
     bool Maybe(unsigned oneIn) { return random_() % oneIn == 0; }
+    std::string Item() {
+        switch (random_() % 7) {
+            case 0:
+                return Bracket();
+            case 1:
+                return ".";
+            case 2:
+                return "(" + Char() + "|" + Char() + (Maybe(2) ? "|" + Char() : "") + ")";
+            default:
+                return Char();
+        }
+    }
     const std::string& Char() { return chars_[random_() % chars_.size()]; }
     std::string Bracket() {
         std::string bracket = "[";
@@ -121,9 +137,10 @@ TEST(SimpleDfaTest, GeneratedKeysGetTheFullCompilesAutomaton) {
 
 TEST(SimpleDfaTest, OtherPatternsAreLeftToTheFullCompile) {
     for (const char* key :
-         {"",    "A*",   "AB?",  "(A|B)C", "A(B|C)",  "^A|B", "A|B$", "[^A]", "A^B",
-          "A$B", "(A|)", "(|A)", "A|",     "((A|B))", "A.*B", "A.+B", "[A",   "[B-A]",
-          "A\\", "\\x",  "A)",   "(A",     "^",       "$",    "^$",   "()"}) {
+         {"",      "A*",  "A+",   "(A|B)C|D", "A(BC|D)", "^A|B",    "A|B$",   "[^A]",
+          "A^B",   "A$B", "(A|)", "(|A)",     "A|",      "((A|B))", "A.*[B]", "A.+B.*C",
+          "A.*B?", "A?B", "A.?",  "(AB|C)?",  "A.*\\n",  "[A",      "[B-A]",  "A\\",
+          "\\x",   "A)",  "(A",   "^",        "$",       "^$",      "()"}) {
         EXPECT_EQ(BuildSimpleDFA(key, TbmCharCode::ShiftJIS), nullptr) << key;
     }
 }
