@@ -1,6 +1,7 @@
 // The automaton of a simple pattern, built straight from its characters without the scanner,
 // the tree or the position sets: most dialogue keys are a run of characters and small brackets
-// (`^HELLO THERE .+$`, `WORD[0-9][0-9]`) or alternatives of plain words (`(WORD|OTHER)`).
+// (`^HELLO THERE .+$`, `WORD[0-9][0-9]`, `WORD(A|B)?`, `WORD.*OTHER`) or alternatives of plain
+// words (`(WORD|OTHER)`).
 // The result is the very automaton the full compile makes, state for state.
 #pragma once
 
@@ -14,8 +15,10 @@ namespace kiova {
 
 // The automaton of `pattern` (operators on, no ignore-case rewrite) when it has one of the
 // simple shapes:
-//   [^] item... [.* | .+] [$]      items: characters, escapes, [brackets] (not negated)
-//   [^](word|word|...)[$]          or word|word|... without anchors; words of characters
+//   [^] item... [ending] [$]   items: characters, escapes, [brackets] (not negated), dots,
+//                              groups of single characters (a|b); ending: .* or .+, an
+//                              optional item (X?), or .* or .+ before a word of characters
+//   [^](word|word|...)[$]      or word|word|... without anchors; words of characters
 // nullptr for any other pattern, an invalid one included: the full compile handles those.
 std::unique_ptr<TbmREDFATable> BuildSimpleDFA(std::string_view pattern, TbmCharCode code);
 
