@@ -79,10 +79,12 @@ const LargeCharacter& Large() {
 
 const std::vector<std::u16string>& Inputs() {
     static const std::vector<std::u16string> inputs = {
-        Utf8ToUtf16("ねえ、" + Word(19999) + "って知ってる？"),  // near the end of the table
-        Utf8ToUtf16("今日はいい天気ですね"),                     // falls through to datac2
+        // The last key wants two digits: no key matches, the reply comes from datac2.
+        Utf8ToUtf16("ねえ、" + Word(19999) + "って知ってる？"),
+        Utf8ToUtf16("今日はいい天気ですね"),  // falls through to datac2
         Utf8ToUtf16("Hello, how are you today?"),
         Utf8ToUtf16(Word(3) + "42"),
+        Utf8ToUtf16("ねえ、" + Word(19996) + "って知ってる？"),  // a key near the end of the table
     };
     return inputs;
 }
@@ -105,7 +107,7 @@ void BM_Respond(benchmark::State& state) {
         benchmark::DoNotOptimize(answer);
     }
 }
-BENCHMARK(BM_Respond)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Respond)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 double ResidentMegabytes() {
     std::ifstream statm("/proc/self/statm");

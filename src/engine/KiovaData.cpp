@@ -63,7 +63,7 @@ std::string TKiovaData::Answer(std::string_view message) {
 }
 
 void TKiovaData::WalkGroups(const TbmRESearchText& message) {
-    for (size_t i = 0; i < entries_.size(); ++i) {
+    for (size_t i = 0, count = entries_.size(); i < count; ++i) {
         const TEntry& entry = entries_[i];
         if (entry.prior) {
             if (candidates_.Count() > 0) return;
