@@ -35,34 +35,15 @@ export LANG=ja_JP.UTF-8  # the program's own texts; the last dialog is read in E
 
 KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$work/home/Alice.ktc" &
 kiova_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Alice - Kiova$' | head -n 1)
-[ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
+window=$(window_named '^Alice - Kiova$')
 # The tray icon stands for the window: no taskbar button.
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
   { echo "FAIL: the window asks for a taskbar button"; exit 1; }
-# Without a window manager the focus request can race the window's mapping; a lost focus
-# shows up below as missing log lines, not as an X error that ends the script.
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window" 2>/dev/null || true
-sleep 0.5                         # the greeting plays
-xdotool key --window "$window" Return   # the balloon opens for typing
-xdotool type --window "$window" --delay 20 hello
-xdotool key --window "$window" Return
-sleep 1
-# The window may be gone before the keys are released: that X error is the quit working.
-xdotool key --window "$window" ctrl+q 2>/dev/null || true
-for _ in $(seq 100); do kill -0 "$kiova_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$kiova_pid" 2>/dev/null; then echo "FAIL: kiova did not quit on Ctrl+Q"; exit 1; fi
-wait "$kiova_pid" && status=0 || status=$?
-kiova_pid=
-[ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; exit 1; }
-
 log="$work/home/kiova.log"
-expect_line() {
-  grep -qxF -- "$2" <(tr -d '\r' <"$1") || { echo "FAIL: $1 lacks the line '$2'"; cat "$1"; exit 1; }
-}
-expect_line "$log" "Hello"
+wait_for_line "$log" "Hello"
+say_line "$window" hello "$log" "Nice to meet you"
+quit_with_ctrl_q "$window"
 expect_line "$log" "hello"
-expect_line "$log" "Nice to meet you"
 grep -q '# End chatting with Alice$' <(tr -d '\r' <"$log") || { echo "FAIL: no end line"; exit 1; }
 ini="$work/home/Kiova.ini"
 grep -q '^Top=[0-9]' <(tr -d '\r' <"$ini") || { echo "FAIL: no window position"; cat "$ini"; exit 1; }
@@ -73,8 +54,7 @@ expect_line "$ini" "User=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05"
 signal_at_window() {
   KIOVA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$kiova" "$1" &
   kiova_pid=$!
-  [ -n "$(timeout 20 xdotool search --sync --onlyvisible --name "$2" | head -n 1)" ] ||
-    { echo "FAIL: no window $2"; exit 1; }
+  window_named "$2" >/dev/null || exit 1
   kill "-$3" "$kiova_pid"
   local status=0
   wait_for_exit "$kiova_pid" 10 || status=$?

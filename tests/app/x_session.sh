@@ -38,3 +38,45 @@ wait_for_exit() {
   kill -0 "$1" 2>/dev/null && { echo "FAIL: kiova still runs $2 s after the signal"; exit 1; }
   wait "$1"
 }
+
+# Whether file $1 holds the line $2 whole (CR LF or LF line ends).
+holds_line() {
+  [ -f "$1" ] && grep -qxF -- "$2" <(tr -d '\r' <"$1")
+}
+# Fails unless file $1 holds the line $2.
+expect_line() {
+  holds_line "$1" "$2" || { echo "FAIL: $1 lacks the line '$2'"; cat "$1"; exit 1; }
+}
+# Fails unless file $1 holds the line $2 within 20 s. The conversation log gets an answer once
+# it has played, so this is how a script knows the character is ready for the next line.
+wait_for_line() {
+  for _ in $(seq 200); do holds_line "$1" "$2" && return; sleep 0.1; done
+  expect_line "$1" "$2"
+}
+
+# In window $1, whose answer has played, opens the balloon for typing, enters the line $2 and
+# fails unless the conversation log $3 then holds the line $4. Keys that reach a window just
+# mapped, before it is ready, are lost: the line is typed again, five times at most, each
+# given 4 s for its answer.
+say_line() {
+  for _ in 1 2 3 4 5; do
+    # Without a window manager the focus request can race the window's mapping; a lost focus
+    # is one more lost attempt, not an X error that ends the script.
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null || true
+    xdotool key --window "$1" Return
+    xdotool type --window "$1" --delay 20 "$2"
+    xdotool key --window "$1" Return
+    for _ in $(seq 40); do holds_line "$3" "$4" && return; sleep 0.1; done
+  done
+  expect_line "$3" "$4"
+}
+
+# Ctrl+Q in window $1; fails unless the program (kiova_pid) then ends within 10 s, status 0.
+quit_with_ctrl_q() {
+  # The window may be gone before the keys are released: that X error is the quit working.
+  xdotool key --window "$1" ctrl+q 2>/dev/null || true
+  local status=0
+  wait_for_exit "$kiova_pid" 10 || status=$?
+  kiova_pid=
+  [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
+}
