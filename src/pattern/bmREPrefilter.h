@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "bmREFlatMap.h"
@@ -48,7 +49,6 @@ public:
     // The hits of a line, replacing those in `hits`.
     void Scan(std::span<const std::int32_t> line, std::vector<THit>& hits);
 
-    std::size_t LiteralCount() const { return entries_.size(); }
     std::size_t Bytes() const;
 
 private:
