@@ -52,7 +52,8 @@ std::vector<Literal> ReadLiterals(const TbmREPackedAutomata& automata,
             }
             for (const auto& t : automata.Transitions(literal.state)) {
                 if (t.Target == avoid) continue;
-                for (std::int32_t c = t.Lo; c <= t.Hi; ++c) {
+                // Past the limit, how far past does not matter.
+                for (std::int32_t c = t.Lo; c <= t.Hi && longer.size() <= kMaxLiterals; ++c) {
                     longer.push_back({literal.chars, t.Target, literal.anchored});
                     longer.back().chars.push_back(c);
                 }
