@@ -30,6 +30,10 @@ public:
         ++count_;
         return Place(key, value);
     }
+    // Makes room for `count` entries in all, so that inserting them rehashes nothing.
+    void Reserve(std::size_t count) {
+        if (2 * count > slots_.size()) Rehash(std::bit_ceil(std::max(2 * count, kFirstSize)));
+    }
     // What the next Insert may add to Bytes().
     std::size_t GrowthBytes() const {
         return 2 * (count_ + 1) > slots_.size() ? std::max(slots_.size(), kFirstSize) * sizeof(Slot)

@@ -138,38 +138,75 @@ bool TbmREPrefilter::Add(std::uint32_t pattern, const TbmREPackedAutomata& autom
         if (!matches) {
             const std::vector<Literal> after = LiteralsAfter(automata, literal.state);
             if (!after.empty()) needs = requirements_++;
-            for (const Literal& needed : after)
-                meetsAdded_.push_back({Insert(needed.chars), needs});
+            for (const Literal& needed : after) meetsAdded_.push_back({Stash(needed.chars), needs});
         }
         added_.push_back(
-            {Insert(literal.chars), {pattern, literal.state, needs, literal.anchored, matches}});
+            {Stash(literal.chars), {pattern, literal.state, needs, literal.anchored, matches}});
     }
     return true;
 }
 
-std::uint32_t TbmREPrefilter::Insert(const std::vector<std::int32_t>& chars) {
-    if (parent_.empty()) {  // the root
-        parent_.push_back(kRoot);
-        last_.push_back(-1);
-        depth_.push_back(0);
-    }
-    std::uint32_t node = kRoot;
-    for (const std::int32_t c : chars) node = Child(node, c);
-    return node;
+std::uint32_t TbmREPrefilter::Stash(std::span<const std::int32_t> chars) {
+    if (stashBegin_.empty()) stashBegin_.push_back(0);
+    stashed_.insert(stashed_.end(), chars.begin(), chars.end());
+    stashBegin_.push_back(static_cast<std::uint32_t>(stashed_.size()));
+    return static_cast<std::uint32_t>(stashBegin_.size() - 2);
 }
 
-std::uint32_t TbmREPrefilter::Child(std::uint32_t node, std::int32_t c) {
-    if (const std::uint32_t* child = children_.Find(Key(node, c))) return *child;
-    const auto child = static_cast<std::uint32_t>(parent_.size());
-    parent_.push_back(node);
-    last_.push_back(c);
-    depth_.push_back(static_cast<std::uint16_t>(depth_[node] + 1));
-    children_.Insert(Key(node, c), child);
-    return child;
+std::vector<std::uint32_t> TbmREPrefilter::BuildTrie() {
+    const std::size_t count = stashBegin_.empty() ? 0 : stashBegin_.size() - 1;
+    const auto chars = [&](std::uint32_t literal) {
+        return std::span<const std::int32_t>(stashed_.data() + stashBegin_[literal],
+                                             stashBegin_[literal + 1] - stashBegin_[literal]);
+    };
+    // In sorted order a literal shares with the one before all the nodes it shares with any: past
+    // that common start, its nodes are new, so no node is ever looked for.
+    std::vector<std::uint32_t> order(count);
+    for (std::uint32_t n = 0; n < count; ++n) order[n] = n;
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const auto x = chars(a), y = chars(b);
+        return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end());
+    });
+    const auto common = [&](std::size_t n) -> std::size_t {
+        if (n == 0) return 0;
+        const auto now = chars(order[n]), before = chars(order[n - 1]);
+        return std::mismatch(now.begin(), now.end(), before.begin(), before.end()).first -
+               now.begin();
+    };
+    std::size_t edges = 0;
+    for (std::size_t n = 0; n < count; ++n) edges += chars(order[n]).size() - common(n);
+    children_.Release();
+    children_.Reserve(edges);
+    depth_.assign(1, 0);  // the root
+    parent_.assign(1, kRoot);
+    last_.assign(1, -1);
+    std::vector<std::uint32_t> nodes(count);
+    std::vector<std::uint32_t> path{kRoot};  // the nodes of the literal before
+    for (std::size_t n = 0; n < count; ++n) {
+        const std::uint32_t literal = order[n];
+        const auto now = chars(literal);
+        const std::size_t shared = common(n);
+        path.resize(shared + 1);
+        for (std::size_t at = shared; at < now.size(); ++at) {
+            const auto child = static_cast<std::uint32_t>(depth_.size());
+            depth_.push_back(static_cast<std::uint16_t>(at + 1));
+            parent_.push_back(path.back());
+            last_.push_back(now[at]);
+            children_.Insert(Key(path.back(), now[at]), child);
+            path.push_back(child);
+        }
+        nodes[literal] = path.back();
+    }
+    return nodes;
 }
 
 void TbmREPrefilter::Finish() {
-    const std::size_t nodes = parent_.size();
+    const std::vector<std::uint32_t> literalNodes = BuildTrie();
+    for (auto& [literal, entry] : added_) literal = literalNodes[literal];
+    for (auto& [literal, requirement] : meetsAdded_) literal = literalNodes[literal];
+    std::vector<std::int32_t>().swap(stashed_);
+    std::vector<std::uint32_t>().swap(stashBegin_);
+    const std::size_t nodes = depth_.size();
     GroupByNode(added_, nodes, entryBegin_, entries_);
     GroupByNode(meetsAdded_, nodes, meetsBegin_, meets_);
     met_.assign(requirements_, 0);
@@ -187,7 +224,6 @@ void TbmREPrefilter::Finish() {
         const std::uint32_t fail = fail_[node];
         output_[node] = Reports(fail) ? fail : output_[fail];
     }
-    // Only the links are needed from here on.
     std::vector<std::uint32_t>().swap(parent_);
     std::vector<std::int32_t>().swap(last_);
 }

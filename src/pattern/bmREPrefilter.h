@@ -43,7 +43,7 @@ public:
     // filter as it was.
     bool Add(std::uint32_t pattern, const TbmREPackedAutomata& automata,
              TbmREPackedAutomata::TEntry entry);
-    // Links the literals for Scan; after the last Add, before the first Scan.
+    // Builds the automaton of the literals for Scan; after the last Add, before the first Scan.
     void Finish();
 
     // The hits of a line, replacing those in `hits`.
@@ -65,8 +65,10 @@ private:
     static std::uint64_t Key(std::uint32_t node, std::int32_t c) {
         return std::uint64_t{node} << 32 | static_cast<std::uint32_t>(c);
     }
-    std::uint32_t Insert(const std::vector<std::int32_t>& chars);
-    std::uint32_t Child(std::uint32_t node, std::int32_t c);
+    // Keeps a literal's characters until Finish; returns its number.
+    std::uint32_t Stash(std::span<const std::int32_t> chars);
+    // The trie of the stashed literals; the node of each.
+    std::vector<std::uint32_t> BuildTrie();
     std::uint32_t Next(std::uint32_t node, std::int32_t c) const;
     // Whether a literal ends at the node.
     bool Reports(std::uint32_t node) const {
@@ -74,20 +76,25 @@ private:
                meetsBegin_[node] != meetsBegin_[node + 1];
     }
 
+    // Until Finish: the literals' characters, where each literal's begin (the next one's begin
+    // is its end), and what each gives its node, by literal number.
+    std::vector<std::int32_t> stashed_;
+    std::vector<std::uint32_t> stashBegin_;
+    std::vector<std::pair<std::uint32_t, Entry>> added_;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> meetsAdded_;
+
     // The trie of the literals: a node is a literal read so far.
     TbmREFlatMap<std::uint32_t> children_;
-    std::vector<std::uint32_t> parent_;
-    std::vector<std::int32_t> last_;  // the character that leads from the parent
     std::vector<std::uint16_t> depth_;
-    // After Finish: the longest proper suffix in the trie, and the longest one that Reports.
+    std::vector<std::uint32_t> parent_;  // until Finish, with the character from the parent
+    std::vector<std::int32_t> last_;
+    // The longest proper suffix of each node in the trie, and the longest one that Reports.
     std::vector<std::uint32_t> fail_;
     std::vector<std::uint32_t> output_;
     // Entries by node: those of node n are entries_[entryBegin_[n] .. entryBegin_[n + 1]).
-    std::vector<std::pair<std::uint32_t, Entry>> added_;  // (node, entry) until Finish
     std::vector<std::uint32_t> entryBegin_;
     std::vector<Entry> entries_;
     // The requirements each node's literal meets, in the same way.
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> meetsAdded_;
     std::vector<std::uint32_t> meetsBegin_;
     std::vector<std::uint32_t> meets_;
     std::uint32_t requirements_ = 0;
