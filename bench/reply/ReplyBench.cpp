@@ -9,8 +9,9 @@
 // Figures: counters p50_us and p99_us (replies, or RE2::Set matches, in thread CPU time; new_ for
 // the first pass over the inputs, lines the cache has not seen; warm_ for RE2 matching a line
 // again at once; the set's prefilter_MB and cache_MB); for loading, the CPU time of all
-// the process's threads, peak_MB (the process's peak resident set over the load, reset before it)
-// and allocs/record (operator new calls during the load); RE2::Set's compile_ms, the thread CPU
+// the process's threads, peak_MB (the process's peak resident set over the load, reset before it),
+// allocs/record (operator new calls during the load) and free_ms (the CPU time, within the
+// load's, of dropping the character again); RE2::Set's compile_ms, the thread CPU
 // time of adding and compiling the keys.
 #include <benchmark/benchmark.h>
 #include <re2/set.h>
@@ -22,6 +23,7 @@
 #include <map>
 #include <memory>
 #include <new>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -225,9 +227,9 @@ const GeneratedCharacter& Generated(const benchmark::State& state) {
 
 // The thread's CPU time in microseconds: the machines these run on are shared, and a reply's
 // wall-clock time there mostly measures the other processes.
-double CpuMicroseconds() {
+double CpuMicroseconds(clockid_t clock = CLOCK_THREAD_CPUTIME_ID) {
     timespec now{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    ::clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
 }
 
@@ -380,20 +382,23 @@ void BM_Load(benchmark::State& state) {
     const int records = static_cast<int>(state.range(0));
     const std::string& package = Generated(state).package;
     double peak = 0;
+    double freeing = 0;
     long allocations = 0;
     for (auto _ : state) {
         state.PauseTiming();  // handing freed memory back is no part of the load
         const bench::TPeakMemory peakMemory;
         state.ResumeTiming();
         const long allocationsBefore = g_allocations.load();
-        {
-            TCharacter character(package);
-            benchmark::DoNotOptimize(character.DataB2().AvailableCount());
-            allocations = g_allocations.load() - allocationsBefore;
-        }
+        auto character = std::make_optional<TCharacter>(package);
+        benchmark::DoNotOptimize(character->DataB2().AvailableCount());
+        allocations = g_allocations.load() - allocationsBefore;
+        const double freeStart = CpuMicroseconds(CLOCK_PROCESS_CPUTIME_ID);
+        character.reset();
+        freeing += CpuMicroseconds(CLOCK_PROCESS_CPUTIME_ID) - freeStart;
         peak = std::max(peak, peakMemory.AddedMegabytes());
     }
     state.counters["peak_MB"] = peak;
+    state.counters["free_ms"] = freeing / 1000 / static_cast<double>(state.iterations());
     state.counters["allocs/record"] = static_cast<double>(allocations) / records;
 }
 BENCHMARK(BM_Load)
