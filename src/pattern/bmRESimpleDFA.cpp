@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <memory>
 #include <memory_resource>
 #include <span>
 #include <vector>
@@ -469,14 +470,14 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TbmREDFATable> BuildSimpleDFA(std::string_view pattern, TbmCharCode code) {
-    if (pattern.empty() || pattern.size() > kMaxPatternBytes) return nullptr;
+std::optional<TbmREDFATable> BuildSimpleDFA(std::string_view pattern, TbmCharCode code) {
+    if (pattern.empty() || pattern.size() > kMaxPatternBytes) return std::nullopt;
     TbmWchReader* reader = ReaderFor(code);
     // The working lists of a pattern this short fit in the first block: no heap at all.
     std::array<std::byte, 4096> firstBlock;
     std::pmr::monotonic_buffer_resource arena(firstBlock.data(), firstBlock.size());
     TLexemes lexemes(&arena);
-    if (reader == nullptr || !Lex(pattern, *reader, lexemes)) return nullptr;
+    if (reader == nullptr || !Lex(pattern, *reader, lexemes)) return std::nullopt;
     FoldGroups(lexemes);
 
     TLexemeSpan body(lexemes.Items);
@@ -485,7 +486,7 @@ std::unique_ptr<TbmREDFATable> BuildSimpleDFA(std::string_view pattern, TbmCharC
     const bool lineTail = !body.empty() && body.back().IsOperator('$');
     if (lineTail) body = body.first(body.size() - 1);
 
-    auto dfa = std::make_unique<TbmREDFATable>();
+    std::optional<TbmREDFATable> dfa(std::in_place);
     TChain chain(lexemes, bmreMaxCharOf(code));
     TAlternatives alternatives(&arena);
     if (chain.Read(body))
@@ -493,7 +494,7 @@ std::unique_ptr<TbmREDFATable> BuildSimpleDFA(std::string_view pattern, TbmCharC
     else if (alternatives.Read(body, lineHead || lineTail))
         alternatives.Build(*dfa, lineHead, lineTail);
     else
-        return nullptr;
+        return std::nullopt;
     dfa->Finish(lineHead, lineTail);
     return dfa;
 }

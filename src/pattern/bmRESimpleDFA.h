@@ -5,7 +5,7 @@
 // The result is the very automaton the full compile makes, state for state.
 #pragma once
 
-#include <memory>
+#include <optional>
 #include <string_view>
 
 #include "bmCharCode.h"
@@ -19,7 +19,7 @@ namespace kiova {
 //                              groups of single characters (a|b); ending: .* or .+, an
 //                              optional item (X?), or .* or .+ before a word of characters
 //   [^](word|word|...)[$]      or word|word|... without anchors; words of characters
-// nullptr for any other pattern, an invalid one included: the full compile handles those.
-std::unique_ptr<TbmREDFATable> BuildSimpleDFA(std::string_view pattern, TbmCharCode code);
+// nothing for any other pattern, an invalid one included: the full compile handles those.
+std::optional<TbmREDFATable> BuildSimpleDFA(std::string_view pattern, TbmCharCode code);
 
 }  // namespace kiova

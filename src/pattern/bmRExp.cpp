@@ -126,7 +126,7 @@ void TbmRExp::Invalidate() {
 void TbmRExp::Compile() {
     if (regExpSyntax_ && !ignoreCase_) {
         if (auto dfa = BuildSimpleDFA(pattern_, charCode_)) {
-            dfa_ = std::move(dfa);
+            dfa_ = std::move(*dfa);
             compiled_ = true;
             return;
         }
@@ -151,8 +151,8 @@ void TbmRExp::Compile() {
     TbmREBudget budget;
     TbmRETree tree;
     tree.Build(filtered, partition, budget, maxChar);
-    auto dfa = std::make_unique<TbmREDFATable>();
-    dfa->Build(tree, partition, budget);
+    TbmREDFATable dfa;
+    dfa.Build(tree, partition, budget);
 
     dfa_ = std::move(dfa);
     compiled_ = true;

@@ -16,16 +16,17 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "bmCharCode.h"
+#include "bmREDFA.h"
 #include "bmREMatchFilter.h"
 #include "bmREToken.h"
 
 namespace kiova {
 
-class TbmREDFATable;
 class TbmRELazyDFA;
 class TbmRESearchTable;
 
@@ -88,7 +89,7 @@ private:
 
     TbmCharCode charCode_;
     std::string pattern_;
-    std::unique_ptr<TbmREDFATable> dfa_;
+    std::optional<TbmREDFATable> dfa_;  // kept inline: one heap block fewer per pattern
     std::unique_ptr<TbmRESearchTable> searchTable_;  // built from dfa_ on the first search
     std::unique_ptr<TbmRELazyDFA> lazyDfa_;          // over searchTable_
     bool compiled_ = false;
