@@ -56,8 +56,7 @@ private:
 }  // namespace
 
 void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmREBudget& budget) {
-    states_.clear();
-    transitions_.clear();
+    Clear();
     lineHead_ = tree.LineHead();
     lineTail_ = tree.LineTail();
     if (lineHead_) partition.AddRange(bmreLineHead, bmreLineHead);
@@ -132,9 +131,10 @@ void TbmREDFATable::Build(const TbmRETree& tree, TbmREWchRanges& partition, TbmR
                                                  sizeof(std::uint16_t)));
 }
 
-void TbmREDFATable::Reserve(std::size_t states, std::size_t transitions) {
-    states_.reserve(states);
-    transitions_.reserve(transitions);
+void TbmREDFATable::Clear() {
+    states_.clear();
+    transitions_.clear();
+    lineHead_ = lineTail_ = false;
 }
 
 void TbmREDFATable::AddState(bool accepting) {

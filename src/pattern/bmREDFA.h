@@ -33,8 +33,7 @@ public:
     // followed by its transitions in ascending order; a transition adjacent to the state's
     // previous one with the same target extends it, as Build merges them. Finish sets the
     // anchors and works out the loops.
-    // Room for the states and transitions to come, so the automaton is kept in blocks of size.
-    void Reserve(std::size_t states, std::size_t transitions);
+    void Clear();
     void AddState(bool accepting);
     void AddTransition(const TbmRETransition& transition);
     void Finish(bool lineHead, bool lineTail);

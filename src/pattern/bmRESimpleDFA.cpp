@@ -194,10 +194,6 @@ public:
     }
 
     void Build(TbmREDFATable& dfa, bool lineHead, bool lineTail) const {
-        std::size_t transitions = 8;  // $, the dots of the tail, the optional character
-        for (const TLexeme& item : items_) transitions += ItemTransitions(item);
-        if (optional_ != nullptr) transitions += ItemTransitions(*optional_);
-        dfa.Reserve(items_.size() + 4, transitions + (lineHead ? 1 : 0));
         TbmREStateIndex state = 0;
         if (lineHead) {
             dfa.AddState(false);
@@ -308,12 +304,6 @@ private:
         }
     }
 
-    static std::size_t ItemTransitions(const TLexeme& item) {
-        return item.Kind == TLexeme::Kind::Char    ? 1
-               : item.Kind == TLexeme::Kind::Class ? item.RangeCount
-                                                   : 3;
-    }
-
     void AddItem(TbmREDFATable& dfa, const TLexeme& item, TbmREStateIndex target) const {
         switch (item.Kind) {
             case TLexeme::Kind::Char:
@@ -381,7 +371,6 @@ public:
 
     void Build(TbmREDFATable& dfa, bool lineHead, bool lineTail) {
         Number(lineHead, lineTail);
-        dfa.Reserve(order_.size(), edges_.size() + order_.size());
         for (const std::int64_t state : order_) {
             if (state == kHead) {
                 dfa.AddState(false);
@@ -486,17 +475,20 @@ std::optional<TbmREDFATable> BuildSimpleDFA(std::string_view pattern, TbmCharCod
     const bool lineTail = !body.empty() && body.back().IsOperator('$');
     if (lineTail) body = body.first(body.size() - 1);
 
-    std::optional<TbmREDFATable> dfa(std::in_place);
+    // Built where the lists keep their room from pattern to pattern, then copied into blocks of
+    // exactly their size, as a table keeps thousands of them.
+    thread_local TbmREDFATable scratch;
+    scratch.Clear();
     TChain chain(lexemes, bmreMaxCharOf(code));
     TAlternatives alternatives(&arena);
     if (chain.Read(body))
-        chain.Build(*dfa, lineHead, lineTail);
+        chain.Build(scratch, lineHead, lineTail);
     else if (alternatives.Read(body, lineHead || lineTail))
-        alternatives.Build(*dfa, lineHead, lineTail);
+        alternatives.Build(scratch, lineHead, lineTail);
     else
         return std::nullopt;
-    dfa->Finish(lineHead, lineTail);
-    return dfa;
+    scratch.Finish(lineHead, lineTail);
+    return scratch;
 }
 
 }  // namespace kiova
