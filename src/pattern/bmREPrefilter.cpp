@@ -1,6 +1,7 @@
 #include "bmREPrefilter.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <utility>
 
@@ -21,15 +22,18 @@ constexpr std::int32_t kMaxBranch = 8;
 constexpr std::size_t kMinLength = 2;
 
 struct Literal {
-    std::vector<std::int32_t> chars;
+    std::array<std::int32_t, kMaxLength> read;  // held inline: literals are copied as they grow
+    std::size_t length;
     TState state;  // after reading them
     bool anchored;
+
+    std::span<const std::int32_t> Chars() const { return {read.data(), length}; }
 };
 
 // Whether the literal read so far must end at `state`: a match may end there, or what follows
 // (but into `avoid`) is too wide to spell out.
 bool EndsLiteral(const TbmREPackedAutomata& automata, const Literal& literal, TState avoid) {
-    if (literal.chars.size() == kMaxLength || automata.Accepts(literal.state, true)) return true;
+    if (literal.length == kMaxLength || automata.Accepts(literal.state, true)) return true;
     const auto transitions = automata.Transitions(literal.state);
     return std::any_of(transitions.begin(), transitions.end(), [&](const auto& t) {
         return t.Target != avoid && t.Hi - t.Lo >= kMaxBranch;
@@ -54,8 +58,9 @@ std::vector<Literal> ReadLiterals(const TbmREPackedAutomata& automata,
                 if (t.Target == avoid) continue;
                 // Past the limit, how far past does not matter.
                 for (std::int32_t c = t.Lo; c <= t.Hi && longer.size() <= kMaxLiterals; ++c) {
-                    longer.push_back({literal.chars, t.Target, literal.anchored});
-                    longer.back().chars.push_back(c);
+                    longer.push_back(literal);
+                    longer.back().read[longer.back().length++] = c;
+                    longer.back().state = t.Target;
                 }
             }
         }
@@ -70,7 +75,7 @@ std::vector<Literal> ReadLiterals(const TbmREPackedAutomata& automata,
         frontier = std::move(longer);
     }
     const bool usable = std::all_of(literals.begin(), literals.end(), [](const Literal& literal) {
-        return literal.chars.size() >= kMinLength;
+        return literal.length >= kMinLength;
     });
     return usable ? literals : std::vector<Literal>{};
 }
@@ -78,9 +83,9 @@ std::vector<Literal> ReadLiterals(const TbmREPackedAutomata& automata,
 // The literals every match begins with, from the start or, at a line start, the line head.
 std::vector<Literal> LeadingLiterals(const TbmREPackedAutomata& automata,
                                      TbmREPackedAutomata::TEntry entry) {
-    std::vector<Literal> starts{{{}, entry.Start, false}};
+    std::vector<Literal> starts{{{}, 0, entry.Start, false}};
     if (entry.AfterLineHead != TbmREPackedAutomata::kNoState)
-        starts.push_back({{}, entry.AfterLineHead, true});
+        starts.push_back({{}, 0, entry.AfterLineHead, true});
     return ReadLiterals(automata, std::move(starts), TbmREPackedAutomata::kNoState);
 }
 
@@ -88,12 +93,12 @@ std::vector<Literal> LeadingLiterals(const TbmREPackedAutomata& automata,
 // leaves the state for the last time and then reads one of them. A literal that holds a shorter
 // one is left out: wherever it stands, the shorter one does.
 std::vector<Literal> LiteralsAfter(const TbmREPackedAutomata& automata, TState state) {
-    std::vector<Literal> literals = ReadLiterals(automata, {{{}, state, false}}, state);
+    std::vector<Literal> literals = ReadLiterals(automata, {{{}, 0, state, false}}, state);
     const auto holdsAnother = [&](const Literal& literal) {
         return std::any_of(literals.begin(), literals.end(), [&](const Literal& other) {
-            return other.chars.size() < literal.chars.size() &&
-                   std::search(literal.chars.begin(), literal.chars.end(), other.chars.begin(),
-                               other.chars.end()) != literal.chars.end();
+            return other.length < literal.length &&
+                   std::ranges::search(literal.Chars(), other.Chars()).begin() !=
+                       literal.Chars().end();
         });
     };
     std::vector<Literal> kept;
@@ -138,10 +143,11 @@ bool TbmREPrefilter::Add(std::uint32_t pattern, const TbmREPackedAutomata& autom
         if (!matches) {
             const std::vector<Literal> after = LiteralsAfter(automata, literal.state);
             if (!after.empty()) needs = requirements_++;
-            for (const Literal& needed : after) meetsAdded_.push_back({Stash(needed.chars), needs});
+            for (const Literal& needed : after)
+                meetsAdded_.push_back({Stash(needed.Chars()), needs});
         }
         added_.push_back(
-            {Stash(literal.chars), {pattern, literal.state, needs, literal.anchored, matches}});
+            {Stash(literal.Chars()), {pattern, literal.state, needs, literal.anchored, matches}});
     }
     return true;
 }
