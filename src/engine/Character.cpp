@@ -46,19 +46,18 @@ TCharacterFile ReadValidPackage(std::string_view package_path) {
     return TCharacterFile(package_path);
 }
 
-// The package's file name with its extension replaced by ".kts".
+bool HasBit(uint8_t mask, int bit) {
+    return (mask >> bit) & 1;
+}
+
+}  // namespace
+
 std::string StateFileName(std::string_view package_path) {
     std::string_view file_name = package_path.substr(ExtractFilePath(package_path).size());
     // '.' is never the trail byte of a double-byte character, so a byte search is safe.
     file_name = file_name.substr(0, file_name.rfind('.'));
     return std::string(file_name) + ".kts";
 }
-
-bool HasBit(uint8_t mask, int bit) {
-    return (mask >> bit) & 1;
-}
-
-}  // namespace
 
 TCharacter::TCharacter(std::string_view package_path, TCharacterServices services)
     : package_(ReadValidPackage(package_path)),

@@ -57,6 +57,10 @@ struct TReplyTrace {
 inline constexpr std::u16string_view kNothingSaidMarker = u"{NothingSaid}";
 inline constexpr std::u16string_view kRepeatedMarker = u"{Repeated}";
 
+// The state file's name: the package's file name with its extension replaced by ".kts". It lies
+// in the folder StateFolderFor gives for the data folder.
+std::string StateFileName(std::string_view package_path);
+
 class TCharacter {
 public:
     // `package_path` is native. Throws EKiovaInvalidCharacter with the reason when the package

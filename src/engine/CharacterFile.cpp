@@ -7,10 +7,6 @@
 
 namespace kiova {
 
-namespace {
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-}  // namespace
-
 TCharacterFile::TCharacterFile(std::string_view package_path) : code_page_(kiova::CodePage()) {
     if (!FileExists(package_path)) return;
     std::string contents = ReadFileBytes(package_path).value_or(std::string());

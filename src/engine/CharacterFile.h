@@ -11,6 +11,9 @@
 
 namespace kiova {
 
+// A package that starts with a UTF-8 byte-order mark is UTF-8.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 class TCharacterFile {
 public:
     // A missing package is no error: every key reads empty and the data folder is empty.

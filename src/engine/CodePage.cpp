@@ -5,6 +5,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <map>
@@ -68,6 +69,11 @@ size_t Utf8SequenceLength(std::string_view bytes) {
 
 bool IsShiftJisTrailByte(unsigned char byte) {
     return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+// A byte that is a whole character by itself: ASCII in UTF-8, any but a lead byte otherwise.
+bool IsSingleByteCharacter(unsigned char byte, int code_page) {
+    return code_page == kUtf8CodePage ? byte < 0x80 : !IsLeadByte(byte, code_page);
 }
 
 // One open descriptor per (to, from) pair and thread; iconv_t must not be shared across threads.
@@ -222,20 +228,20 @@ bool IsValidUtf8(std::string_view bytes) {
 
 std::optional<size_t> FirstInvalidByte(std::string_view ansi, int code_page) {
     for (size_t i = 0; i < ansi.size();) {
-        if (code_page == kUtf8CodePage) {
-            const size_t length = Utf8SequenceLength(ansi.substr(i));
-            if (length == 0) return i;
-            i += length;
-        } else if (IsLeadByte(static_cast<unsigned char>(ansi[i]), code_page)) {
-            if (i + 1 >= ansi.size() ||
-                !IsShiftJisTrailByte(static_cast<unsigned char>(ansi[i + 1])))
-                return i;
-            i += 2;
-        } else {
-            ++i;
-        }
+        const size_t length = CharacterLength(ansi.substr(i), code_page);
+        if (length == 1 && !IsSingleByteCharacter(static_cast<unsigned char>(ansi[i]), code_page))
+            return i;
+        i += length;
     }
     return std::nullopt;
+}
+
+size_t CharacterLength(std::string_view ansi, int code_page) {
+    if (code_page == kUtf8CodePage) return std::max<size_t>(Utf8SequenceLength(ansi), 1);
+    if (IsLeadByte(static_cast<unsigned char>(ansi[0]), code_page) && ansi.size() >= 2 &&
+        IsShiftJisTrailByte(static_cast<unsigned char>(ansi[1])))
+        return 2;
+    return 1;
 }
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {

@@ -49,6 +49,10 @@ bool IsValidUtf8(std::string_view bytes);
 // The byte offset of the first sequence that is not valid in the code page; nothing when
 // every byte is.
 std::optional<size_t> FirstInvalidByte(std::string_view ansi, int code_page);
+// The bytes of the character that starts `ansi` (not empty): 2 for a double-byte character, the
+// length of a well-formed UTF-8 sequence, 1 for a single byte or one that starts no valid
+// character.
+size_t CharacterLength(std::string_view ansi, int code_page);
 
 // Case mapping of ANSI text, restricted to ASCII letters so that the second byte of a
 // double-byte character is never touched.

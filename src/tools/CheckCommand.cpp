@@ -3,7 +3,6 @@
 // time, so a character of any size is checked in bounded memory.
 #include <array>
 #include <chrono>
-#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -155,8 +154,7 @@ void PrintSummary(const TCheckReport& report, const TCheckFigures& figures) {
 int RunCheckCommand(const Arguments& args) {
     const auto [package_utf8, json] = ParsePackageAndJson(args);
     if (package_utf8.empty()) throw UsageError(TranslatedUtf8(kToolNeedsPackage, "check"));
-    const std::string path = std::filesystem::absolute(package_utf8).string();
-    if (!FileExists(path)) throw ToolError(TranslatedUtf8(kToolMissing, package_utf8));
+    const std::string path = ExistingPackagePath(package_utf8);
     bmccSetDefaultCharCode(bmccCodePage2CharCode(CodePage()));
 
     const auto start = std::chrono::steady_clock::now();

@@ -1,10 +1,12 @@
 #include "CommonOptions.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "Clock.h"
 #include "DateText.h"
+#include "Files.h"
 #include "ToolCommand.h"
 #include "ToolTexts.h"
 
@@ -24,6 +26,12 @@ void FixClockAt(std::string_view now_option) {
 const std::string& OptionValue(const Arguments& args, size_t& index) {
     if (index + 1 >= args.size()) throw UsageError(TranslatedUtf8(kToolNeedsValue, args[index]));
     return args[++index];
+}
+
+std::string ExistingPackagePath(const std::string& package_utf8) {
+    std::string path = std::filesystem::absolute(package_utf8).string();
+    if (!FileExists(path)) throw ToolError(TranslatedUtf8(kToolMissing, package_utf8));
+    return path;
 }
 
 PackageAndJson ParsePackageAndJson(const Arguments& args) {

@@ -19,6 +19,10 @@ void FixClockAt(std::string_view now_option);
 // "OPTION needs a value" when the option is the last argument.
 const std::string& OptionValue(const Arguments& args, size_t& index);
 
+// The absolute path of the package given as `package_utf8`. Throws ToolError
+// "PACKAGE does not exist" when there is no such file.
+std::string ExistingPackagePath(const std::string& package_utf8);
+
 // The arguments "[PACKAGE] [--json]" in any order; the package is empty when not given.
 // Throws UsageError for any other argument.
 struct PackageAndJson {

@@ -2,7 +2,9 @@
 #include <cstdio>
 #include <iostream>
 
+#include "CharacterFile.h"
 #include "CodePage.h"
+#include "CommonOptions.h"
 #include "Crypt.h"
 #include "Files.h"
 #include "TextUtils.h"
@@ -33,18 +35,47 @@ void RefuseUncipherableKey(std::string_view key) {
             RefuseByte(TranslatedUtf8(kToolTheKey), 1, i + 1, static_cast<uint8_t>(key[i]));
 }
 
+// The key is a text of the character, so it is in the character's code page (the program's
+// default without a package), and it must not turn into question marks there.
+std::string KeyInCodePage(const std::string& key_utf8,
+                          const std::optional<std::string>& package_utf8) {
+    int code_page = CodePage();
+    if (package_utf8) {
+        const TCharacterFile package(ExistingPackagePath(*package_utf8));
+        if (const std::optional<std::string>& problem = package.CharsetProblem())
+            throw ToolError(*package_utf8 + ": " + *problem);
+        code_page = package.CodePage();
+    }
+    std::optional<std::string> key = Utf8ToAnsiExact(key_utf8, code_page);
+    if (!key) throw ToolError(TranslatedUtf8(kToolKeyNotInEncoding, CodePageName(code_page)));
+    return *key;
+}
+
 }  // namespace
 
 int RunEncryptCommand(const Arguments& args) {
-    if (args.size() != 4 || args[0] != "--key")
+    std::optional<std::string> key_utf8;
+    std::optional<std::string> package_utf8;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--key")
+            key_utf8 = OptionValue(args, i);
+        else if (args[i] == "--package")
+            package_utf8 = OptionValue(args, i);
+        else if (args[i].starts_with("--"))
+            throw UsageError(TranslatedUtf8(kToolUnknownOption, args[i]));
+        else
+            files.push_back(args[i]);
+    }
+    if (!key_utf8 || files.size() != 2)
         throw UsageError(TranslatedUtf8(kToolNeedsArguments, "encrypt", "--key KEY INPUT OUTPUT"));
-    const std::string key = Utf8ToAnsi(args[1]);
-    const std::string& input = args[2];
+    const std::string key = KeyInCodePage(*key_utf8, package_utf8);
+    const std::string& input = files[0];
     std::optional<std::string> contents = ReadFileBytes(input);
-    if (!contents) throw ToolError(TranslatedUtf8(kToolCannotRead, args[2]));
+    if (!contents) throw ToolError(TranslatedUtf8(kToolCannotRead, input));
     RefuseUncipherableKey(key);
-    RefuseUncipherableText(args[2], *contents);
-    WriteFileAtomically(args[3], JoinLinesCrLf(EncipherLines(SplitLines(*contents), key)));
+    RefuseUncipherableText(input, *contents);
+    WriteFileAtomically(files[1], JoinLinesCrLf(EncipherLines(SplitLines(*contents), key)));
     return 0;
 }
 

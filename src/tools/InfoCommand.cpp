@@ -58,8 +58,7 @@ int RunInfoCommand(const Arguments& args) {
     const auto [package_utf8, json] = ParsePackageAndJson(args);
     if (package_utf8.empty()) return ReportProgramFolder(json);
 
-    const std::string package_path = std::filesystem::absolute(package_utf8).string();
-    if (!FileExists(package_path)) throw ToolError(TranslatedUtf8(kToolMissing, package_utf8));
+    const std::string package_path = ExistingPackagePath(package_utf8);
     TCharacterFile package(package_path);
     // As the program's loader decides, so that "valid" promises the character loads.
     const int code_page = package.CodePage();

@@ -32,5 +32,6 @@ int RunChatCommand(const Arguments& args);
 int RunEvalCommand(const Arguments& args);
 int RunPictureCommand(const Arguments& args);
 int RunCheckCommand(const Arguments& args);
+int RunConvertCommand(const Arguments& args);
 
 }  // namespace kiova::tool

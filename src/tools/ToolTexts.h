@@ -54,6 +54,35 @@ inline constexpr TUiText kToolUncipherableByte{QT_TRANSLATE_NOOP(
     "kiova",
     "%1:%2:%3: byte %4 cannot be enciphered (only bytes 0x20 to 0xFF can); nothing written")};
 inline constexpr TUiText kToolTheKey{QT_TRANSLATE_NOOP("kiova", "the key")};
+// %1: the encoding.
+inline constexpr TUiText kToolKeyNotInEncoding{QT_TRANSLATE_NOOP(
+    "kiova",
+    "the key cannot be written in %1, the character's encoding (--package PACKAGE names the "
+    "character); nothing written")};
+inline constexpr TUiText kToolBadEncoding{
+    QT_TRANSLATE_NOOP("kiova", "--to needs utf-8 or shift_jis, not \"%1\"")};
+// %1: a package.
+inline constexpr TUiText kToolNoCharacter{
+    QT_TRANSLATE_NOOP("kiova", "%1 is no character: neither \"name\" nor \"folder\" has a value")};
+// %1: the output folder; %2: the character's data folder.
+inline constexpr TUiText kToolOutputInsideData{
+    QT_TRANSLATE_NOOP("kiova", "%1 lies inside the character's data folder %2; nothing written")};
+// %1: a data file.
+inline constexpr TUiText kToolBehindLink{QT_TRANSLATE_NOOP(
+    "kiova",
+    "%1 lies behind a symbolic link to a folder and cannot be converted; nothing written")};
+// %1: a file of the character that is no regular file.
+inline constexpr TUiText kToolNotCopied{
+    QT_TRANSLATE_NOOP("kiova", "%1 is not a regular file; not copied")};
+// %1: how many problems; %2: the encoding.
+inline constexpr TUiText kToolConversionProblems{
+    QT_TRANSLATE_NOOP("kiova", "%1 problem(s) converting to %2; nothing written")};
+// %1: the output folder.
+inline constexpr TUiText kToolOutputNotEmpty{
+    QT_TRANSLATE_NOOP("kiova", "%1 exists and is not an empty folder; nothing written")};
+// %1: a folder; %2: why.
+inline constexpr TUiText kToolCannotCreate{
+    QT_TRANSLATE_NOOP("kiova", "cannot create %1: %2; nothing written")};
 // %1: the character set.
 inline constexpr TUiText kToolNoConversion{
     QT_TRANSLATE_NOOP("kiova", "no conversion from UTF-8 to %1")};

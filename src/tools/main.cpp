@@ -1,5 +1,5 @@
 // kiova-tool: a command-line tool for character authors. Arguments and output are UTF-8;
-// file contents are in the program's code page.
+// file contents are in the character's code page.
 #include <iostream>
 #include <span>
 #include <string_view>
@@ -15,7 +15,7 @@ namespace {
 
 constexpr ToolCommand kCommands[] = {
     {"info", "info [PACKAGE] [--json]", RunInfoCommand},
-    {"encrypt", "encrypt --key KEY INPUT OUTPUT", RunEncryptCommand},
+    {"encrypt", "encrypt --key KEY [--package PACKAGE] INPUT OUTPUT", RunEncryptCommand},
     {"decrypt", "decrypt INPUT OUTPUT", RunDecryptCommand},
     {"chat",
      "chat PACKAGE [--raw] [--json] [--trace] [--mask N] [--now \"yyyy/mm/dd hh:nn:ss\"] [--user "
@@ -27,6 +27,7 @@ constexpr ToolCommand kCommands[] = {
      "[--plugins] [--] TEXT...",
      RunEvalCommand},
     {"check", "check PACKAGE [--json]", RunCheckCommand},
+    {"convert", "convert PACKAGE --to utf-8|shift_jis OUTFOLDER", RunConvertCommand},
     {"picture", "picture FILE --png OUT [--transparent] [--package PACKAGE] [--json]",
      RunPictureCommand},
     {"match",
