@@ -1,6 +1,7 @@
 // Writes small valid inputs for every fuzz target, so a run starts from the shapes the code
 // expects instead of discovering them byte by byte: `fuzz_seed_corpus OUT` fills
-// OUT/<target>/seed-<n>. Text is Shift_JIS, as character data are.
+// OUT/<target>/seed-<n>. Text is Shift_JIS, as character data from Windows are, and UTF-8 for
+// the characters that declare it.
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "CharacterFile.h"
 #include "CharacterVariables.h"
 #include "CodePage.h"
 #include "Crypt.h"
@@ -98,6 +100,11 @@ Seeds TextSeeds() {
 }
 
 // A whole character in one input: package, NUL, data file, NUL, state file.
+std::string CharacterInput(const std::string& package, const std::string& table_key,
+                           const std::string& data, const std::string& state) {
+    return package + table_key + "\r\nd.txt\r\n" + '\0' + data + '\0' + state;
+}
+
 Seeds CharacterSeeds() {
     const std::string package = "name\r\nFuzz\r\nfolder\r\ndata\r\nversion\r\n210\r\n";
     std::vector<std::string> state = kiova::TCharacterVariables().ToStateLines();
@@ -112,10 +119,24 @@ Seeds CharacterSeeds() {
     };
     Seeds seeds;
     for (const auto& [key, lines] : tables) {
-        const std::string with_table = package + key + "\r\nd.txt\r\n";
-        seeds.push_back(with_table + '\0' + lines + '\0' + Enciphered(state, "Fuzz"));
-        seeds.push_back(with_table + '\0' + Enciphered(kiova::SplitLines(lines), "key") + '\0');
+        seeds.push_back(CharacterInput(package, key, lines, Enciphered(state, "Fuzz")));
+        seeds.push_back(
+            CharacterInput(package, key, Enciphered(kiova::SplitLines(lines), "key"), ""));
     }
+
+    // UTF-8 characters, declared by "charset" or by a byte-order mark, with letters no other code
+    // page holds, and with bytes that are no UTF-8; and a "charset" that names no encoding.
+    const std::string zoe = "name\r\nZoë 🐱\r\nfolder\r\ndata\r\nversion\r\n210\r\n";
+    state[0] = "Zoë 🐱{BR}猫";
+    seeds.push_back(CharacterInput(zoe + "charset\r\nUTF-8\r\n", "datab2",
+                                   "^caf.$,Un café ☕\r\nhel+o,\"[éè]t[éè] 🐱\"\r\n",
+                                   Enciphered(state, "Zoë 🐱")));
+    seeds.push_back(CharacterInput(std::string(kiova::kByteOrderMark) + zoe, "datab2",
+                                   Enciphered({"hello,にゃん🐱", "猫,{LENGTH:Zoë🐱}"}, "鍵🐱"), ""));
+    seeds.push_back(CharacterInput(zoe + "charset\r\nutf8\r\n", "datac2",
+                                   "caf\xC3(\r\n\xFF\xFEhello\r\n\xF0\x9F\x90",
+                                   "\xC3\xA9\xFF\r\n\xED\xA0\x80"));
+    seeds.push_back(CharacterInput(zoe + "charset\r\nEBCDIC\r\n", "datac2", "x", ""));
     return seeds;
 }
 

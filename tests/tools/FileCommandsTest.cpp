@@ -17,7 +17,8 @@ TEST(Tool, HelpVersionAndUsageErrors) {
     EXPECT_EQ(RunTool({"--version"}).out, "kiova-tool 2.11.05\n");
     auto help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("encrypt --key KEY INPUT OUTPUT"), std::string::npos);
+    EXPECT_NE(help.out.find("encrypt --key KEY [--package PACKAGE] INPUT OUTPUT"),
+              std::string::npos);
     EXPECT_EQ(RunTool({}).status, 2);
     EXPECT_EQ(RunTool({"frobnicate"}).status, 2);
     EXPECT_EQ(RunTool({"encrypt", "in"}).status, 2);
@@ -87,6 +88,27 @@ TEST(Tool, EncryptRefusesWhatWouldNotDecipherToItself) {
                                    "written\n");
         EXPECT_FALSE(std::filesystem::exists(dir / "enc.txt"));
     }
+}
+
+// The key is a text of the character: in a UTF-8 character's encoding when --package names one,
+// and never a question mark.
+TEST(Tool, EncryptTakesTheKeyInTheCharactersEncoding) {
+    TempFolder dir;
+    const std::string package =
+        dir.Write("zoe.ktc", "name\nZo\xC3\xAB\ncharset\nUTF-8\nversion\n210\n");
+    const std::string input = dir.Write("plain.txt", "caf\xC3\xA9,yes\n");
+    ASSERT_EQ(RunTool({"encrypt", "--package", package, "--key", "\xC3\xA9t\xC3\xA9", input,
+                       dir / "enc.txt"})
+                  .status,
+              0);
+    EXPECT_EQ(dir.Read("enc.txt"),
+              JoinLinesCrLf(EncipherLines(SplitLines("caf\xC3\xA9,yes"), "\xC3\xA9t\xC3\xA9")));
+
+    // Shift_JIS, the default, has no "é".
+    auto refused = RunTool({"encrypt", "--key", "\xC3\xA9t\xC3\xA9", input, dir / "sjis.txt"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("the key cannot be written in Shift_JIS"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "sjis.txt"));
 }
 
 TEST(Tool, InfoShowsWhatTheProgramReads) {
