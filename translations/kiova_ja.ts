@@ -192,5 +192,41 @@ commands:
         <source>no conversion from UTF-8 to %1</source>
         <translation>UTF-8 から %1 への変換ができません</translation>
     </message>
+    <message>
+        <source>the key cannot be written in %1, the character&apos;s encoding (--package PACKAGE names the character); nothing written</source>
+        <translation>鍵は人格の文字コード %1 で書けません (--package PACKAGE で人格を指定できます)。何も書きませんでした</translation>
+    </message>
+    <message>
+        <source>--to needs utf-8 or shift_jis, not &quot;%1&quot;</source>
+        <translation>--to には utf-8 か shift_jis を指定してください (&quot;%1&quot; ではなく)</translation>
+    </message>
+    <message>
+        <source>%1 is no character: neither &quot;name&quot; nor &quot;folder&quot; has a value</source>
+        <translation>%1 は人格ではありません: &quot;name&quot; にも &quot;folder&quot; にも値がありません</translation>
+    </message>
+    <message>
+        <source>%1 lies inside the character&apos;s data folder %2; nothing written</source>
+        <translation>%1 は人格のデータフォルダー %2 の中にあります。何も書きませんでした</translation>
+    </message>
+    <message>
+        <source>%1 lies behind a symbolic link to a folder and cannot be converted; nothing written</source>
+        <translation>%1 はフォルダーへのシンボリックリンクの先にあるため変換できません。何も書きませんでした</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; not copied</source>
+        <translation>%1 は通常のファイルではないのでコピーしませんでした</translation>
+    </message>
+    <message>
+        <source>%1 problem(s) converting to %2; nothing written</source>
+        <translation>%2 への変換で %1 件の問題がありました。何も書きませんでした</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not an empty folder; nothing written</source>
+        <translation>%1 はすでにあり、空のフォルダーではありません。何も書きませんでした</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2; nothing written</source>
+        <translation>%1 を作れません: %2。何も書きませんでした</translation>
+    </message>
 </context>
 </TS>
