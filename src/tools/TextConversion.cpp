@@ -51,7 +51,8 @@ std::string HexBytes(std::string_view bytes) {
 // "U+1F431" for the one character of `text`, and the character itself when it is printable.
 std::string Described(std::u16string_view text) {
     char32_t code = text[0];
-    if (text.size() == 2) code = 0x10000 + ((code - 0xD800) << 10) + (text[1] - 0xDC00);
+    if (text.size() == 2 && code >= 0xD800 && code < 0xDC00)  // a surrogate pair
+        code = 0x10000 + ((code - 0xD800) << 10) + (text[1] - 0xDC00);
     char number[16];
     std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(code));
     if (code < 0xA0) return number;  // a control character is not sent to the terminal
