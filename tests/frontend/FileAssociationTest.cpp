@@ -61,11 +61,11 @@ TEST_F(FileAssociationTest, AnEntryOfTheSameNameThatSomeoneElseWroteIsLeftAlone)
 TEST_F(FileAssociationTest, AnInstalledProgramOnlyBecomesTheDefaultWhenThereIsNone) {
     FakeDesktopTools tools(folder);
     fs::path installed = folder.Write("usr/share/applications/org.example.kiova.desktop", "");
-    TFileAssociation association(folder / "data", "/usr/bin/kiova", installed);
-    association.Associate();
-    association.Associate();  // the default is set now: kept
-    EXPECT_FALSE(fs::exists(association.DesktopEntry()));
-    EXPECT_FALSE(fs::exists(association.MimePackage()));
+    TFileAssociation installed_program(folder / "data", "/usr/bin/kiova", installed);
+    installed_program.Associate();
+    installed_program.Associate();  // the default is set now: kept
+    EXPECT_FALSE(fs::exists(installed_program.DesktopEntry()));
+    EXPECT_FALSE(fs::exists(installed_program.MimePackage()));
     const std::string query = "xdg-mime query default application/x-kiova-character";
     EXPECT_THAT(tools.Calls(), ElementsAre(query,
                                            "xdg-mime default org.example.kiova.desktop "
