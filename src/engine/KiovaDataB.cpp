@@ -7,10 +7,19 @@ std::optional<TKiovaData::TRecordText> TKiovaDataB::ReadRecord(std::string_view 
 }
 
 void TKiovaDataB::AddKeys(std::vector<std::string>&& keys, bool marker) {
-    if (marker)
+    if (marker) {
         patterns_.emplace_back();
-    else
-        patterns_.emplace_back(keys.front(), CharCode());
+        return;
+    }
+    if (!firstOfKey_) firstOfKey_.emplace(&keyArena_);
+    const auto first = firstOfKey_->find(keys.front());
+    if (first != firstOfKey_->end()) {
+        patterns_.push_back(TRecordPattern(patterns_[first->second]));
+        return;
+    }
+    // The key lives in the pattern, which stays where it is while the records move.
+    const TRecordPattern& pattern = patterns_.emplace_back(keys.front(), CharCode());
+    firstOfKey_->emplace(pattern.Text(), patterns_.size() - 1);
 }
 
 std::string TKiovaDataB::KeyText(size_t index) const {
@@ -21,8 +30,14 @@ void TKiovaDataB::Prepare() {
     std::vector<TRecordPattern*> unprepared;
     for (size_t i = prepared_count_; i < patterns_.size(); ++i) unprepared.push_back(&patterns_[i]);
     PrepareAll(unprepared);
+    ForgetKeyIndex();
     for (; prepared_count_ < patterns_.size(); ++prepared_count_)
         set_.Add(static_cast<std::uint32_t>(prepared_count_), patterns_[prepared_count_]);
+}
+
+void TKiovaDataB::ForgetKeyIndex() {
+    firstOfKey_.reset();
+    keyArena_.release();
 }
 
 bool TKiovaDataB::Test(size_t index, const TbmRESearchText& message) {
@@ -35,6 +50,7 @@ bool TKiovaDataB::FindMatches(const TbmRESearchText& message, std::vector<std::u
 
 void TKiovaDataB::ClearKeys() {
     set_.Clear();
+    ForgetKeyIndex();
     patterns_.clear();
     prepared_count_ = 0;
 }

@@ -2,6 +2,11 @@
 // their set, record by record when the set cannot tell.
 #pragma once
 
+#include <memory_resource>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+
 #include "KiovaData.h"
 #include "RecordPattern.h"
 #include "RecordPatternSet.h"
@@ -22,7 +27,14 @@ protected:
     std::string KeyText(size_t index) const override;
 
 private:
+    void ForgetKeyIndex();
+
     std::vector<TRecordPattern> patterns_;
+    // The first record of each key read since the last Prepare: the others share its pattern
+    // from the start rather than making one of their own only to drop it when prepared. The
+    // index lives in an arena dropped whole with it.
+    std::pmr::monotonic_buffer_resource keyArena_;
+    std::optional<std::pmr::unordered_map<std::string_view, size_t>> firstOfKey_;
     TRecordPatternSet set_;
     size_t prepared_count_ = 0;
 };

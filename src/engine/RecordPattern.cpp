@@ -13,6 +13,7 @@ TRecordPattern::TRecordPattern(std::string_view key, TbmCharCode code)
     : regexp_(std::make_shared<TbmRExp>(code)) {
     regexp_->SetPattern(key);
 }
+TRecordPattern::TRecordPattern(const TRecordPattern&) = default;
 TRecordPattern::TRecordPattern(TRecordPattern&&) noexcept = default;
 TRecordPattern& TRecordPattern::operator=(TRecordPattern&&) noexcept = default;
 TRecordPattern::~TRecordPattern() = default;

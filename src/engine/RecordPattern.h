@@ -19,6 +19,8 @@ class TRecordPattern {
 public:
     TRecordPattern();  // no pattern: never matches (the keys of marker records)
     explicit TRecordPattern(std::string_view key, TbmCharCode code = bmccDefaultCharCode());
+    // A copy shares the pattern, compiled or not: records with the same key.
+    TRecordPattern(const TRecordPattern&);
     TRecordPattern(TRecordPattern&&) noexcept;
     TRecordPattern& operator=(TRecordPattern&&) noexcept;
     ~TRecordPattern();

@@ -121,8 +121,8 @@ TEST(KiovaDataB, FullWidthKeysAndMessagesMeetInNormalForm) {
 
 TEST(KiovaDataB, MalformedPatternNeverMatchesAndStopsNothing) {
     Table<TKiovaDataB> b(false);
-    b.Load({"(abc,Broken", "[abc,Broken too", "abc,Fine"});
-    EXPECT_EQ(b.table.AvailableCount(), 3);
+    b.Load({"(abc,Broken", "[abc,Broken too", "abc,Fine", "(abc,Broken again"});
+    EXPECT_EQ(b.table.AvailableCount(), 4);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(b.Answer("(abc [abc abc"), "Fine");
 }
 
