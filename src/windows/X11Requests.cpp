@@ -38,14 +38,4 @@ bool X11SelectionOwned(const char* name) {
     return owner && owner->owner != XCB_NONE;
 }
 
-void X11SetProperty(xcb_connection_t* connection, xcb_window_t window, const char* name,
-                    const char* type, std::span<const uint32_t> items) {
-    xcb_atom_t property = X11Atom(connection, name);
-    xcb_atom_t type_atom = X11Atom(connection, type);
-    if (property == XCB_ATOM_NONE || type_atom == XCB_ATOM_NONE) return;
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, property, type_atom, 32,
-                        static_cast<uint32_t>(items.size()), items.data());
-    xcb_flush(connection);
-}
-
 }  // namespace kiova

@@ -2,7 +2,7 @@
 # The real `kiova` in a real X server, first without a window manager, then under openbox:
 #   - without one (and without a tray), the character's {ICONIZE} leaves the window shown;
 #   - under one, it minimises the window;
-#   - the settings and selection dialogs tell the window manager that they may only be moved,
+#   - the settings and selection dialogs tell the window manager that they have no buttons,
 #     are not resizable (so none can maximise them) and come back when minimised all the same;
 #   - the patting window's inside is level with the main window's and as tall, when it opens
 #     and after the main window has moved, although the window manager frames both.
@@ -18,9 +18,7 @@ wm_pid=
 kiova_pid=
 cleanup() {
   local pid
-  for pid in "$kiova_pid" "$wm_pid" "$xvfb_pid"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
-  done
+  for pid in "$kiova_pid" "$wm_pid" "$xvfb_pid"; do end_process "$pid"; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -84,17 +82,18 @@ carol=$(timeout 20 xdotool search --sync --name '^Carol - Kiova$' | head -n 1)
 eventually eval '[ "$(wm_state "$carol")" = Iconic ]' || fail "{ICONIZE} did not minimise the window"
 stop_kiova
 
-# The Motif hints (flags, functions, decorations): moving only, no minimise or maximise button;
-# what the window manager then allows: no resizing, no maximising. Minimised all the same, the
-# dialog comes back.
+# The Motif hints (flags, functions, decorations): no minimise, maximise or close function or
+# button; what the window manager then allows: no resizing, no maximising. Minimised all the
+# same, the dialog comes back.
 check_dialog() {  # NAME WHAT
   local dialog hints flags functions decorations
   dialog=$(window_named "$1") || exit 1
   hints=$(xprop -id "$dialog" _MOTIF_WM_HINTS | sed -n 's/.* = //p' | tr -d ' ')
   IFS=, read -r flags functions decorations _ <<<"$hints"
-  [ $((flags & 3)) -eq 3 ] || fail "$2: the hints ($hints) leave functions or decorations open"
-  [ $((functions & 0x3f)) -eq 4 ] || fail "$2: functions $functions, not moving alone"
-  [ $((decorations & 0x75)) -eq 0 ] || fail "$2: decorations $decorations offer buttons"
+  [ $((flags & 1)) -eq 1 ] && [ $((functions & 0x39)) -eq 0 ] ||
+    fail "$2: the hints ($hints) allow minimising, maximising or closing"
+  [ $((flags & 2)) -eq 0 ] || [ $((decorations & 0x61)) -eq 0 ] ||
+    fail "$2: the hints ($hints) ask for buttons"
   eventually eval 'xprop -id "$dialog" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_MOVE' ||
     fail "$2: the window manager allows nothing"
   ! xprop -id "$dialog" _NET_WM_ALLOWED_ACTIONS | grep -qE 'MAXIMIZE|ACTION_RESIZE' ||
@@ -119,7 +118,7 @@ alice=$(window_named '^Alice - Kiova$') || exit 1
 # sent again until the patting window shows.
 patting=
 for _ in $(seq 20); do
-  xdotool windowactivate --sync "$alice" 2>/dev/null || true
+  timeout 2 xdotool windowactivate --sync "$alice" 2>/dev/null || true
   xdotool key ctrl+n
   patting=$(timeout 1 xdotool search --sync --onlyvisible --name '^なでなでめにゅー$' | head -n 1) &&
     [ -n "$patting" ] && break
@@ -127,7 +126,7 @@ done
 [ -n "$patting" ] || fail "Ctrl+N did not open the patting window"
 level() { [ "$(top_and_height "$patting")" = "$(top_and_height "$alice")" ]; }
 eventually level || fail "patting window at $(top_and_height "$patting"), main window at $(top_and_height "$alice")"
-xdotool windowmove --sync "$alice" 100 300
+timeout 5 xdotool windowmove --sync "$alice" 100 300 || fail "the main window did not move"
 eventually level || fail "moved: patting window at $(top_and_height "$patting"), main window at $(top_and_height "$alice")"
 stop_kiova
 echo "PASS"

@@ -80,3 +80,12 @@ quit_with_ctrl_q() {
   kiova_pid=
   [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
 }
+
+# Ends process $1 if it runs: SIGTERM, SIGKILL after 5 s, then reaps it. For exit traps, which
+# must not wait for a process that hangs.
+end_process() {
+  [ -n "$1" ] && kill "$1" 2>/dev/null || return 0
+  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -KILL "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
