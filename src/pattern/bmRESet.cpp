@@ -153,6 +153,7 @@ public:
         for (int pos = 0; pos < size;) chars_.push_back(decoder.Read(bytes, size, pos));
         found.clear();
         ++stamp_;
+        looked_ = 0;
         prefilter_.Scan(chars_, hits_);
         RunFromHits(found);
         const bool answered = unfiltered_ == 0 || RunUnfiltered(found);
@@ -161,6 +162,7 @@ public:
     }
 
     std::size_t PrefilterMemory() const { return prefilter_.Bytes(); }
+    std::size_t PrefilteredWork() const { return looked_; }
 
     // What the cache holds: its entries and the capacity of its lists.
     std::size_t CacheMemory() const {
@@ -201,6 +203,7 @@ private:
             const std::int32_t c = at < chars_.size() ? chars_[at] : -1;
             const bool atLineEnd = c < 0 || IsLineBreak(c);
             stepped_.clear();
+            looked_ += live_.size();
             for (const Run& run : live_) {
                 if (stamps_[run.pattern] == stamp_) continue;
                 if (automata_.Accepts(run.state, atLineEnd)) {
@@ -215,13 +218,19 @@ private:
         }
     }
 
-    // Steps on a run that stands at `at` after its step.
+    // Steps on a run that stands at `at` after its step. A run reaching a state where one is
+    // already waiting would wait for the same stop and go on as that one does: it is dropped, so
+    // that each stretch is looked at once per waiting state, not once per hit before it.
     void Continue(Run run, std::size_t at) {
         if (automata_.Waits(run.state) && !automata_.Accepting(run.state)) {
+            WaitMark& mark = waitMarks_[run.state];
+            if (mark.stamp == stamp_ && at < mark.until) return;
             const TbmREPackedAutomata::TStops stops = automata_.Stops(run.state);
             std::size_t until = at;
             while (until < chars_.size() && !stops.Has(chars_[until])) ++until;
+            looked_ += until - at;
             if (until > at) {
+                mark = {stamp_, static_cast<std::uint32_t>(until)};
                 waiting_.push_back({static_cast<std::uint32_t>(until), run});
                 std::push_heap(waiting_.begin(), waiting_.end(), std::greater<>());
                 return;
@@ -505,6 +514,13 @@ private:
         auto operator<=>(const Waiting&) const = default;
     };
     std::vector<Waiting> waiting_;  // a heap, the first to stop on top
+    // By waiting state: the Match and the stop of the last run that waited there.
+    struct WaitMark {
+        std::uint32_t stamp = 0;
+        std::uint32_t until = 0;
+    };
+    std::unordered_map<TState, WaitMark> waitMarks_;
+    std::size_t looked_ = 0;  // runs stepped and characters scanned for stops, this Match
     std::vector<std::uint32_t> stamps_;
     std::vector<std::uint32_t> parkStamps_;
     std::vector<std::uint32_t> parked_;
@@ -537,6 +553,10 @@ std::size_t TbmRESet::CacheMemory() const {
 
 std::size_t TbmRESet::PrefilterMemory() const {
     return automaton_ ? automaton_->PrefilterMemory() : 0;
+}
+
+std::size_t TbmRESet::PrefilteredWork() const {
+    return automaton_ ? automaton_->PrefilteredWork() : 0;
 }
 
 bool TbmRESet::Match(std::string_view text, std::vector<std::uint32_t>& found) {

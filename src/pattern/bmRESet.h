@@ -60,6 +60,10 @@ public:
     std::size_t CacheMemory() const;
     // What the literal prefilter holds, in bytes (built with the states, on the first Match).
     std::size_t PrefilterMemory() const;
+    // What the last Match did for the prefiltered patterns: the runs it stepped and the
+    // characters it scanned for where waiting runs go on. A line's length bounds it, times a
+    // factor of the patterns' states, however often their literals stand in it.
+    std::size_t PrefilteredWork() const;
 
 private:
     class Automaton;

@@ -230,5 +230,24 @@ TEST(SetTest, KeysOfEveryShapeAgreeWithSearchesInEveryCode) {
     }
 }
 
+// A pasted line repeating the head of `A.*B` keys: each hit's run waits in the same state, and
+// must not scan the rest of the line again, or a long line costs its length squared.
+TEST(SetTest, RepeatedLiteralsCostLinearWork) {
+    TbmRESet set(TbmCharCode::Western);
+    std::vector<std::unique_ptr<TbmRExp>> keys;
+    for (const char* key : {"HELLO.*WORLDX", "AB.*CD.*EF"}) {
+        keys.push_back(std::make_unique<TbmRExp>(set.CharCode()));
+        keys.back()->SetPattern(key);
+        set.Add(keys.back()->GetDFATable());
+    }
+    std::string line;
+    for (int n = 0; n < 5000; ++n) line += "HELLO AB CD ";
+    line += "WORLD EF";
+    std::vector<std::uint32_t> found;
+    ASSERT_TRUE(set.Match(line, found));
+    EXPECT_EQ(found, std::vector<std::uint32_t>{1});
+    EXPECT_LE(set.PrefilteredWork(), 4 * line.size());
+}
+
 }  // namespace
 }  // namespace kiova
