@@ -59,7 +59,9 @@ top_and_height() {
   xwininfo -id "$1" | awk '/Absolute upper-left Y/ { y = $4 } /Height/ { h = $2 } END { print y, h }'
 }
 
-start_xvfb
+# Without -noreset the server resets when its last client leaves, and openbox, started just
+# after the first program has ended, could not connect.
+start_xvfb -noreset
 export LANG=ja_JP.UTF-8
 unset LANGUAGE LC_ALL LC_MESSAGES
 
