@@ -17,14 +17,16 @@ read -r -t 20 display <&3
 export DISPLAY=":$display" SDL_AUDIODRIVER=dummy
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE LC_ALL LC_MESSAGES
 
-# shot LOCALE PNG: the window with its menu open, cut out together.
+# shot LOCALE PACKAGE PNG: the window with the character of that language and its menu open,
+# cut out together.
 shot() {
   local home=$work/$1
   mkdir -p "$home"
-  cp -r "$program/hina" "$program/hina.ktc" "$home/"
+  cp -r "$program/hina" "$program/$2" "$home/"
+  rm -f "$home"/hina/*.kts  # a first meeting, whatever earlier runs of the build left
   printf '[User]\r\nUser=Yamada{BR}Taro{BR}taro{BR}Taro{BR}{BR}1980/05/05\r\n' >"$home/Kiova.ini"
   printf '[Balloon]\r\nSpeed=1\r\n' >>"$home/Kiova.ini"
-  LANG=$1 KIOVA_HOME=$home "$program/kiova" "$home/hina.ktc" &
+  LANG=$1 KIOVA_HOME=$home "$program/kiova" "$home/$2" &
   local pid=$!
   local window
   window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Kiova$' | head -n 1)
@@ -34,13 +36,13 @@ shot() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
   local height=$((HEIGHT + 165))  # room for the menu
   # The bare screen below the window, either side of the menu, turns white.
-  import -window root -crop "${WIDTH}x$height+$X+$Y" +repage "$2"
-  convert "$2" -fill white -draw "color 0,$((height - 1)) floodfill" \
-    -draw "color $((WIDTH - 1)),$((height - 1)) floodfill" "$2"
+  import -window root -crop "${WIDTH}x$height+$X+$Y" +repage "$3"
+  convert "$3" -fill white -draw "color 0,$((height - 1)) floodfill" \
+    -draw "color $((WIDTH - 1)),$((height - 1)) floodfill" "$3"
   kill "$pid"
   wait "$pid" || true
 }
-shot en_US.UTF-8 "$work/en.png"
-shot ja_JP.UTF-8 "$work/ja.png"
+shot en_US.UTF-8 hina-en.ktc "$work/en.png"
+shot ja_JP.UTF-8 hina.ktc "$work/ja.png"
 convert "$work/en.png" "$work/ja.png" +append -bordercolor white -border 8 "$out"
 echo "$out"
