@@ -1,5 +1,7 @@
 #include "KiovaDataB.h"
 
+#include <functional>
+
 namespace kiova {
 
 std::optional<TKiovaData::TRecordText> TKiovaDataB::ReadRecord(std::string_view line) const {
@@ -11,15 +13,19 @@ void TKiovaDataB::AddKeys(std::vector<std::string>&& keys, bool marker) {
         patterns_.emplace_back();
         return;
     }
-    if (!firstOfKey_) firstOfKey_.emplace(&keyArena_);
-    const auto first = firstOfKey_->find(keys.front());
-    if (first != firstOfKey_->end()) {
-        patterns_.push_back(TRecordPattern(patterns_[first->second]));
+    const std::uint64_t hash = KeyHash(keys.front());
+    const size_t* first = firstOfKey_.Find(hash);
+    if (first != nullptr && patterns_[*first].Text() == keys.front()) {
+        patterns_.push_back(TRecordPattern(patterns_[*first]));
         return;
     }
-    // The key lives in the pattern, which stays where it is while the records move.
-    const TRecordPattern& pattern = patterns_.emplace_back(keys.front(), CharCode());
-    firstOfKey_->emplace(pattern.Text(), patterns_.size() - 1);
+    patterns_.emplace_back(keys.front(), CharCode());
+    if (first == nullptr) firstOfKey_.Insert(hash, patterns_.size() - 1);
+}
+
+std::uint64_t TKiovaDataB::KeyHash(std::string_view key) {
+    const std::uint64_t hash = std::hash<std::string_view>{}(key);
+    return hash == decltype(firstOfKey_)::kReservedKey ? 0 : hash;
 }
 
 std::string TKiovaDataB::KeyText(size_t index) const {
@@ -36,8 +42,7 @@ void TKiovaDataB::Prepare() {
 }
 
 void TKiovaDataB::ForgetKeyIndex() {
-    firstOfKey_.reset();
-    keyArena_.release();
+    firstOfKey_.Release();
 }
 
 bool TKiovaDataB::Test(size_t index, const TbmRESearchText& message) {

@@ -2,14 +2,13 @@
 // their set, record by record when the set cannot tell.
 #pragma once
 
-#include <memory_resource>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 
 #include "KiovaData.h"
 #include "RecordPattern.h"
 #include "RecordPatternSet.h"
+#include "bmREFlatMap.h"
 
 namespace kiova {
 
@@ -28,13 +27,14 @@ protected:
 
 private:
     void ForgetKeyIndex();
+    // The key's hash in firstOfKey_, never its reserved key.
+    static std::uint64_t KeyHash(std::string_view key);
 
     std::vector<TRecordPattern> patterns_;
-    // The first record of each key read since the last Prepare: the others share its pattern
-    // from the start rather than making one of their own only to drop it when prepared. The
-    // index lives in an arena dropped whole with it.
-    std::pmr::monotonic_buffer_resource keyArena_;
-    std::optional<std::pmr::unordered_map<std::string_view, size_t>> firstOfKey_;
+    // The first record of each key read since the last Prepare, by the key's hash: the others
+    // share its pattern from the start rather than making one of their own only to drop it when
+    // prepared. Keys whose hashes collide are compiled apart and merged when prepared.
+    TbmREFlatMap<size_t> firstOfKey_;
     TRecordPatternSet set_;
     size_t prepared_count_ = 0;
 };

@@ -18,14 +18,13 @@ void TRecordPatternSet::Add(std::uint32_t record, const TRecordPattern& pattern)
     // One set reads one code; patterns of another (the default changed meanwhile) need the walk.
     if (pattern.CharCode() != set_->CharCode()) usable_ = false;
     if (nextSharer_.size() <= record) nextSharer_.resize(record + 1, kNoRecord);
-    const auto [known, added] =
-        patternOf_.try_emplace(automaton, static_cast<std::uint32_t>(records_.size()));
-    if (!added) {
-        const std::uint32_t shared = known->second;
-        nextSharer_[lastSharer_[shared]] = record;
-        lastSharer_[shared] = record;
+    const auto address = reinterpret_cast<std::uintptr_t>(automaton);
+    if (const std::uint32_t* shared = patternOf_.Find(address)) {
+        nextSharer_[lastSharer_[*shared]] = record;
+        lastSharer_[*shared] = record;
         return;
     }
+    patternOf_.Insert(address, static_cast<std::uint32_t>(records_.size()));
     set_->Add(*automaton);
     records_.push_back(record);
     lastSharer_.push_back(record);
@@ -34,7 +33,7 @@ void TRecordPatternSet::Add(std::uint32_t record, const TRecordPattern& pattern)
 void TRecordPatternSet::Clear() {
     set_.reset();
     records_.clear();
-    patternOf_.clear();
+    patternOf_.Release();
     lastSharer_.clear();
     nextSharer_.clear();
     failures_ = 0;

@@ -7,10 +7,10 @@
 
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "bmCharCode.h"
+#include "bmREFlatMap.h"
 
 namespace kiova {
 
@@ -41,8 +41,8 @@ private:
 
     static constexpr std::uint32_t kNoRecord = UINT32_MAX;
 
-    std::unique_ptr<TbmRESet> set_;  // made with the first pattern's character code
-    std::unordered_map<const TbmREDFATable*, std::uint32_t> patternOf_;
+    std::unique_ptr<TbmRESet> set_;          // made with the first pattern's character code
+    TbmREFlatMap<std::uint32_t> patternOf_;  // by the automaton's address
     // The records of each pattern of the set, ascending: the first and the last, and for each
     // record, the next one sharing its pattern.
     std::vector<std::uint32_t> records_;
