@@ -1,7 +1,5 @@
 #include "KiovaDataB.h"
 
-#include <functional>
-
 namespace kiova {
 
 std::optional<TKiovaData::TRecordText> TKiovaDataB::ReadRecord(std::string_view line) const {
@@ -13,7 +11,7 @@ void TKiovaDataB::AddKeys(std::vector<std::string>&& keys, bool marker) {
         patterns_.emplace_back();
         return;
     }
-    const std::uint64_t hash = KeyHash(keys.front());
+    const std::uint64_t hash = decltype(firstOfKey_)::TextKey(keys.front());
     const size_t* first = firstOfKey_.Find(hash);
     if (first != nullptr && patterns_[*first].Text() == keys.front()) {
         patterns_.push_back(TRecordPattern(patterns_[*first]));
@@ -21,11 +19,6 @@ void TKiovaDataB::AddKeys(std::vector<std::string>&& keys, bool marker) {
     }
     patterns_.emplace_back(keys.front(), CharCode());
     if (first == nullptr) firstOfKey_.Insert(hash, patterns_.size() - 1);
-}
-
-std::uint64_t TKiovaDataB::KeyHash(std::string_view key) {
-    const std::uint64_t hash = std::hash<std::string_view>{}(key);
-    return hash == decltype(firstOfKey_)::kReservedKey ? 0 : hash;
 }
 
 std::string TKiovaDataB::KeyText(size_t index) const {

@@ -27,8 +27,6 @@ protected:
 
 private:
     void ForgetKeyIndex();
-    // The key's hash in firstOfKey_, never its reserved key.
-    static std::uint64_t KeyHash(std::string_view key);
 
     std::vector<TRecordPattern> patterns_;
     // The first record of each key read since the last Prepare, by the key's hash: the others

@@ -1,8 +1,10 @@
 #include "RecordPattern.h"
 
-#include <unordered_map>
+#include <cstdint>
+#include <utility>
 
 #include "Parallel.h"
+#include "bmREFlatMap.h"
 #include "bmRESearchText.h"
 #include "bmRExp.h"
 
@@ -55,17 +57,31 @@ bool TRecordPattern::FoundIn(const TbmRESearchText& text) {
 }
 
 void PrepareAll(const std::vector<TRecordPattern*>& patterns) {
-    std::unordered_map<std::string_view, TRecordPattern*> firstOfKey;
+    // Copies made while reading share their uncompiled pattern already: they are found by its
+    // address, without reading their key; the other patterns by their key and code.
+    TbmREFlatMap<TRecordPattern*> preparedOfPattern;
+    TbmREFlatMap<TRecordPattern*> firstOfKey;
     std::vector<TRecordPattern*> distinct;
     std::vector<std::pair<TRecordPattern*, const TRecordPattern*>> copies;
-    firstOfKey.reserve(patterns.size());
     distinct.reserve(patterns.size());
     for (TRecordPattern* pattern : patterns) {
-        const auto [first, added] = firstOfKey.try_emplace(pattern->Text(), pattern);
-        if (added || first->second->CharCode() != pattern->CharCode())
-            distinct.push_back(pattern);
-        else
-            copies.emplace_back(pattern, first->second);
+        if (!pattern->regexp_) continue;  // no pattern: nothing to compile or share
+        const auto address = reinterpret_cast<std::uintptr_t>(pattern->regexp_.get());
+        if (TRecordPattern* const* prepared = preparedOfPattern.Find(address)) {
+            copies.emplace_back(pattern, *prepared);
+            continue;
+        }
+        const std::uint64_t key = decltype(firstOfKey)::TextKey(pattern->Text());
+        TRecordPattern* const* first = firstOfKey.Find(key);
+        if (first != nullptr && (*first)->Text() == pattern->Text() &&
+            (*first)->CharCode() == pattern->CharCode()) {
+            copies.emplace_back(pattern, *first);
+            preparedOfPattern.Insert(address, *first);
+            continue;
+        }
+        distinct.push_back(pattern);
+        preparedOfPattern.Insert(address, pattern);
+        if (first == nullptr) firstOfKey.Insert(key, pattern);
     }
     ForEachInParallel(distinct.size(), [&](std::size_t i) { distinct[i]->Prepare(); });
     for (const auto& [copy, prepared] : copies) copy->ShareCompiled(*prepared);

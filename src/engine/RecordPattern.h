@@ -39,6 +39,8 @@ public:
     std::string_view Text() const;
 
 private:
+    friend void PrepareAll(const std::vector<TRecordPattern*>& patterns);
+
     std::shared_ptr<TbmRExp> regexp_;
     // Kept here, beside the other records' filters, so that most records are ruled out by
     // reading one array, without touching their patterns.

@@ -7,6 +7,8 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 namespace kiova {
@@ -16,6 +18,11 @@ class TbmREFlatMap {
 public:
     static constexpr std::uint64_t kReservedKey = UINT64_MAX;
 
+    // A key standing for `text`: its hash, so texts that collide must be told apart by the caller.
+    static std::uint64_t TextKey(std::string_view text) {
+        const std::uint64_t hash = std::hash<std::string_view>{}(text);
+        return hash == kReservedKey ? 0 : hash;
+    }
     // The value of `key`, or nullptr; valid until the next Insert or Release.
     const Value* Find(std::uint64_t key) const {
         if (slots_.empty()) return nullptr;
