@@ -88,6 +88,13 @@ TEST(KiovaDataB, MarkersAtEitherEndChangeNothing) {
     EXPECT_EQ(b.Answer("bird"), "");
 }
 
+// A marker has no pattern: an empty key read after one must still get its own.
+TEST(KiovaDataB, EmptyKeyAfterAMarkerMatchesEveryMessage) {
+    Table<TKiovaDataB> b(/*once_only=*/false);
+    b.Load({"{PRIOR},x", "\"\",Always"});
+    EXPECT_EQ(b.Answer("anything"), "Always");
+}
+
 TEST(KiovaDataB, LinesWithTooFewFieldsAreSkippedMarkersIncluded) {
     Table<TKiovaDataB> b(false);
     b.Load({"{PRIOR}", "{ENDOFDATA}", "{ENDOFDATA},", "lonely", "", "a,A", "b,B,ignored,too"});
