@@ -142,10 +142,10 @@ std::string EscapeUrlChars(std::string_view text) {
     return result;
 }
 
-std::string DigitPattern(std::string_view text) {
+std::string DigitPattern(std::string text) {
     // Most keys name no digit: they are taken as they stand, without the two rewriting passes.
-    if (text.find('#') == std::string_view::npos && text.find("\\[0-9]") == std::string_view::npos)
-        return std::string(text);
+    if (text.find('#') == std::string::npos && text.find("\\[0-9]") == std::string::npos)
+        return text;
     auto replace_all = [](std::string s, std::string_view from, std::string_view to) {
         std::string out;
         size_t start = 0;
@@ -153,7 +153,7 @@ std::string DigitPattern(std::string_view text) {
             out.append(s, start, at - start).append(to);
         return out.append(s, start);
     };
-    return replace_all(replace_all(std::string(text), "#", "[0-9]"), "\\[0-9]", "#");
+    return replace_all(replace_all(std::move(text), "#", "[0-9]"), "\\[0-9]", "#");
 }
 
 std::vector<std::string> SplitFieldList(std::string_view text, int code_page) {

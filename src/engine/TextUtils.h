@@ -38,7 +38,7 @@ std::string_view TrimSpaces(std::string_view text);
 // "%" -> "%25", "&" -> "%26", in one pass.
 std::string EscapeUrlChars(std::string_view text);
 // "#" stands for one digit ("[0-9]"); a backslash before "#" keeps a literal "#".
-std::string DigitPattern(std::string_view text);
+std::string DigitPattern(std::string text);
 
 // Splits a data line or a file list into fields: blanks and commas separate, double quotes
 // group ("" inside quotes is one quote); a double-byte character is never split.
